@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QString>
+#include <QVariant>
+
+// The settings store as its readers and writers see it. A missing key reads as an invalid
+// QVariant so that each reader applies its own default.
+class IProgramSettings
+{
+public:
+    virtual ~IProgramSettings() = default;
+    virtual void setValue(const QString &key, const QVariant &value) = 0;
+    virtual QVariant value(const QString &key) const = 0;
+};
+
+// Every key of "GD7Launcher.conf".
+namespace SettingsKey {
+inline const QString UiLanguage = QStringLiteral("general.ui_language");
+inline const QString EulaAccepted = QStringLiteral("eula_accepted");
+inline const QString InstallPath = QStringLiteral("install_path");
+inline const QString UseTorrents = QStringLiteral("use_torrents");
+inline const QString UpdateUrl = QStringLiteral("update_url");
+inline const QString Proxy = QStringLiteral("proxy");
+inline const QString ReadNews = QStringLiteral("read_news");
+} // namespace SettingsKey
+
+// The one value of "eula_accepted" that counts as accepted.
+constexpr int EulaAcceptedValue = 20171002;

@@ -1,0 +1,26 @@
+// A launcher stand-in for the single-instance test: becomes primary or rings the primary.
+// Usage: singleapp_probe LOCK_KEY MEMORY_KEY LIFETIME_MS
+#include "app/singleapp.h"
+
+#include <QGuiApplication>
+#include <QTextStream>
+#include <QTimer>
+
+int main(int argc, char **argv)
+{
+    QGuiApplication app(argc, argv);
+    const QStringList args = app.arguments();
+    if (args.size() != 4)
+        return 2;
+    QTextStream out(stdout);
+    SingleApp single(args[1], args[2]);
+    if (!single.tryBecomePrimary()) {
+        single.notifyPrimary();
+        out << "secondary" << Qt::endl;
+        return 0;
+    }
+    out << "primary" << Qt::endl;
+    QObject::connect(&single, &SingleApp::activateApp, [&out] { out << "activated" << Qt::endl; });
+    QTimer::singleShot(args[3].toInt(), &app, &QCoreApplication::quit);
+    return app.exec();
+}
