@@ -30,6 +30,8 @@ private slots:
     void validatesCodes();
     void choosesDefaultLanguage_data();
     void choosesDefaultLanguage();
+    void readsTheSystemLocale_data();
+    void readsTheSystemLocale();
     void switchesLanguages();
     void appliesOnlyValidStoredLanguage();
     void formatsPlurals();
@@ -87,6 +89,41 @@ void LanguageTest::choosesDefaultLanguage()
     QFETCH(QStringList, uiLanguages);
     QFETCH(QString, expected);
     QCOMPARE(LanguageManager::defaultLanguageFor(systemName, uiLanguages), expected);
+}
+
+void LanguageTest::readsTheSystemLocale_data()
+{
+    QTest::addColumn<QString>("lang");
+    QTest::addColumn<QString>("languageList");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("German then US English") << "de_DE.UTF-8"
+                                            << "de_DE:en_US"
+                                            << "en_US";
+    QTest::newRow("Russian alone") << "ru_RU.UTF-8"
+                                   << ""
+                                   << "es_ES";
+    QTest::newRow("Brazilian Portuguese") << "pt_BR.UTF-8"
+                                          << ""
+                                          << "pt_BR";
+}
+
+// The system locale as a real process sees it from its environment.
+void LanguageTest::readsTheSystemLocale()
+{
+    QFETCH(QString, lang);
+    QFETCH(QString, languageList);
+    QFETCH(QString, expected);
+    QProcess child;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.remove(QStringLiteral("LC_ALL"));
+    env.remove(QStringLiteral("LC_MESSAGES"));
+    env.insert(QStringLiteral("LANG"), lang);
+    env.insert(QStringLiteral("LANGUAGE"), languageList);
+    env.insert(QStringLiteral("GD7_PRINT_DEFAULT_LANGUAGE"), QStringLiteral("1"));
+    child.setProcessEnvironment(env);
+    child.start(QCoreApplication::applicationFilePath(), {});
+    QVERIFY(child.waitForFinished(10000));
+    QCOMPARE(QString::fromLatin1(child.readAllStandardOutput()).trimmed(), expected);
 }
 
 void LanguageTest::switchesLanguages()
@@ -147,5 +184,14 @@ void LanguageTest::formatsPlurals()
     QCOMPARE(TR::tr("LauncherVersion").arg(4).arg(0).arg(18085), QStringLiteral("Version 4.0.18085"));
 }
 
-QTEST_GUILESS_MAIN(LanguageTest)
+int main(int argc, char **argv)
+{
+    QCoreApplication app(argc, argv);
+    if (qEnvironmentVariableIsSet("GD7_PRINT_DEFAULT_LANGUAGE")) {
+        QTextStream(stdout) << LanguageManager::instance().defaultLanguage() << Qt::endl;
+        return 0;
+    }
+    LanguageTest test;
+    return QTest::qExec(&test, argc, argv);
+}
 #include "tst_language.moc"
