@@ -117,22 +117,23 @@ void TaskManager::terminateOne(int id, bool _wait)
 
 void TaskManager::terminateAll(bool _wait)
 {
+    // Everything is taken off the queue or asked to stop before the first wait: a wait lets
+    // the pool start queued tasks on the threads that become free.
+    const QList<int> ids = m_tasks.keys();
     QList<int> dropped;
-    // Walk a copy of the ids: the waits below let queued clean-ups change the table.
-    for (int id : m_tasks.keys()) {
+    for (int id : ids) {
         Task *task = m_tasks.value(id);
-        if (!task)
-            continue;
-        if (takeFromQueue(task)) {
+        if (takeFromQueue(task))
             dropped.append(id);
-            continue;
-        }
-        task->requestStop();
-        if (_wait)
-            waitFor(id);
+        else
+            task->requestStop();
     }
     for (int id : dropped)
         _eraseTask(id);
+    if (!_wait)
+        return;
+    for (int id : ids)
+        waitFor(id);
 }
 
 void TaskManager::waitFor(int id)

@@ -52,6 +52,7 @@ private slots:
     void failsOnNginxErrors_data();
     void failsOnNginxErrors();
     void downloaderKeepsValidatedCopy();
+    void refusesUntrustedCertificate();
 
 private:
     QJsonObject manifest() const;
@@ -59,6 +60,7 @@ private:
     QTemporaryDir m_root;
     QTemporaryDir m_work;
     NginxServer m_nginx;
+    quint16 m_tlsPort = 0;
     QByteArray m_full;
     QByteArray m_patch;
     LogCapture m_log;
@@ -102,7 +104,14 @@ void NginxTransferTest::initTestCase()
                                              "http://$host:$server_port/files/patch.7z; }\n"
                                              "location = /loop { return 302 /loop; }\n"
                                              "location = /broken { return 500; }\n");
-    QVERIFY2(m_nginx.start(m_root.path(), locations), qPrintable(m_nginx.errorLog()));
+    // The same files over TLS, with a self-signed certificate for 127.0.0.1.
+    m_tlsPort = freeLocalPort();
+    const QString tls = QStringLiteral("listen 127.0.0.1:%1 ssl;\n"
+                                       "ssl_certificate %2/selfsigned.crt;\n"
+                                       "ssl_certificate_key %2/selfsigned.key;\n")
+                            .arg(m_tlsPort)
+                            .arg(QStringLiteral(TEST_CERTIFICATES));
+    QVERIFY2(m_nginx.start(m_root.path(), locations + tls), qPrintable(m_nginx.errorLog()));
     QVERIFY(
         writeFile(m_root.filePath(QStringLiteral("gd7/update.json")), QJsonDocument(manifest()).toJson()));
 }
@@ -195,6 +204,17 @@ void NginxTransferTest::downloaderKeepsValidatedCopy()
     parsed = QJsonObject();
     QVERIFY(downloader.download(mirrors, nullptr, savePath, false, false, &validator));
     QCOMPARE(parsed, manifest());
+}
+
+void NginxTransferTest::refusesUntrustedCertificate()
+{
+    const QUrl url(QStringLiteral("https://127.0.0.1:%1/files/patch.7z").arg(m_tlsPort));
+    const QString target = m_work.filePath(QStringLiteral("untrusted.7z"));
+    QVERIFY(!net::HttpConnection::create(true)->download(url, target));
+    QVERIFY(!QFile::exists(target));
+    QCOMPARE(m_log.takeLines(), QStringList({"debg download: " + url.toString(),
+                                             "crit ssl errors: The certificate is self-signed, and untrusted",
+                                             "crit network error: 6", "crit http some error happened: 6"}));
 }
 
 QTEST_GUILESS_MAIN(NginxTransferTest)

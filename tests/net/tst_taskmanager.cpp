@@ -118,6 +118,7 @@ private slots:
     void ignoresUnknownIds();
     void refusesDuplicateId();
     void destructionStopsEverything();
+    void neverStartedTaskDoesNotBlock();
 
 private:
     // Starts one polling task per pool thread and returns them once all are running.
@@ -268,6 +269,17 @@ void TaskManagerTest::destructionStopsEverything()
     manager.reset();
     QCOMPARE(destroyedTasks.load(), running.size() + 1);
     QVERIFY(log.of(queued).isEmpty());
+}
+
+void TaskManagerTest::neverStartedTaskDoesNotBlock()
+{
+    auto *task = new PollingTask;
+    task->wait();
+    task->terminate(true);
+    QVERIFY(task->isStopRequested());
+    QVERIFY(!task->isFinished());
+    delete task;
+    QCOMPARE(destroyedTasks.load(), 1);
 }
 
 QTEST_GUILESS_MAIN(TaskManagerTest)

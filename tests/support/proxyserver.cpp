@@ -60,11 +60,7 @@ bool ProxyServer::startMicrosocks(const QString &user, const QString &password)
 
 void ProxyServer::stop()
 {
-    if (m_process.state() == QProcess::NotRunning)
-        return;
-    m_process.terminate();
-    if (!m_process.waitForFinished(5000)) {
-        m_process.kill();
-        m_process.waitForFinished(5000);
-    }
+    // Neither proxy keeps anything worth a graceful shutdown.
+    m_process.kill();
+    m_process.waitForFinished(5000);
 }

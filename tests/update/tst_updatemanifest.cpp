@@ -1,7 +1,9 @@
 #include "tests/support/logcapture.h"
 #include "update/contentselection.h"
 #include "update/updateinfo.h"
+#include "update/updatemirrors.h"
 
+#include <QHostAddress>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QtTest>
@@ -56,6 +58,7 @@ private slots:
     void ordersContents();
     void selectsContents_data();
     void selectsContents();
+    void listsDefaultMirrors();
 
 private:
     LogCapture m_log;
@@ -307,6 +310,19 @@ void UpdateManifestTest::selectsContents()
     const bool any = selectContents(parseVersion(installed), product(contents), selected, cpu);
     QCOMPARE(ids(selected), expected);
     QCOMPARE(any, !expected.isEmpty());
+}
+
+void UpdateManifestTest::listsDefaultMirrors()
+{
+    // The compiled-in deployment: five mirrors, the maker's numeric server first.
+    const QList<QUrl> mirrors = defaultUpdateMirrors();
+    QCOMPARE(mirrors.size(), 5);
+    QCOMPARE(QHostAddress(mirrors.first().host()).protocol(), QAbstractSocket::IPv4Protocol);
+    for (int i = 0; i < mirrors.size(); ++i) {
+        QCOMPARE(mirrors[i].scheme(), QStringLiteral("http"));
+        QCOMPARE(mirrors[i].path(),
+                 i < 4 ? QStringLiteral("/gd7/update.json") : QStringLiteral("/update.json"));
+    }
 }
 
 QTEST_GUILESS_MAIN(UpdateManifestTest)
