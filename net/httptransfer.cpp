@@ -62,7 +62,7 @@ QUrl redirectTarget(const QNetworkReply *reply)
 } // namespace
 
 HttpTransfer::HttpTransfer(QIODevice *output, ProgressHandler progress)
-    : m_manager(createNetworkManager()), m_output(output), m_progress(std::move(progress)), m_chunk(ChunkSize)
+    : m_output(output), m_progress(std::move(progress)), m_chunk(ChunkSize), m_manager(createNetworkManager())
 {}
 
 HttpTransfer::~HttpTransfer() = default;

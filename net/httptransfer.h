@@ -33,12 +33,13 @@ private:
     void moveToOutput(QNetworkReply *reply);
     bool finishedWithError(QNetworkReply *reply) const;
 
-    std::unique_ptr<QNetworkAccessManager> m_manager;
     QEventLoop m_loop;
     QIODevice *m_output;
     ProgressHandler m_progress;
     std::vector<char> m_chunk;
     bool m_writeFailed = false;
+    // Last, so that it goes first, with its replies and their connections to the members above.
+    std::unique_ptr<QNetworkAccessManager> m_manager;
 };
 
 } // namespace net
