@@ -1,0 +1,8 @@
+#include "net/downloadjsonvalidator.h"
+
+#include "net/jsondecode.h"
+
+bool DownloadJSONValidator::validate(const QByteArray &data)
+{
+    return decodeJsonObject(data, m_target);
+}

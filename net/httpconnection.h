@@ -1,0 +1,61 @@
+#pragma once
+
+#include <QByteArray>
+#include <QHash>
+#include <QString>
+#include <QUrl>
+
+#include <memory>
+
+class QJsonObject;
+class QPixmap;
+class QXmlStreamReader;
+
+namespace net {
+
+class IHttpProgress;
+
+// A small blocking HTTP client: each call runs until the transfer is over (processing the
+// calling thread's events meanwhile) and answers true or false; failures are logged, never
+// thrown. Redirects are followed, the application proxy is used and answers are cached on disk.
+// Set the options before the first call; a connection may be used from any thread, one call at
+// a time.
+class HttpConnection
+{
+public:
+    using Headers = QHash<QString, QString>;
+
+    static std::shared_ptr<HttpConnection> create(bool allowCache);
+    virtual ~HttpConnection() = default;
+
+    // Streams the body into filePath; on failure the file is removed. Reports progress.
+    virtual bool download(const QUrl &url, const QString &filePath, const Headers &headers = Headers()) = 0;
+    virtual bool get(const QUrl &url, QByteArray *out, const Headers &headers = Headers()) = 0;
+    virtual bool post(const QUrl &url, const QByteArray &body, QByteArray *out,
+                      const Headers &headers = Headers()) = 0;
+    // A body that is JSON but not an object gives an empty object.
+    bool getJson(const QUrl &url, QJsonObject *out, const Headers &headers = Headers());
+    // Control characters other than tab and line feed are dropped before the reader sees the text.
+    bool getXml(const QUrl &url, QXmlStreamReader *out, const Headers &headers = Headers());
+    bool getPixmap(const QUrl &url, QPixmap *out, const Headers &headers = Headers());
+
+    QString userAgent() const { return m_userAgent; }
+    void setUserAgent(const QString &userAgent) { m_userAgent = userAgent; }
+    // Sent as Basic authorization when login is not empty.
+    void setCredentials(const QString &login, const QString &password);
+    // Milliseconds a transfer may stall before it fails; 0 means no limit.
+    void setTransferTimeout(int milliseconds) { m_transferTimeout = milliseconds; }
+    void setProgressListener(IHttpProgress *listener) { m_progressListener = listener; }
+
+protected:
+    explicit HttpConnection(bool allowCache) : m_allowCache(allowCache) {}
+
+    QString m_login;
+    QString m_password;
+    bool m_allowCache;
+    int m_transferTimeout = 0;
+    IHttpProgress *m_progressListener = nullptr;
+    QString m_userAgent;
+};
+
+} // namespace net

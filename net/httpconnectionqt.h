@@ -1,0 +1,29 @@
+#pragma once
+
+#include "net/httpconnection.h"
+
+class QIODevice;
+
+namespace net {
+
+// The HTTP client on Qt's network stack. Every call gets its own network manager, created and
+// destroyed in the calling thread, because Qt binds a manager to one thread while a connection
+// may be used from several (the download manager's tasks run on any thread of its pool). The
+// manager takes the application proxy of the moment of the call.
+class HttpConnectionQt : public HttpConnection
+{
+public:
+    explicit HttpConnectionQt(bool allowCache) : HttpConnection(allowCache) {}
+
+    bool download(const QUrl &url, const QString &filePath, const Headers &headers = Headers()) override;
+    bool get(const QUrl &url, QByteArray *out, const Headers &headers = Headers()) override;
+    bool post(const QUrl &url, const QByteArray &body, QByteArray *out,
+              const Headers &headers = Headers()) override;
+
+private:
+    bool intoBuffer(const QUrl &url, const QByteArray *body, QByteArray *out, const Headers &headers);
+    bool request(const QUrl &url, const QByteArray *body, QIODevice *output, bool reportProgress,
+                 const Headers &headers);
+};
+
+} // namespace net

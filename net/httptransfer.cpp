@@ -1,0 +1,137 @@
+#include "net/httptransfer.h"
+
+#include "app/logger.h"
+
+#include <QIODevice>
+#include <QNetworkAccessManager>
+#include <QNetworkConfiguration>
+#include <QNetworkDiskCache>
+#include <QNetworkProxy>
+#include <QNetworkReply>
+#include <QSslError>
+#include <QStandardPaths>
+#include <QStringList>
+
+namespace net {
+
+namespace {
+
+constexpr int ChunkSize = 262144;
+constexpr qint64 ReadBufferSize = 10 * 1024 * 1024;
+constexpr int ConnectTimeoutMs = 5000;
+// Requests per call, the first one included: a 10th redirect is not followed.
+constexpr int MaxRequests = 10;
+
+void setConnectTimeout(QNetworkAccessManager &manager)
+{
+    // Qt 5 takes the TCP connect timeout of its sockets from the manager's network
+    // configuration only; the API is marked obsolete in 5.15 but has no replacement there.
+    QT_WARNING_PUSH
+    QT_WARNING_DISABLE_DEPRECATED
+    QNetworkConfiguration configuration = manager.configuration();
+    configuration.setConnectTimeout(ConnectTimeoutMs);
+    manager.setConfiguration(configuration);
+    QT_WARNING_POP
+}
+
+std::unique_ptr<QNetworkAccessManager> createNetworkManager()
+{
+    auto manager = std::make_unique<QNetworkAccessManager>();
+    // Explicitly set, the proxy also applies to loopback hosts, which Qt's own lookup exempts.
+    manager->setProxy(QNetworkProxy::applicationProxy());
+    setConnectTimeout(*manager);
+    QObject::connect(manager.get(), &QNetworkAccessManager::sslErrors,
+                     [](QNetworkReply *, const QList<QSslError> &errors) {
+                         QStringList texts;
+                         for (const QSslError &error : errors)
+                             texts.append(error.errorString());
+                         Logger::instance().crit(QStringLiteral("ssl errors: ") +
+                                                 texts.join(QStringLiteral(". ")));
+                     });
+    auto *cache = new QNetworkDiskCache(manager.get());
+    cache->setCacheDirectory(QStandardPaths::writableLocation(QStandardPaths::CacheLocation));
+    manager->setCache(cache);
+    return manager;
+}
+
+QUrl redirectTarget(const QNetworkReply *reply)
+{
+    return reply->attribute(QNetworkRequest::RedirectionTargetAttribute).toUrl();
+}
+
+} // namespace
+
+HttpTransfer::HttpTransfer(QIODevice *output, ProgressHandler progress)
+    : m_output(output), m_progress(std::move(progress)), m_chunk(ChunkSize), m_manager(createNetworkManager())
+{}
+
+HttpTransfer::~HttpTransfer() = default;
+
+bool HttpTransfer::run(QNetworkRequest request, const QByteArray *body)
+{
+    for (int sent = 1;; ++sent) {
+        QNetworkReply *reply = send(request, body);
+        if (reply->isRunning() && !reply->isFinished())
+            m_loop.exec();
+        if (finishedWithError(reply))
+            return false;
+        const QUrl target = redirectTarget(reply);
+        if (target.isEmpty()) {
+            moveToOutput(reply);
+            reply->deleteLater();
+            return !m_writeFailed && m_output->size() > 0;
+        }
+        reply->deleteLater();
+        if (sent == MaxRequests) {
+            // The body of a redirect response is not the resource asked for.
+            Logger::instance().crit(QStringLiteral("too many redirects: ") + request.url().toString());
+            return false;
+        }
+        request.setUrl(request.url().resolved(target));
+    }
+}
+
+QNetworkReply *HttpTransfer::send(const QNetworkRequest &request, const QByteArray *body)
+{
+    QNetworkReply *reply = body ? m_manager->post(request, *body) : m_manager->get(request);
+    QObject::connect(reply, &QNetworkReply::finished, &m_loop, &QEventLoop::quit);
+    QObject::connect(reply, &QNetworkReply::errorOccurred, [](QNetworkReply::NetworkError code) {
+        Logger::instance().crit(QStringLiteral("network error: ") + QString::number(code));
+    });
+    reply->setReadBufferSize(ReadBufferSize);
+    if (m_progress)
+        QObject::connect(reply, &QNetworkReply::downloadProgress,
+                         [this](qint64 received, qint64 total) { m_progress(total, received); });
+    QObject::connect(reply, &QNetworkReply::readyRead, [this, reply] {
+        if (redirectTarget(reply).isEmpty())
+            moveToOutput(reply);
+    });
+    return reply;
+}
+
+void HttpTransfer::moveToOutput(QNetworkReply *reply)
+{
+    while (!m_writeFailed) {
+        const qint64 count = reply->read(m_chunk.data(), ChunkSize);
+        if (count > 0 && m_output->write(m_chunk.data(), count) != count) {
+            // A full disk must not pass for a complete download.
+            Logger::instance().crit(QStringLiteral("http output write failed: ") + m_output->errorString());
+            m_writeFailed = true;
+            reply->abort();
+        }
+        if (count < ChunkSize)
+            break;
+    }
+}
+
+bool HttpTransfer::finishedWithError(QNetworkReply *reply) const
+{
+    if (m_writeFailed)
+        return true;
+    if (reply->error() == QNetworkReply::NoError)
+        return false;
+    Logger::instance().crit(QStringLiteral("http some error happened: ") + QString::number(reply->error()));
+    return true;
+}
+
+} // namespace net

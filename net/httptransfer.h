@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QEventLoop>
+#include <QNetworkRequest>
+
+#include <functional>
+#include <memory>
+#include <vector>
+
+class QIODevice;
+class QNetworkAccessManager;
+class QNetworkReply;
+
+namespace net {
+
+// One call of the HTTP client: a network manager of its own in the calling thread, the request
+// and the redirects it leads to, and the answer streamed into the output device as it arrives.
+class HttpTransfer
+{
+public:
+    using ProgressHandler = std::function<void(qint64 total, qint64 current)>;
+
+    // progress may be empty when the caller does not want progress.
+    HttpTransfer(QIODevice *output, ProgressHandler progress);
+    ~HttpTransfer();
+
+    // Sends request (a POST when body is set), follows redirects up to 10 requests in all, and
+    // answers whether a body of at least one byte arrived without error.
+    bool run(QNetworkRequest request, const QByteArray *body);
+
+private:
+    QNetworkReply *send(const QNetworkRequest &request, const QByteArray *body);
+    void moveToOutput(QNetworkReply *reply);
+    bool finishedWithError(QNetworkReply *reply) const;
+
+    QEventLoop m_loop;
+    QIODevice *m_output;
+    ProgressHandler m_progress;
+    std::vector<char> m_chunk;
+    bool m_writeFailed = false;
+    // Last, so that it goes first, with its replies and their connections to the members above.
+    std::unique_ptr<QNetworkAccessManager> m_manager;
+};
+
+} // namespace net

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QStringList>
+#include <QTemporaryDir>
+
+// Sends the process log to a private file for the life of the object, so that a test can read
+// the lines its calls wrote, as "level text" ("crit network error: 203").
+class LogCapture
+{
+public:
+    LogCapture();
+
+    // The lines written since the previous call (or since construction).
+    QStringList takeLines();
+
+private:
+    QTemporaryDir m_folder;
+    qint64 m_readSoFar = 0;
+};

@@ -1,0 +1,26 @@
+#pragma once
+
+#include "app/version.h"
+#include "update/productupdateinfo.h"
+#include "update/updatecontent.h"
+
+#include <QList>
+#include <QSysInfo>
+
+// Whether this machine can use the content: "win64" needs an x86_64 CPU, "win32" an x86_64 or
+// i386 one, "linux64" an x86_64 CPU under Linux; any other platform is refused. Refusals are
+// logged. cpuArchitecture is QSysInfo's name of the CPU.
+bool isPlatformSupported(const UpdateContent &content,
+                         const QString &cpuArchitecture = QSysInfo::currentCpuArchitecture());
+
+// The order contents are considered in: by "version_from" (patches before full packages), then
+// by "version_to".
+bool contentLess(const UpdateContent &a, const UpdateContent &b);
+
+// Replaces selected with the contents that bring a product from installed to its newest
+// version, in the order to apply them: a chain of patches, or the best full package followed by
+// the patches that continue from it, whichever is smaller to download. Returns whether anything
+// was selected.
+bool selectContents(const Version &installed, const ProductUpdateInfo &product,
+                    QList<UpdateContent> &selected,
+                    const QString &cpuArchitecture = QSysInfo::currentCpuArchitecture());
