@@ -1,5 +1,6 @@
 #include "patch/jdiff.h"
 #include "patch/sha1hasher.h"
+#include "tests/patch/testfiles.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -58,18 +59,6 @@ protected:
 private:
     qint64 m_size;
 };
-
-QByteArray readAll(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-bool writeAll(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
 
 // Vectors whose old and new files are not stored or too big for a test run.
 bool isRebuiltOnly(const QString &name)
