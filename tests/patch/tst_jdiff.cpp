@@ -1,5 +1,6 @@
 #include "patch/jdiff.h"
 #include "patch/sha1hasher.h"
+#include "tests/patch/recordedprogress.h"
 #include "tests/patch/testfiles.h"
 
 #include <QBuffer>
@@ -13,15 +14,6 @@
 #include <vector>
 
 namespace {
-
-using Report = std::pair<qint64, qint64>;
-
-class RecordedProgress : public jdiff::JDiffProgress
-{
-public:
-    void progress(qint64 position, qint64 size) override { reports.emplace_back(position, size); }
-    std::vector<Report> reports;
-};
 
 // Output that keeps only the digest of what is written, for outputs too big to store.
 class HashingSink : public QIODevice
@@ -121,7 +113,7 @@ void JDiffTest::reproducesReferenceVectors()
     QFETCH(QString, folder);
     QFETCH(QString, patchName);
     const QString output = m_work.filePath(QStringLiteral("vector.out"));
-    RecordedProgress progress;
+    RecordedProgress<jdiff::JDiffProgress> progress;
     QCOMPARE(jdiff::applyPatchFile(folder + QStringLiteral("/old"), folder + QLatin1Char('/') + patchName,
                                    output, &progress),
              int(jdiff::Success));
@@ -290,7 +282,7 @@ void JDiffTest::reportsFileFailures()
     QFETCH(QString, patch);
     QFETCH(QString, output);
     QFETCH(int, expectedResult);
-    RecordedProgress progress;
+    RecordedProgress<jdiff::JDiffProgress> progress;
     QCOMPARE(jdiff::applyPatchFile(old, patch, output, &progress), expectedResult);
     QVERIFY(progress.reports.empty() || progress.reports.back().first < progress.reports.back().second);
 }
@@ -304,7 +296,7 @@ void JDiffTest::reportsProgressOncePerKilobyte()
     QBuffer oldDevice(&old), patchDevice(&patch), outputDevice(&output);
     QVERIFY(oldDevice.open(QIODevice::ReadOnly) && patchDevice.open(QIODevice::ReadOnly) &&
             outputDevice.open(QIODevice::WriteOnly));
-    RecordedProgress progress;
+    RecordedProgress<jdiff::JDiffProgress> progress;
     QCOMPARE(jdiff::applyPatchStream(&oldDevice, &patchDevice, &outputDevice, &progress),
              int(jdiff::Success));
     QCOMPARE(output, QByteArray(5000, 'i') + QByteArray(4096, 'o') + QByteArray(3000, 'm'));
@@ -326,7 +318,7 @@ void JDiffTest::emptyPatchReportsItsEnd()
     const QString output = m_work.filePath(QStringLiteral("empty.out"));
     QVERIFY(writeAll(empty, QByteArray()));
     QVERIFY(writeAll(output, QByteArray("stale content")));
-    RecordedProgress progress;
+    RecordedProgress<jdiff::JDiffProgress> progress;
     QCOMPARE(jdiff::applyPatchFile(m_vectors + QStringLiteral("/identical/old"), empty, output, &progress),
              int(jdiff::Success));
     QCOMPARE(QFileInfo(output).size(), qint64(0));

@@ -1,6 +1,7 @@
-#include "app/logger.h"
 #include "patch/filesha1.h"
 #include "patch/patch.h"
+#include "tests/patch/logtail.h"
+#include "tests/patch/recordedprogress.h"
 #include "tests/patch/testfiles.h"
 
 #include <QCryptographicHash>
@@ -18,15 +19,6 @@
 #include <vector>
 
 namespace {
-
-using Report = std::pair<qint64, qint64>;
-
-class RecordedProgress : public IPatchProgress
-{
-public:
-    void progress(qint64 processed, qint64 total) override { reports.emplace_back(processed, total); }
-    std::vector<Report> reports;
-};
 
 QString sha1(const QByteArray &bytes)
 {
@@ -171,11 +163,9 @@ private slots:
     void hashesFiles();
 
 private:
-    QString newLogText();
-
     QString m_vectors;
     QTemporaryDir m_logFolder;
-    qint64 m_logRead = 0;
+    LogTail m_log;
 };
 
 void PatchTest::initTestCase()
@@ -183,15 +173,7 @@ void PatchTest::initTestCase()
     m_vectors = qEnvironmentVariable("GD7_TEST_DATA") + QStringLiteral("/jdiff");
     QVERIFY2(QFileInfo(m_vectors + QStringLiteral("/text_edit/patch")).isFile(),
              qPrintable(QStringLiteral("no reference vectors in ") + m_vectors));
-    QVERIFY(Logger::instance().open(m_logFolder.filePath(QStringLiteral("log.txt")), QString()));
-}
-
-QString PatchTest::newLogText()
-{
-    const QByteArray log = readAll(m_logFolder.filePath(QStringLiteral("log.txt")));
-    const QString text = QString::fromUtf8(log.mid(int(m_logRead)));
-    m_logRead = log.size();
-    return text;
+    QVERIFY(m_log.open(m_logFolder.filePath(QStringLiteral("log.txt"))));
 }
 
 void PatchTest::appliesModifiedAddedAndRemovedFiles()
@@ -202,8 +184,8 @@ void PatchTest::appliesModifiedAddedAndRemovedFiles()
     package.addModified(QStringLiteral("Data\\maps\\world.bin"), QStringLiteral("insert_middle"));
     package.addAdded(QStringLiteral("Data/sounds/new.ogg"), QByteArray(70000, 's'));
     package.addRemoved(QStringLiteral("Data/old.pak"));
-    RecordedProgress progress;
-    newLogText();
+    RecordedProgress<IPatchProgress> progress;
+    m_log.newText();
     QVERIFY(package.apply(&progress));
 
     QCOMPARE(readAll(package.game(QStringLiteral("readme.txt"))), package.vectorFile("text_edit", "new"));
@@ -221,7 +203,7 @@ void PatchTest::appliesModifiedAddedAndRemovedFiles()
         QVERIFY(progress.reports[i].first >= progress.reports[i - 1].first);
         QCOMPARE(progress.reports[i].second, total);
     }
-    const QString log = newLogText();
+    const QString log = m_log.newText();
     QVERIFY(log.contains(QStringLiteral("applying patch to ")));
     QVERIFY(log.contains(QStringLiteral("patch apply success:  orig: ") +
                          package.game(QStringLiteral("readme.txt")) + QStringLiteral(" patch:") +
@@ -240,14 +222,14 @@ void PatchTest::skipsFileAlreadyAtNewDigest()
     package.addModified(QStringLiteral("todo.txt"), QStringLiteral("text_edit"));
     const QByteArray newFile = package.vectorFile(QStringLiteral("delete_start"), QStringLiteral("new"));
     QVERIFY(writeAll(package.game(QStringLiteral("done.bin")), newFile));
-    RecordedProgress progress;
-    newLogText();
+    RecordedProgress<IPatchProgress> progress;
+    m_log.newText();
     QVERIFY(package.apply(&progress));
     QCOMPARE(readAll(package.game(QStringLiteral("done.bin"))), newFile);
     QCOMPARE(readAll(package.game(QStringLiteral("todo.txt"))), package.vectorFile("text_edit", "new"));
-    QVERIFY(
-        newLogText().contains(QStringLiteral("patch apply old hash match new hash for: done.bin actual: ") +
-                              sha1(newFile) + QStringLiteral(" new: ") + entry.value("sha1_new").toString()));
+    QVERIFY(m_log.newText().contains(
+        QStringLiteral("patch apply old hash match new hash for: done.bin actual: ") + sha1(newFile) +
+        QStringLiteral(" new: ") + entry.value("sha1_new").toString()));
     const qint64 total = 61440 + 10 + 61440 + 20000 + 51 + 19981;
     QCOMPARE(progress.reports.back(), Report(total, total));
 }
@@ -289,14 +271,14 @@ void PatchTest::validatesEveryEntryBeforeTouchingFiles()
                           : list == QLatin1String("added")  ? package.added()
                                                             : package.removed();
     entries.append(entry);
-    newLogText();
+    m_log.newText();
     QVERIFY(!package.apply());
     QCOMPARE(readAll(package.game(QStringLiteral("readme.txt"))), package.vectorFile("text_edit", "old"));
     QVERIFY(!QFile::exists(package.game(QStringLiteral("new.txt"))));
     QVERIFY(QFile::exists(package.game(QStringLiteral("old.txt"))));
     QCOMPARE(readAll(package.root(QStringLiteral("outside.txt"))), QByteArray("keep"));
     QCOMPARE(filesBelow(package.work()), QStringList());
-    const QString log = newLogText();
+    const QString log = m_log.newText();
     if (logged.isEmpty())
         QVERIFY(!log.contains(QStringLiteral("crit")));
     else
@@ -345,13 +327,13 @@ void PatchTest::stopsAtFailedModification()
         QVERIFY(writeAll(package.package(QStringLiteral("b.txt")), QByteArray("\xa7\xa3\x03\xa7")));
     if (fault == QLatin1String("empty"))
         QVERIFY(writeAll(package.package(QStringLiteral("b.txt")), QByteArray()));
-    newLogText();
+    m_log.newText();
     QVERIFY(!package.apply());
     QCOMPARE(readAll(package.game(QStringLiteral("a.bin"))), package.vectorFile("delete_start", "new"));
     QCOMPARE(readAll(package.game(QStringLiteral("b.txt"))), oldB);
     QCOMPARE(readAll(package.game(QStringLiteral("c.bin"))), package.vectorFile("insert_start", "old"));
     QVERIFY(!QFile::exists(package.game(QStringLiteral("new.txt"))));
-    const QString log = newLogText();
+    const QString log = m_log.newText();
     QVERIFY2(log.contains(logged), qPrintable(log));
 }
 
@@ -364,15 +346,15 @@ void PatchTest::keepsTargetWhenReplacingFails()
     const SealedFolder sealed(package.work(QStringLiteral("Data")));
     if (!sealed.isSealed())
         QSKIP("cannot make a folder refuse renames here");
-    newLogText();
+    m_log.newText();
     QVERIFY(!package.apply());
     QCOMPARE(readAll(package.game(QStringLiteral("Data/map.bin"))),
              package.vectorFile("insert_middle", "old"));
     QCOMPARE(readAll(package.work(QStringLiteral("Data/map.bin"))),
              package.vectorFile("insert_middle", "new"));
-    QVERIFY(newLogText().contains(QStringLiteral("patch apply failed to move: from: ") +
-                                  package.work(QStringLiteral("Data/map.bin")) + QStringLiteral(" to: ") +
-                                  package.game(QStringLiteral("Data/map.bin"))));
+    QVERIFY(m_log.newText().contains(QStringLiteral("patch apply failed to move: from: ") +
+                                     package.work(QStringLiteral("Data/map.bin")) + QStringLiteral(" to: ") +
+                                     package.game(QStringLiteral("Data/map.bin"))));
 }
 
 void PatchTest::replacesAcrossFileSystems()
@@ -410,11 +392,11 @@ void PatchTest::goesOnPastMissingRemovedFile()
     package.addRemoved(QStringLiteral("gone.txt"));
     package.addRemoved(QStringLiteral("also.txt"));
     QVERIFY(QFile::remove(package.game(QStringLiteral("gone.txt"))));
-    newLogText();
+    m_log.newText();
     QVERIFY(package.apply());
     QVERIFY(!QFile::exists(package.game(QStringLiteral("also.txt"))));
-    QVERIFY(newLogText().contains(QStringLiteral("patch apply failed to remove obsolete file: ") +
-                                  package.game(QStringLiteral("gone.txt"))));
+    QVERIFY(m_log.newText().contains(QStringLiteral("patch apply failed to remove obsolete file: ") +
+                                     package.game(QStringLiteral("gone.txt"))));
 }
 
 void PatchTest::loadsConfig_data()
@@ -441,10 +423,10 @@ void PatchTest::loadsConfig()
     QTemporaryDir folder;
     if (!content.isEmpty())
         QVERIFY(writeAll(folder.filePath(QStringLiteral("patch.conf")), content));
-    newLogText();
+    m_log.newText();
     Patch patch(nullptr);
     QCOMPARE(patch.load(folder.path()), loaded);
-    const QString log = newLogText();
+    const QString log = m_log.newText();
     if (logged.isEmpty())
         QCOMPARE(log, QString());
     else
