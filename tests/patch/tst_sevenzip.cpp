@@ -171,7 +171,7 @@ void SevenZipTest::extractsArchiveKinds()
     const QString archive = makeArchive(QStringLiteral("kind.7z"), switches);
     QVERIFY(!archive.isEmpty());
     QTemporaryDir destination;
-    const QString target = destination.filePath(QStringLiteral("content"));
+    const QString target = destination.filePath(QStringLiteral("nested/content"));
     RecordedProgress<ISevenZipCallback> progress;
     QVERIFY(sevenZipExtract(archive, target, &progress));
     QCOMPARE(snapshot(target), m_treeItems);
