@@ -1,0 +1,9 @@
+#pragma once
+
+#include <QString>
+
+#include <functional>
+
+// SHA-1 of a file as 40 lowercase hexadecimal digits, or an empty string when the file cannot be
+// read. blockRead, when given, is told the length of every block read, for progress.
+QString fileSha1(const QString &path, const std::function<void(qint64)> &blockRead = {});
