@@ -1,0 +1,142 @@
+// Times the download of one 256 MiB file, made at run time in a temporary folder, over 127.0.0.1:
+// curl from nginx, the torrent session from nginx as a web seed (with and without listening for
+// peers), and the torrent session from a second libtorrent session (over uTP, libtorrent's choice for
+// outgoing connections, and over TCP) and from aria2c (TCP only) as seeding peers. A torrent counts as
+// downloaded once its data is complete and flushed to disk.
+
+#include "net/alertwaiter.h"
+#include "net/torrentsession_p.h"
+#include "tests/support/nginxserver.h"
+#include "tests/torrent/torrenttestkit.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTextStream>
+
+#include <cstdio>
+
+namespace {
+
+const qint64 fileSize = 256LL * 1024 * 1024;
+const int pieceSize = 1024 * 1024;
+const int timeoutMs = 600000;
+
+QTextStream &out()
+{
+    static QTextStream stream(stdout);
+    return stream;
+}
+
+void report(const QString &what, qint64 elapsedMs)
+{
+    if (elapsedMs < 0) {
+        out() << QStringLiteral("%1: FAILED").arg(what, -46) << Qt::endl;
+        return;
+    }
+    const double seconds = elapsedMs / 1000.0;
+    out() << QStringLiteral("%1: %2 s  %3 MiB/s")
+                 .arg(what, -46)
+                 .arg(seconds, 7, 'f', 2)
+                 .arg(fileSize / 1048576.0 / seconds, 7, 'f', 1)
+          << Qt::endl;
+}
+
+qint64 timeCurl(const QUrl &url, const QString &target)
+{
+    QElapsedTimer clock;
+    clock.start();
+    const int code = QProcess::execute(QStringLiteral("curl"),
+                                       {QStringLiteral("-sf"), QStringLiteral("-o"), target, url.toString()});
+    return code == 0 && QFileInfo(target).size() == fileSize ? clock.elapsed() : -1;
+}
+
+// From the add to the flushed alert, as the update waits for its torrents.
+qint64 timeTorrent(const TorrentSession::Config &config, const QString &folder, const QByteArray &torrent,
+                   const QList<QUrl> &webSeeds, quint16 peerPort = 0, bool tcpOnly = false)
+{
+    const std::shared_ptr<TorrentSession> session = TorrentSession::create(config, QString());
+    if (!session || !session->checkListening())
+        return -1;
+    if (tcpOnly) {
+        lt::settings_pack pack;
+        pack.set_bool(lt::settings_pack::enable_outgoing_utp, false);
+        session->native().session.apply_settings(std::move(pack));
+    }
+    TorrentAlerts alerts(session);
+    QElapsedTimer clock;
+    clock.start();
+    const TorrentSession::THash id = session->addTorrent(folder, torrent, webSeeds);
+    if (id.empty())
+        return -1;
+    if (peerPort != 0)
+        session->connectPeer(id, QStringLiteral("127.0.0.1"), peerPort);
+    if (!waitFor([&] { return session->status(id).state == TorrentSession::Seeding; }, timeoutMs))
+        return -1;
+    AlertWaiter flushed(&alerts, id, TorrentAlerts::Flushed);
+    session->flushCache(id);
+    flushed.wait(false);
+    return clock.elapsed();
+}
+
+std::shared_ptr<TorrentSession> startSeeder(const QString &folder, const QByteArray &torrent)
+{
+    std::shared_ptr<TorrentSession> seeder = TorrentSession::create(loopbackConfig(), QString());
+    if (!seeder || !seeder->checkListening())
+        return nullptr;
+    const TorrentSession::THash id = seeder->addTorrent(folder, torrent, {});
+    if (id.empty() ||
+        !waitFor([&] { return seeder->status(id).state == TorrentSession::Seeding; }, timeoutMs))
+        return nullptr;
+    return seeder;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    TorrentSession::setLoopbackOnly(true);
+    QTemporaryDir root;
+    const QString sources = root.filePath(QStringLiteral("src"));
+    const QString content = sources + QStringLiteral("/content.bin");
+    out() << "Generating " << fileSize / 1048576 << " MiB in " << root.path() << Qt::endl;
+    if (!writeRandomFile(content, fileSize, 7))
+        return 1;
+    const QByteArray torrent = makeTorrent(content, pieceSize);
+    NginxServer nginx;
+    if (torrent.isEmpty() || !nginx.start(sources))
+        return 1;
+    const QUrl seed = nginx.url();
+    auto target = [&root](const QString &name) { return root.filePath(name); };
+
+    report(QStringLiteral("curl from nginx"),
+           timeCurl(nginx.url(QStringLiteral("content.bin")), target("curl.bin")));
+
+    TorrentSession::Config webSeedsOnly;
+    webSeedsOnly.reach = TorrentSession::Reach::WebSeedsOnly;
+    report(QStringLiteral("torrent, nginx web seed, no listening"),
+           timeTorrent(webSeedsOnly, target("webseedsonly"), torrent, {seed}));
+    report(QStringLiteral("torrent, nginx web seed, listening on loopback"),
+           timeTorrent(loopbackConfig(), target("webseed"), torrent, {seed}));
+
+    {
+        const std::shared_ptr<TorrentSession> seeder = startSeeder(sources, torrent);
+        const quint16 port = seeder ? seeder->listenPort() : 0;
+        report(QStringLiteral("torrent, libtorrent peer on 127.0.0.1, uTP"),
+               seeder ? timeTorrent(loopbackConfig(), target("ltpeer-utp"), torrent, {}, port) : -1);
+        report(QStringLiteral("torrent, libtorrent peer on 127.0.0.1, TCP"),
+               seeder ? timeTorrent(loopbackConfig(), target("ltpeer-tcp"), torrent, {}, port, true) : -1);
+    }
+    {
+        const QString torrentPath = target("content.torrent");
+        const quint16 port = freeLocalPort();
+        Aria2Seeder aria2;
+        const bool seeding =
+            writeTorrentFile(torrentPath, torrent) && aria2.start(torrentPath, sources, port);
+        report(QStringLiteral("torrent, aria2c peer on 127.0.0.1, TCP"),
+               seeding ? timeTorrent(loopbackConfig(), target("ariapeer"), torrent, {}, port) : -1);
+    }
+    return 0;
+}
