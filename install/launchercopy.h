@@ -1,0 +1,19 @@
+#pragma once
+
+#include "install/installjob.h"
+
+// Copying the launcher's files from one folder into another: the installer, the self-update
+// and the uninstall hand-over all do it with the same list.
+namespace install {
+
+// The installed launcher executable in a folder, with native separators.
+QString launcherProgram(const QString &folder);
+
+// Appends one copy job per launcher file, in the platform's order.
+void launcherFileJobs(const QString &sourceFolder, const QString &targetFolder, InstallJobList &jobs);
+
+// Copies the launcher files and points the uninstall record at the target. Every job runs
+// whatever the others did; false when any of them failed (each failure is logged).
+bool copyLauncher(const QString &sourceFolder, const QString &targetFolder);
+
+} // namespace install
