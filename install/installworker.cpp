@@ -117,10 +117,18 @@ void InstallWorker::removeWorkingFiles()
 {
     if (m_opts.m_removeUserData)
         QDir().rmdir(Paths::folder(Paths::ProductData));
-    for (const QString &name :
-         {QStringLiteral("Update"), QStringLiteral("UpdateTemp"), QStringLiteral("Game")})
+    // Without a folder the names below would be taken relative to the working folder.
+    if (m_opts.m_installFolder.isEmpty())
+        return;
+    // Besides the folders, the settings and the log, the previous log (the uninstaller's own
+    // start moves the log there), the torrent session and the recovery's folder go too.
+    const QStringList folders{QStringLiteral("Update"), QStringLiteral("UpdateTemp"), QStringLiteral("Game"),
+                              QStringLiteral("RecoverTemp")};
+    for (const QString &name : folders)
         QDir(Paths::joinPath(m_opts.m_installFolder, name)).removeRecursively();
-    for (const QString &name : {QStringLiteral("log.txt"), QStringLiteral("GD7Launcher.conf")})
+    const QStringList files{QStringLiteral("log.txt"), QStringLiteral("GD7Launcher.conf"),
+                            QStringLiteral("log_prev.txt"), QStringLiteral("Session.conf")};
+    for (const QString &name : files)
         QFile::remove(Paths::joinPath(m_opts.m_installFolder, name));
 }
 
