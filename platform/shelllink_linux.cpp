@@ -60,7 +60,7 @@ int createShellLink(const QString &linkPath, const ShellLink &link)
 {
     KeyFile entry(QStringLiteral("Desktop Entry"));
     entry.setValue(QStringLiteral("Type"), QStringLiteral("Application"));
-    entry.setValue(QStringLiteral("Version"), QStringLiteral("1.5"));
+    entry.setValue(QStringLiteral("Version"), QStringLiteral("1.0"));
     entry.setValue(QStringLiteral("Name"), link.name);
     // A literal "%" would start a field code in Exec.
     entry.setValue(QStringLiteral("Exec"), commandLine(link).replace(QLatin1Char('%'), QStringLiteral("%%")));
