@@ -59,7 +59,9 @@ int main(int argc, char **argv)
     launcherProduct = makeLauncherProduct();
     if (qEnvironmentVariableIsSet("GD7_PROBE_VERSION"))
         launcherProduct.version = parseVersion(qEnvironmentVariable("GD7_PROBE_VERSION"));
-    const int waitMs = qEnvironmentVariableIntValue("GD7_PROBE_WAIT_MS");
+    const int waitMs = qEnvironmentVariableIsSet("GD7_PROBE_WAIT_MS")
+                           ? qEnvironmentVariableIntValue("GD7_PROBE_WAIT_MS")
+                           : install::processWaitMs;
 
     ActionOptions options;
     switch (parseLaunchAction(app.arguments(), options)) {

@@ -15,7 +15,9 @@ const char *const xdgVariables[][2] = {
 
 } // namespace
 
-TestHome::TestHome() : m_dir(QDir::tempPath() + QStringLiteral("/gd7 home Ü 游戏-XXXXXX"))
+TestHome::TestHome()
+    : m_dir(QDir::tempPath() + QStringLiteral("/gd7 home Ü 游戏-XXXXXX")),
+      m_outside(QDir::tempPath() + QStringLiteral("/gd7 outside Ä-XXXXXX"))
 {
     if (!m_dir.isValid())
         return;

@@ -13,9 +13,11 @@ class TestHome
 public:
     TestHome();
 
-    bool isValid() const { return m_dir.isValid(); }
+    bool isValid() const { return m_dir.isValid() && m_outside.isValid(); }
     QString path() const { return m_dir.path(); }
     QString filePath(const QString &relative) const { return m_dir.filePath(relative); }
+    // A path in a scratch folder beside the home, for what must not count as the home's.
+    QString outsidePath(const QString &relative) const { return m_outside.filePath(relative); }
     QProcessEnvironment environment() const;
 
     // Every file (with its contents) and folder under the home, by relative path.
@@ -29,4 +31,5 @@ public:
 
 private:
     QTemporaryDir m_dir;
+    QTemporaryDir m_outside;
 };

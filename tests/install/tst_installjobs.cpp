@@ -53,8 +53,7 @@ void InstallJobsTest::initTestCase()
     QVERIFY(m_home->isValid());
     QVERIFY(LanguageManager::instance().setLanguage(QStringLiteral("en")));
     launcherProduct = makeLauncherProduct();
-    m_log = m_home->filePath(QStringLiteral("../") + QFileInfo(m_home->path()).fileName() +
-                             QStringLiteral(".log"));
+    m_log = m_home->outsidePath(QStringLiteral("test.log"));
 }
 
 void InstallJobsTest::init()
