@@ -14,9 +14,6 @@ public:
     bool install() override;
     bool uninstall() override;
 
-    QString target() const { return m_target; }
-    QString linkPath() const { return m_linkPath; }
-
 private:
     QString m_target;
     QString m_linkPath;

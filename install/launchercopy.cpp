@@ -25,6 +25,15 @@ QString launcherExecutable()
     return platform::executableFileName(launcherProduct.executableName);
 }
 
+bool runLogged(const InstallJobPtr &job, const InstallOptions &options)
+{
+    job->setOptions(options);
+    if (job->install())
+        return true;
+    Logger::instance().crit(QStringLiteral("AutoUpdate job failed: ") + job->message());
+    return false;
+}
+
 } // namespace
 
 QString launcherProgram(const QString &folder)
@@ -43,20 +52,19 @@ void launcherFileJobs(const QString &sourceFolder, const QString &targetFolder, 
 
 bool copyLauncher(const QString &sourceFolder, const QString &targetFolder)
 {
-    InstallJobList jobs;
-    launcherFileJobs(sourceFolder, targetFolder, jobs);
-    jobs.append(std::make_shared<WriteUninstallRegistry>(TR::tr("InstallCreateUninstall"), launcherProduct));
     InstallOptions options;
     options.m_installFolder = targetFolder;
+    InstallJobList copies;
+    launcherFileJobs(sourceFolder, targetFolder, copies);
     bool allDone = true;
-    for (const InstallJobPtr &job : jobs) {
-        job->setOptions(options);
-        if (!job->install()) {
-            Logger::instance().crit(QStringLiteral("AutoUpdate job failed: ") + job->message());
-            allDone = false;
-        }
-    }
-    return allDone;
+    for (const InstallJobPtr &job : copies)
+        allDone = runLogged(job, options) && allDone;
+    // The record names the version and the program to uninstall with; while any file of the
+    // new launcher is missing it keeps pointing at what was there before.
+    if (!allDone)
+        return false;
+    return runLogged(
+        std::make_shared<WriteUninstallRegistry>(TR::tr("InstallCreateUninstall"), launcherProduct), options);
 }
 
 } // namespace install

@@ -12,8 +12,9 @@ QString launcherProgram(const QString &folder);
 // Appends one copy job per launcher file, in the platform's order.
 void launcherFileJobs(const QString &sourceFolder, const QString &targetFolder, InstallJobList &jobs);
 
-// Copies the launcher files and points the uninstall record at the target. Every job runs
-// whatever the others did; false when any of them failed (each failure is logged).
+// Copies the launcher files and then points the uninstall record at the target. Every copy
+// runs whatever the others did; the record is written only when all of them succeeded. False
+// when any job failed or was left out (each failure is logged).
 bool copyLauncher(const QString &sourceFolder, const QString &targetFolder);
 
 } // namespace install

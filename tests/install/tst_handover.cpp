@@ -248,6 +248,7 @@ void HandOverTest::copierKeepsOldFileWhenCopyFails()
     QCOMPARE(QString::fromUtf8(copier->readAllStandardOutput()),
              QStringLiteral("Update process failed for unknown reason. Please try again."));
     QCOMPARE(TestHome::readFile(m_installed + QStringLiteral("3rdparty.txt/kept")), QByteArray("kept"));
+    QCOMPARE(installedVersion(), QStringLiteral("4.0.100"));
     const QString log = QString::fromUtf8(TestHome::readFile(m_unpacked + QStringLiteral("log.txt")));
     QVERIFY(log.contains(QStringLiteral("Wait for PID: OK")));
     QVERIFY(log.contains(QStringLiteral("AutoUpdate job failed: Installing files...")));
