@@ -17,6 +17,7 @@ int startSecondStage()
     const QString temporary = Paths::randomTempFile();
     if (!install::copyLauncher(source, temporary)) {
         Logger::instance().crit(QStringLiteral("Uninstall: failed to copy the launcher to ") + temporary);
+        QDir(temporary).removeRecursively();
         return 1;
     }
     const QString program = install::launcherProgram(temporary);
