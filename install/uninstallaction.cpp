@@ -11,13 +11,21 @@
 
 namespace {
 
+// Removes a temporary copy of the launcher and, once nothing else is in it, the temporary
+// folder it was made in.
+void removeTemporaryCopy(const QString &folder)
+{
+    QDir(folder).removeRecursively();
+    QDir().rmdir(QFileInfo(QDir::cleanPath(folder)).absolutePath());
+}
+
 int startSecondStage()
 {
     const QString source = Paths::applicationFolder();
     const QString temporary = Paths::randomTempFile();
     if (!install::copyLauncher(source, temporary)) {
         Logger::instance().crit(QStringLiteral("Uninstall: failed to copy the launcher to ") + temporary);
-        QDir(temporary).removeRecursively();
+        removeTemporaryCopy(temporary);
         return 1;
     }
     const QString program = install::launcherProgram(temporary);
@@ -39,8 +47,7 @@ void removeOwnTemporaryCopy()
     if (QDir::cleanPath(self.absolutePath()) != QDir::cleanPath(temp) ||
         !self.fileName().startsWith(QStringLiteral("gd_")))
         return;
-    QDir(self.absoluteFilePath()).removeRecursively();
-    QDir().rmdir(temp);
+    removeTemporaryCopy(self.absoluteFilePath());
 }
 
 int uninstall(const QString &installFolder, qint64 pid, int waitMs)

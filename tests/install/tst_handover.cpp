@@ -34,6 +34,7 @@ private slots:
     void copierRefusesMissingOptions();
     void copierKeepsOldFileWhenCopyFails();
     void uninstallRunsFromTemporaryCopy();
+    void uninstallStopsWhenCopyFails();
     void uninstallRefusesHalfOptions_data();
     void uninstallRefusesHalfOptions();
 
@@ -323,6 +324,23 @@ void HandOverTest::uninstallRunsFromTemporaryCopy()
     const QString differences = TestHome::differences(before, after);
     QVERIFY2(differences.isEmpty(), qPrintable(differences));
     QDir(medium).removeRecursively();
+}
+
+void HandOverTest::uninstallStopsWhenCopyFails()
+{
+    QVERIFY(QFile::remove(m_installed + QStringLiteral("3rdparty.txt")));
+    const auto before = m_home->snapshot();
+    auto first = start(m_installed + QStringLiteral("GD7Launcher"), {QStringLiteral("--uninstall")});
+    QVERIFY(first->waitForFinished(20000));
+    QCOMPARE(first->exitCode(), 1);
+    // Nothing but the first run's log: no temporary copy, the record as it was, nothing removed.
+    auto after = m_home->snapshot();
+    const QString log = QDir(m_home->path()).relativeFilePath(m_installed + QStringLiteral("log.txt"));
+    QVERIFY(QString::fromUtf8(after.take(log))
+                .contains(QStringLiteral("Uninstall: failed to copy the launcher")));
+    const QString differences = TestHome::differences(before, after);
+    QVERIFY2(differences.isEmpty(), qPrintable(differences));
+    QCOMPARE(events().size(), 1);
 }
 
 void HandOverTest::uninstallRefusesHalfOptions_data()
