@@ -578,6 +578,10 @@
         <translation>Type</translation>
     </message>
     <message>
+        <source>UninstallLinkName</source>
+        <translation>Uninstall Glimmerdeep</translation>
+    </message>
+    <message>
         <source>Unlimited</source>
         <translation>Do not limit</translation>
     </message>
