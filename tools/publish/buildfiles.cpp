@@ -67,3 +67,20 @@ bool copyFileTo(const QString &source, const QString &target, QString &error)
     }
     return true;
 }
+
+bool copyFolder(const QString &source, const QString &target, QString &error)
+{
+    const QDir sourceDir(source);
+    QDirIterator it(source, QDir::Files | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+                    QDirIterator::Subdirectories);
+    if (!Paths::makePath(target)) {
+        error = QStringLiteral("cannot create folder: %1").arg(target);
+        return false;
+    }
+    while (it.hasNext()) {
+        const QString file = it.next();
+        if (!copyFileTo(file, Paths::joinPath(target, sourceDir.relativeFilePath(file)), error))
+            return false;
+    }
+    return true;
+}

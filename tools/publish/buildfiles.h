@@ -20,3 +20,5 @@ qint64 totalSize(const QList<BuildFile> &files);
 
 // Copies a file, creating the target's folder; false with a message in error.
 bool copyFileTo(const QString &source, const QString &target, QString &error);
+// Copies every file below source to the same path below target.
+bool copyFolder(const QString &source, const QString &target, QString &error);

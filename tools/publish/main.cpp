@@ -5,6 +5,7 @@
 #include "tools/publish/fullcommand.h"
 #include "tools/publish/manifestcommand.h"
 #include "tools/publish/patchcommand.h"
+#include "tools/publish/verifycommand.h"
 
 #include <QCoreApplication>
 #include <QMap>
@@ -37,7 +38,7 @@ const QMap<QString, Command> &commands()
     static const QMap<QString, Command> table{
         {QStringLiteral("full"), runFullCommand},         {QStringLiteral("patch"), runPatchCommand},
         {QStringLiteral("manifest"), runManifestCommand}, {QStringLiteral("diff"), runDiffCommand},
-        {QStringLiteral("apply"), runApplyCommand},
+        {QStringLiteral("apply"), runApplyCommand},       {QStringLiteral("verify"), runVerifyCommand},
     };
     return table;
 }
