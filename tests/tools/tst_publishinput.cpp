@@ -6,6 +6,9 @@
 #include "patch/filesha1.h"
 
 #include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -19,6 +22,7 @@ private slots:
     void badInputLeavesReleaseAlone();
     void helpAndUsage_data();
     void helpAndUsage();
+    void manifestEdits();
     void diffThenApply_data();
     void diffThenApply();
     void applyFailureGivesApplierCode();
@@ -118,6 +122,54 @@ void TestPublishInput::helpAndUsage()
     const PublishRun run = runPublish(args);
     QCOMPARE(run.exitCode, exitCode);
     QVERIFY2((run.out + run.err).contains(text), qPrintable(run.out + run.err));
+}
+
+void TestPublishInput::manifestEdits()
+{
+    const QString release = path(QStringLiteral("manifest-release"));
+    QVERIFY(QDir().mkpath(release));
+    QVERIFY(writeFile(path(QStringLiteral("launcher.json")),
+                      R"({"id": "launcher_4.0.2", "name": "launcher_4.0.2.7z", "version_to": "4.0.2"})"));
+    const QStringList args{QStringLiteral("manifest"),      release,
+                           QStringLiteral("--product"),     QStringLiteral("gd7_launcher_en"),
+                           QStringLiteral("--add-content"), path(QStringLiteral("launcher.json")),
+                           QStringLiteral("--version"),     QStringLiteral("4.0.2"),
+                           QStringLiteral("--size"),        QStringLiteral("123456789012")};
+    PublishRun run = runPublish(args);
+    QVERIFY2(run.exitCode == 0, qPrintable(run.err));
+    QFile file(release + QStringLiteral("/update.json"));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QJsonObject product =
+        QJsonDocument::fromJson(file.readAll()).object().value("gd7_launcher_en").toObject();
+    file.close();
+    QCOMPARE(product.value("version").toString(), QStringLiteral("4.0.2"));
+    QCOMPARE(static_cast<qint64>(product.value("size").toDouble()), Q_INT64_C(123456789012));
+    QCOMPARE(product.value("content").toArray().size(), 1);
+    // Adding the same id again replaces it instead of listing it twice.
+    run = runPublish(args);
+    QVERIFY2(run.exitCode == 0, qPrintable(run.err));
+    const QMap<QString, QString> before = folderDigests(release);
+    QCOMPARE(before.size(), 1);
+
+    run = runPublish({QStringLiteral("manifest"), release, QStringLiteral("--product=gd7_launcher_en"),
+                      QStringLiteral("--remove-content=no_such_id")});
+    QCOMPARE(run.exitCode, 1);
+    QVERIFY2(run.err.contains(QStringLiteral("no content no_such_id")), qPrintable(run.err));
+    run = runPublish({QStringLiteral("manifest"), release, QStringLiteral("--version=4.x")});
+    QCOMPARE(run.exitCode, 1);
+    QCOMPARE(folderDigests(release), before);
+
+    run = runPublish({QStringLiteral("manifest"), release, QStringLiteral("--product=gd7_launcher_en"),
+                      QStringLiteral("--remove-content=launcher_4.0.2")});
+    QVERIFY2(run.exitCode == 0, qPrintable(run.err));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QVERIFY(QJsonDocument::fromJson(file.readAll())
+                .object()
+                .value("gd7_launcher_en")
+                .toObject()
+                .value("content")
+                .toArray()
+                .isEmpty());
 }
 
 void TestPublishInput::diffThenApply_data()

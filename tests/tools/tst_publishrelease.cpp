@@ -53,6 +53,8 @@ class TestPublishRelease : public QObject
 private slots:
     void initTestCase();
     void verifyPasses();
+    void verifyFindsDamage_data();
+    void verifyFindsDamage();
     void patchLists_data();
     void patchLists();
     void streamsRoundTrip_data();
@@ -136,6 +138,39 @@ void TestPublishRelease::verifyPasses()
     const PublishRun run = runPublish({QStringLiteral("verify"), release()});
     QVERIFY2(run.exitCode == 0, qPrintable(run.err));
     QVERIFY2(run.out.contains(QStringLiteral("3 contents checked")), qPrintable(run.out));
+}
+
+void TestPublishRelease::verifyFindsDamage_data()
+{
+    QTest::addColumn<QString>("damage");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("recovery file changed") << "recovery"
+                                           << "recovery file " + Unicode + " does not match package.conf";
+    QTest::newRow("archive truncated") << "truncate"
+                                       << "gd7_1.1.0_1.2.0: archive";
+    QTest::newRow("torrent of another archive") << "torrent"
+                                                << "is not the one the manifest names";
+}
+
+void TestPublishRelease::verifyFindsDamage()
+{
+    QFETCH(QString, damage);
+    QFETCH(QString, message);
+    QTemporaryDir copy;
+    QVERIFY(copyFolder(release(), copy.path()));
+    if (damage == QLatin1String("recovery")) {
+        QFile file(copy.filePath(QStringLiteral("recover/gd7_1.0.0/") + Unicode));
+        QVERIFY(file.open(QIODevice::Append) && file.write("x") == 1);
+    } else if (damage == QLatin1String("truncate")) {
+        QVERIFY(QFile::resize(copy.filePath(QStringLiteral("gd7_1.1.0_1.2.0.7z")), 100));
+    } else {
+        const QString torrent = copy.filePath(QStringLiteral("gd7_1.1.0_1.2.0.7z.torrent"));
+        QVERIFY(QFile::remove(torrent) &&
+                QFile::copy(copy.filePath(QStringLiteral("gd7_1.0.0_1.1.0.7z.torrent")), torrent));
+    }
+    const PublishRun run = runPublish({QStringLiteral("verify"), copy.path()});
+    QCOMPARE(run.exitCode, 1);
+    QVERIFY2(run.err.contains(message), qPrintable(run.err));
 }
 
 ProductUpdateInfo TestPublishRelease::game() const

@@ -105,20 +105,27 @@ bool ReleaseVerifier::verifyArchive(const UpdateContent &content, const QString 
             QStringLiteral("%1: archive %2 is missing or not %3 bytes").arg(id, archive).arg(content.size()));
         return false;
     }
-    if (content.hasTorrent()) {
-        QString error;
-        const QString torrent =
-            content.torrents().isEmpty() ? QString() : localPath(content, content.torrents().first());
-        if (torrent.isEmpty())
-            problem(QStringLiteral("%1: no \"torrents\" location in this release").arg(id));
-        else if (!checkTorrent(torrent, QFileInfo(archive).path(), error))
-            problem(id + QStringLiteral(": ") + error);
-    }
+    if (content.hasTorrent())
+        verifyTorrent(content, archive);
     if (!sevenZipExtract(archive, unpacked, nullptr)) {
         problem(QStringLiteral("%1: archive %2 does not unpack").arg(id, archive));
         return false;
     }
     return true;
+}
+
+void ReleaseVerifier::verifyTorrent(const UpdateContent &content, const QString &archive)
+{
+    const QString id = content.id();
+    const QString torrent = localPath(content, content.torrents().value(0));
+    QString error;
+    QString infoHash;
+    if (torrent.isEmpty())
+        problem(QStringLiteral("%1: no \"torrents\" location in this release").arg(id));
+    else if (!checkTorrent(torrent, QFileInfo(archive).path(), infoHash, error))
+        problem(id + QStringLiteral(": ") + error);
+    else if (infoHash != content.string(QStringLiteral("torrent")))
+        problem(QStringLiteral("%1: torrent %2 is not the one the manifest names").arg(id, torrent));
 }
 
 void ReleaseVerifier::verifyRecovery(const UpdateContent &content, const QString &unpacked)
@@ -153,7 +160,7 @@ void ReleaseVerifier::verifyRecovery(const UpdateContent &content, const QString
     const QString torrent = localPath(content, content.recoverTorrents().value(0));
     if (torrent.isEmpty())
         problem(QStringLiteral("%1: \"recover_torrents\" does not point into this release").arg(id));
-    else if (!checkTorrent(torrent, tree, error))
+    else if (QString infoHash; !checkTorrent(torrent, tree, infoHash, error))
         problem(id + QStringLiteral(": ") + error);
 }
 

@@ -25,6 +25,7 @@ public:
 private:
     void verifyProduct(const QString &product, const QJsonObject &object);
     bool verifyArchive(const UpdateContent &content, const QString &unpacked);
+    void verifyTorrent(const UpdateContent &content, const QString &archive);
     void verifyRecovery(const UpdateContent &content, const QString &unpacked);
     void verifyPatches(const QString &product, QList<UpdateContent> patches);
     bool applyPatch(const UpdateContent &patch, const QString &package, const QString &fromBuild,

@@ -20,6 +20,12 @@ QString fromStd(const std::string &text)
     return QString::fromStdString(text);
 }
 
+QString hexHash(const lt::torrent_info &torrent)
+{
+    const lt::sha1_hash hash = torrent.info_hashes().v1;
+    return QString::fromLatin1(QByteArray(hash.data(), static_cast<int>(hash.size())).toHex());
+}
+
 bool writeTorrent(lt::create_torrent &torrent, const QStringList &webSeeds, const QString &torrentPath,
                   QByteArray &data, QString &error)
 {
@@ -65,9 +71,7 @@ bool makeFileTorrent(const QString &filePath, const QStringList &webSeeds, const
     QByteArray data;
     if (!makeTorrent(files, info.absolutePath(), webSeeds, torrentPath, data, error))
         return false;
-    const lt::torrent_info parsed(lt::span<const char>(data.constData(), data.size()), lt::from_span);
-    const lt::sha1_hash hash = parsed.info_hashes().v1;
-    infoHash = QString::fromLatin1(QByteArray(hash.data(), static_cast<int>(hash.size())).toHex());
+    infoHash = hexHash(lt::torrent_info(lt::span<const char>(data.constData(), data.size()), lt::from_span));
     return true;
 }
 
@@ -84,7 +88,7 @@ bool makeFolderTorrent(const QString &folderPath, const QString &excludedName, c
     return makeTorrent(files, info.absolutePath(), webSeeds, torrentPath, data, error);
 }
 
-bool checkTorrent(const QString &torrentPath, const QString &saveFolder, QString &error)
+bool checkTorrent(const QString &torrentPath, const QString &saveFolder, QString &infoHash, QString &error)
 {
     lt::error_code ec;
     const lt::torrent_info torrent(torrentPath.toStdString(), ec);
@@ -92,6 +96,7 @@ bool checkTorrent(const QString &torrentPath, const QString &saveFolder, QString
         error = QStringLiteral("not a torrent: %1 (%2)").arg(torrentPath, fromStd(ec.message()));
         return false;
     }
+    infoHash = hexHash(torrent);
     const lt::file_storage &files = torrent.files();
     for (const lt::piece_index_t piece : files.piece_range()) {
         const int pieceSize = files.piece_size(piece);

@@ -14,5 +14,6 @@ bool makeFileTorrent(const QString &filePath, const QStringList &webSeeds, const
 bool makeFolderTorrent(const QString &folderPath, const QString &excludedName, const QStringList &webSeeds,
                        const QString &torrentPath, QString &error);
 
-// Hash-checks every piece of a torrent against its files below saveFolder.
-bool checkTorrent(const QString &torrentPath, const QString &saveFolder, QString &error);
+// Hash-checks every piece of a torrent against its files below saveFolder; infoHash gets the
+// torrent's info-hash as 40 lowercase hexadecimal digits.
+bool checkTorrent(const QString &torrentPath, const QString &saveFolder, QString &infoHash, QString &error);
