@@ -1,5 +1,6 @@
 // gd7-publish: the publisher's tool that turns game builds into a release folder for the launcher.
 
+#include "app/logger.h"
 #include "tools/publish/commandline.h"
 #include "tools/publish/filecommands.h"
 #include "tools/publish/fullcommand.h"
@@ -17,7 +18,7 @@ namespace {
 using Command = std::function<int(const QStringList &)>;
 
 const QString Usage = QStringLiteral(
-    "Usage: gd7-publish COMMAND [options] ARGUMENTS   (gd7-publish COMMAND --help for details)\n"
+    "Usage: gd7-publish [--log FILE] COMMAND [options] ARGUMENTS   (gd7-publish COMMAND --help for details)\n"
     "\n"
     "Commands:\n"
     "  full BUILD RELEASE         add a full package of a build (with recovery files for the game)\n"
@@ -31,7 +32,8 @@ const QString Usage = QStringLiteral(
     "           gd7-publish patch --from 1.0.0 --to 1.1.0 --base-url http://cdn/gd7 build-1.0.0 build-1.1.0 "
     "release\n"
     "           gd7-publish verify release\n"
-    "update.json is written last and whole, after every file it names is in place.");
+    "update.json is written last and whole, after every file it names is in place.\n"
+    "--log FILE keeps the launcher libraries' own log lines (archives, patching) in FILE.");
 
 const QMap<QString, Command> &commands()
 {
@@ -48,7 +50,12 @@ const QMap<QString, Command> &commands()
 int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
-    const QStringList args = app.arguments().mid(1);
+    QStringList args = app.arguments().mid(1);
+    if (args.value(0) == QLatin1String("--log")) {
+        if (args.size() < 2 || !Logger::instance().open(args.at(1), QString()))
+            return usageError(QStringLiteral("--log: cannot write the log file \"%1\"").arg(args.value(1)));
+        args = args.mid(2);
+    }
     const QString name = args.value(0);
     if (name.isEmpty() || name == QLatin1String("--help") || name == QLatin1String("-h") ||
         name == QLatin1String("help")) {
