@@ -100,6 +100,7 @@ class TestPublishRelease : public QObject
 private slots:
     void initTestCase();
     void verifyPasses();
+    void verifyComparesBuilds();
     void verifyFindsDamage_data();
     void verifyFindsDamage();
     void patchLists_data();
@@ -182,9 +183,22 @@ void TestPublishRelease::initTestCase()
 
 void TestPublishRelease::verifyPasses()
 {
-    const PublishRun run = runPublish({QStringLiteral("verify"), release()});
+    // The full package and both patches rebuild exactly the three build folders.
+    QStringList args{QStringLiteral("verify"), release()};
+    for (const QString &version : {QStringLiteral("1.0.0"), QStringLiteral("1.1.0"), QStringLiteral("1.2.0")})
+        args << QStringLiteral("--build") << version + QLatin1Char('=') + build(version);
+    const PublishRun run = runPublish(args);
     QVERIFY2(run.exitCode == 0, qPrintable(run.err));
     QVERIFY2(run.out.contains(QStringLiteral("3 contents checked")), qPrintable(run.out));
+}
+
+void TestPublishRelease::verifyComparesBuilds()
+{
+    const PublishRun run = runPublish({QStringLiteral("verify"), release(), QStringLiteral("--build"),
+                                       QStringLiteral("1.2.0=") + build(QStringLiteral("1.1.0"))});
+    QCOMPARE(run.exitCode, 1);
+    QVERIFY2(run.err.contains(QStringLiteral("gd7 1.2.0 built from the release: differs from ")),
+             qPrintable(run.err));
 }
 
 void TestPublishRelease::verifyFindsDamage_data()
