@@ -73,7 +73,7 @@ void ReleaseVerifier::verifyProduct(const QString &product, const QJsonObject &o
     bool versionOffered = false;
     QList<UpdateContent> patches;
     for (const UpdateContent &content : info.contents()) {
-        versionOffered = versionOffered || formatVersion(content.versionTo()) == version;
+        versionOffered = versionOffered || content.versionTo() == parseVersion(version);
         const QString unpacked = unpackedFolder(product, content);
         if (!verifyArchive(content, unpacked))
             continue;
