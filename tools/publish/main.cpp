@@ -31,7 +31,8 @@ const QString Usage = QStringLiteral(
     "A release: gd7-publish full --version 1.0.0 --base-url http://cdn/gd7 build-1.0.0 release\n"
     "           gd7-publish patch --from 1.0.0 --to 1.1.0 --base-url http://cdn/gd7 build-1.0.0 build-1.1.0 "
     "release\n"
-    "           gd7-publish verify release\n"
+    "           gd7-publish verify release --build 1.0.0=build-1.0.0 --build 1.1.0=build-1.1.0\n"
+    "           tools/serve-release 8080 release      (serves it on 127.0.0.1 for a test)\n"
     "update.json is written last and whole, after every file it names is in place.\n"
     "--log FILE keeps the launcher libraries' own log lines (archives, patching) in FILE.");
 
