@@ -17,7 +17,9 @@
 #include "update/updateinfo.h"
 
 #include <QFile>
+#include <QJsonArray>
 #include <QJsonDocument>
+#include <QJsonObject>
 #include <QSet>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -34,6 +36,51 @@ QSet<QString> paths(const QList<PatchContent> &entries)
     for (const PatchContent &entry : entries)
         result.insert(entry.string(QStringLiteral("path")));
     return result;
+}
+
+QJsonObject readJson(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? QJsonDocument::fromJson(file.readAll()).object() : QJsonObject();
+}
+
+bool writeJson(const QString &path, const QJsonObject &object)
+{
+    return writeFile(path, QJsonDocument(object).toJson());
+}
+
+// Repacks a patch package whose first modified file promises a wrong new digest, and lists the
+// new archive's size in the manifest.
+bool breakPatchDigest(const QString &release, const QString &id)
+{
+    const QString archive = release + QLatin1Char('/') + id + QStringLiteral(".7z");
+    const QString unpacked = release + QStringLiteral("/unpacked");
+    if (!sevenZipExtract(archive, unpacked, nullptr))
+        return false;
+    QJsonObject conf = readJson(unpacked + QStringLiteral("/patch.conf"));
+    QJsonObject patch = conf.value(QStringLiteral("patch")).toObject();
+    QJsonArray modified = patch.value(QStringLiteral("modified")).toArray();
+    QJsonObject entry = modified.at(0).toObject();
+    entry.insert(QStringLiteral("sha1_new"), QString(40, QLatin1Char('0')));
+    modified.replace(0, entry);
+    patch.insert(QStringLiteral("modified"), modified);
+    conf.insert(QStringLiteral("patch"), patch);
+    if (!writeJson(unpacked + QStringLiteral("/patch.conf"), conf) || !QFile::remove(archive) ||
+        !sevenZipPack(archive, unpacked, release, nullptr) || !QDir(unpacked).removeRecursively())
+        return false;
+    QJsonObject manifest = readJson(release + QStringLiteral("/update.json"));
+    QJsonObject game = manifest.value(QStringLiteral("gd7")).toObject();
+    QJsonArray contents = game.value(QStringLiteral("content")).toArray();
+    for (int i = 0; i < contents.size(); ++i) {
+        QJsonObject content = contents.at(i).toObject();
+        if (content.value(QStringLiteral("id")).toString() == id) {
+            content.insert(QStringLiteral("size"), static_cast<double>(QFileInfo(archive).size()));
+            contents.replace(i, content);
+        }
+    }
+    game.insert(QStringLiteral("content"), contents);
+    manifest.insert(QStringLiteral("gd7"), game);
+    return writeJson(release + QStringLiteral("/update.json"), manifest);
 }
 
 QByteArray edited(QByteArray bytes, quint32 seed)
@@ -53,6 +100,7 @@ class TestPublishRelease : public QObject
 private slots:
     void initTestCase();
     void verifyPasses();
+    void verifyComparesBuilds();
     void verifyFindsDamage_data();
     void verifyFindsDamage();
     void patchLists_data();
@@ -135,9 +183,22 @@ void TestPublishRelease::initTestCase()
 
 void TestPublishRelease::verifyPasses()
 {
-    const PublishRun run = runPublish({QStringLiteral("verify"), release()});
+    // The full package and both patches rebuild exactly the three build folders.
+    QStringList args{QStringLiteral("verify"), release()};
+    for (const QString &version : {QStringLiteral("1.0.0"), QStringLiteral("1.1.0"), QStringLiteral("1.2.0")})
+        args << QStringLiteral("--build") << version + QLatin1Char('=') + build(version);
+    const PublishRun run = runPublish(args);
     QVERIFY2(run.exitCode == 0, qPrintable(run.err));
     QVERIFY2(run.out.contains(QStringLiteral("3 contents checked")), qPrintable(run.out));
+}
+
+void TestPublishRelease::verifyComparesBuilds()
+{
+    const PublishRun run = runPublish({QStringLiteral("verify"), release(), QStringLiteral("--build"),
+                                       QStringLiteral("1.2.0=") + build(QStringLiteral("1.1.0"))});
+    QCOMPARE(run.exitCode, 1);
+    QVERIFY2(run.err.contains(QStringLiteral("gd7 1.2.0 built from the release: differs from ")),
+             qPrintable(run.err));
 }
 
 void TestPublishRelease::verifyFindsDamage_data()
@@ -150,6 +211,8 @@ void TestPublishRelease::verifyFindsDamage_data()
                                        << "gd7_1.1.0_1.2.0: archive";
     QTest::newRow("torrent of another archive") << "torrent"
                                                 << "is not the one the manifest names";
+    QTest::newRow("patch promises another digest") << "digest"
+                                                   << "gd7_1.0.0_1.1.0: does not apply to the build of 1.0.0";
 }
 
 void TestPublishRelease::verifyFindsDamage()
@@ -163,6 +226,8 @@ void TestPublishRelease::verifyFindsDamage()
         QVERIFY(file.open(QIODevice::Append) && file.write("x") == 1);
     } else if (damage == QLatin1String("truncate")) {
         QVERIFY(QFile::resize(copy.filePath(QStringLiteral("gd7_1.1.0_1.2.0.7z")), 100));
+    } else if (damage == QLatin1String("digest")) {
+        QVERIFY(breakPatchDigest(copy.path(), QStringLiteral("gd7_1.0.0_1.1.0")));
     } else {
         const QString torrent = copy.filePath(QStringLiteral("gd7_1.1.0_1.2.0.7z.torrent"));
         QVERIFY(QFile::remove(torrent) &&

@@ -1,5 +1,6 @@
 // gd7-publish: the publisher's tool that turns game builds into a release folder for the launcher.
 
+#include "app/logger.h"
 #include "tools/publish/commandline.h"
 #include "tools/publish/filecommands.h"
 #include "tools/publish/fullcommand.h"
@@ -17,7 +18,7 @@ namespace {
 using Command = std::function<int(const QStringList &)>;
 
 const QString Usage = QStringLiteral(
-    "Usage: gd7-publish COMMAND [options] ARGUMENTS   (gd7-publish COMMAND --help for details)\n"
+    "Usage: gd7-publish [--log FILE] COMMAND [options] ARGUMENTS   (gd7-publish COMMAND --help for details)\n"
     "\n"
     "Commands:\n"
     "  full BUILD RELEASE         add a full package of a build (with recovery files for the game)\n"
@@ -30,8 +31,10 @@ const QString Usage = QStringLiteral(
     "A release: gd7-publish full --version 1.0.0 --base-url http://cdn/gd7 build-1.0.0 release\n"
     "           gd7-publish patch --from 1.0.0 --to 1.1.0 --base-url http://cdn/gd7 build-1.0.0 build-1.1.0 "
     "release\n"
-    "           gd7-publish verify release\n"
-    "update.json is written last and whole, after every file it names is in place.");
+    "           gd7-publish verify release --build 1.0.0=build-1.0.0 --build 1.1.0=build-1.1.0\n"
+    "           tools/serve-release 8080 release      (serves it on 127.0.0.1 for a test)\n"
+    "update.json is written last and whole, after every file it names is in place.\n"
+    "--log FILE keeps the launcher libraries' own log lines (archives, patching) in FILE.");
 
 const QMap<QString, Command> &commands()
 {
@@ -48,7 +51,12 @@ const QMap<QString, Command> &commands()
 int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
-    const QStringList args = app.arguments().mid(1);
+    QStringList args = app.arguments().mid(1);
+    if (args.value(0) == QLatin1String("--log")) {
+        if (args.size() < 2 || !Logger::instance().open(args.at(1), QString()))
+            return usageError(QStringLiteral("--log: cannot write the log file \"%1\"").arg(args.value(1)));
+        args = args.mid(2);
+    }
     const QString name = args.value(0);
     if (name.isEmpty() || name == QLatin1String("--help") || name == QLatin1String("-h") ||
         name == QLatin1String("help")) {

@@ -73,7 +73,7 @@ void ReleaseVerifier::verifyProduct(const QString &product, const QJsonObject &o
     bool versionOffered = false;
     QList<UpdateContent> patches;
     for (const UpdateContent &content : info.contents()) {
-        versionOffered = versionOffered || formatVersion(content.versionTo()) == version;
+        versionOffered = versionOffered || content.versionTo() == parseVersion(version);
         const QString unpacked = unpackedFolder(product, content);
         if (!verifyArchive(content, unpacked))
             continue;
@@ -90,6 +90,21 @@ void ReleaseVerifier::verifyProduct(const QString &product, const QJsonObject &o
         problem(
             QStringLiteral("%1: no content brings the product to its version \"%2\"").arg(product, version));
     verifyPatches(product, patches);
+    compareReferences(product);
+}
+
+void ReleaseVerifier::compareReferences(const QString &product)
+{
+    for (auto it = m_references.constBegin(); it != m_references.constEnd(); ++it) {
+        if (it.key().first != product)
+            continue;
+        if (!m_builds.contains(it.key().second))
+            problem(QStringLiteral("%1: no content reaches version %2").arg(product, it.key().second));
+        else
+            compareBuilds(product + QLatin1Char(' ') + it.key().second +
+                              QStringLiteral(" built from the release"),
+                          it.value(), m_builds.value(it.key().second));
+    }
 }
 
 bool ReleaseVerifier::verifyArchive(const UpdateContent &content, const QString &unpacked)
@@ -182,7 +197,7 @@ void ReleaseVerifier::verifyPatches(const QString &product, QList<UpdateContent>
         if (!applyPatch(patch, unpackedFolder(product, patch), m_builds.value(from), result))
             continue;
         if (m_builds.contains(to))
-            compareBuilds(patch.id(), m_builds.value(to), result);
+            compareBuilds(patch.id() + QStringLiteral(" applied"), m_builds.value(to), result);
         else
             m_builds.insert(to, result);
     }
@@ -220,8 +235,7 @@ void ReleaseVerifier::compareBuilds(const QString &what, const QString &expected
     const QMap<QString, QString> want = digestsOf(expected, error);
     const QMap<QString, QString> got = digestsOf(actual, error);
     if (want != got)
-        problem(QStringLiteral("%1: the patched build differs from the full package of the same version")
-                    .arg(what));
+        problem(QStringLiteral("%1: differs from %2").arg(what, expected));
 }
 
 QString ReleaseVerifier::localPath(const UpdateContent &content, const QUrl &url) const

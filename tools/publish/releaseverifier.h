@@ -3,6 +3,7 @@
 #include "update/updatecontent.h"
 
 #include <QMap>
+#include <QPair>
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
@@ -14,6 +15,13 @@ class ReleaseVerifier
 {
 public:
     explicit ReleaseVerifier(const QString &releaseFolder);
+
+    // A build folder that the release must reproduce for a product version (from a full package
+    // or through patches).
+    void addReference(const QString &product, const QString &version, const QString &folder)
+    {
+        m_references.insert({product, version}, folder);
+    }
 
     // Problems found are collected; true when there were none.
     bool verify();
@@ -31,6 +39,7 @@ private:
     bool applyPatch(const UpdateContent &patch, const QString &package, const QString &fromBuild,
                     const QString &toBuild);
     QString unpackedFolder(const QString &product, const UpdateContent &content) const;
+    void compareReferences(const QString &product);
     void compareBuilds(const QString &what, const QString &expected, const QString &actual);
     // The file in the release folder that a URL of it names; empty when the URL is elsewhere.
     QString localPath(const UpdateContent &content, const QUrl &url) const;
@@ -39,6 +48,7 @@ private:
     QString m_release;
     QTemporaryDir m_work;
     QMap<QString, QString> m_builds; // version text -> unpacked build of the product being checked
+    QMap<QPair<QString, QString>, QString> m_references; // (product, version) -> build folder
     QStringList m_problems;
     QStringList m_notes;
     int m_checked = 0;

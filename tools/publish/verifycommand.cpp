@@ -1,5 +1,6 @@
 #include "tools/publish/verifycommand.h"
 
+#include "app/version.h"
 #include "tools/publish/commandline.h"
 #include "tools/publish/releaseverifier.h"
 
@@ -10,6 +11,12 @@ int runVerifyCommand(const QStringList &args)
     QCommandLineParser parser;
     parser.addPositionalArgument(QStringLiteral("release"),
                                  QStringLiteral("Release folder holding update.json."));
+    parser.addOption({QStringLiteral("build"),
+                      QStringLiteral("A build the release must reproduce, as VERSION=FOLDER; repeatable."),
+                      QStringLiteral("version=folder")});
+    parser.addOption({QStringLiteral("product"),
+                      QStringLiteral("Product of the --build folders (default gd7)."), QStringLiteral("id"),
+                      QStringLiteral("gd7")});
     const int parsed =
         parseCommand(parser, args, 1,
                      QStringLiteral("Checks a release before upload: archives exist and unpack, "
@@ -21,6 +28,14 @@ int runVerifyCommand(const QStringList &args)
     if (!QFileInfo(release).isDir())
         return fail(QStringLiteral("not a folder: %1").arg(release));
     ReleaseVerifier verifier(release);
+    for (const QString &build : parser.values(QStringLiteral("build"))) {
+        const Version version = parseVersion(build.section(QLatin1Char('='), 0, 0));
+        const QString folder = build.section(QLatin1Char('='), 1);
+        if (!version.isValid() || !QFileInfo(folder).isDir())
+            return usageError(
+                QStringLiteral("--build: not VERSION=FOLDER of an existing folder: \"%1\"").arg(build));
+        verifier.addReference(parser.value(QStringLiteral("product")), formatVersion(version), folder);
+    }
     const bool sound = verifier.verify();
     for (const QString &note : verifier.notes())
         printOut(QStringLiteral("note: ") + note);
