@@ -165,7 +165,7 @@ void Checker::run(const UpdateInfo &manifest)
         const QString sha1 = entry.value(QStringLiteral("sha1")).toString();
         if (!path.isEmpty() && !staysInside(path)) {
             // A list that points outside the game folder is not the publisher's: nothing of it is trusted.
-            Logger::instance().crit(QStringLiteral("Unsafe path in package file: ") + path);
+            Logger::instance().crit(QStringLiteral("unsafe path in package file: ") + path);
             m_abort = true;
             passCheckpoint();
             return;

@@ -166,7 +166,7 @@ void TestDiagnostics::packsLogsReportsAndNetworkLog()
     QSignalSpy progress(&diagnostics, &Diagnostics::progress);
     QSignalSpy ended(&diagnostics, &Diagnostics::ended);
     diagnostics.start();
-    QVERIFY(ended.wait(60000));
+    QTRY_VERIFY_WITH_TIMEOUT(!ended.isEmpty(), 60000);
     QCOMPARE(ended.size(), 1);
     QCOMPARE(ended.first().first().toInt(), int(Diagnostics::Written));
     QCOMPARE(firstSeenSteps(progress), QList<int>({1, 3, 2, 4, 5}));
@@ -214,7 +214,7 @@ void TestDiagnostics::cutsOffCommandsThatOverrun()
     diagnostics.setOptions(options);
     QSignalSpy ended(&diagnostics, &Diagnostics::ended);
     diagnostics.start();
-    QVERIFY(ended.wait(40000));
+    QTRY_VERIFY_WITH_TIMEOUT(!ended.isEmpty(), 40000);
     QCOMPARE(ended.first().first().toInt(), int(Diagnostics::Written));
     const QByteArray netlog = run7zz({"e", "-so", diagnostics.archivePath(), "netlog.txt"});
     const QStringList commands = diagnostics.networkCommands();

@@ -7,12 +7,13 @@
 
 #include <QJsonDocument>
 
-bool RecoveryFixture::start()
+bool RecoveryFixture::start(const QString &extraServerConfig)
 {
     gameProduct.productId = QStringLiteral("gd7");
     Paths::setApplicationFolder(m_app.path());
     return m_app.isValid() && m_web.isValid() && Paths::makePath(Paths::gameFolder()) &&
-           Paths::makePath(webFile(QStringLiteral("recover"))) && m_nginx.start(m_web.path());
+           Paths::makePath(webFile(QStringLiteral("recover"))) &&
+           m_nginx.start(m_web.path(), extraServerConfig);
 }
 
 QString RecoveryFixture::gameFile(const QString &relative) const

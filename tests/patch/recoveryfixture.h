@@ -12,7 +12,7 @@
 class RecoveryFixture
 {
 public:
-    bool start();
+    bool start(const QString &extraServerConfig = QString());
 
     QString gameFile(const QString &relative) const;
     QString webFile(const QString &relative) const;
@@ -27,7 +27,8 @@ public:
     QJsonObject content(const QString &id, const QString &versionTo) const;
     static UpdateInfo manifest(const QJsonArray &contents);
 
-    QUrl recoverBase() const { return m_nginx.url(QStringLiteral("/recover")); }
+    QUrl recoverBase() const { return m_nginx.url(QStringLiteral("recover/")); }
+    QUrl url(const QString &path) const { return m_nginx.url(path); }
     QString appFolder() const { return m_app.path(); }
 
 private:
