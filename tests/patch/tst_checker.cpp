@@ -1,6 +1,7 @@
 // The game file checker against an installed game folder and package files served by nginx.
 #include "app/paths.h"
 #include "patch/checker.h"
+#include "patch/filesha1.h"
 #include "tests/patch/recoveryfixture.h"
 #include "tests/patch/testfiles.h"
 #include "tests/support/logcapture.h"
@@ -46,7 +47,9 @@ private slots:
     void refusesPathsOutsideTheGameFolder_data();
     void refusesPathsOutsideTheGameFolder();
     void missingGameFolderEndsCleanly();
-    void stopWhilePausedInALargeFile();
+    void pausedCheck_data();
+    void pausedCheck();
+    void hashesInBlocksWithCheckpoints();
 
 private:
     std::unique_ptr<RecoveryFixture> m_fixture;
@@ -229,15 +232,23 @@ void TestChecker::missingGameFolderEndsCleanly()
     QVERIFY(!Paths::gameFolderExists());
 }
 
-void TestChecker::stopWhilePausedInALargeFile()
+void TestChecker::pausedCheck_data()
 {
+    QTest::addColumn<bool>("resumeIt");
+    QTest::newRow("stopped while paused") << false;
+    QTest::newRow("resumed") << true;
+}
+
+void TestChecker::pausedCheck()
+{
+    QFETCH(bool, resumeIt);
     RecoveryFixture &f = *m_fixture;
     const QJsonObject large = f.installFile(QStringLiteral("large.bin"), QByteArray(32 * 1024 * 1024, 'L'));
     QVERIFY(f.publishPackage(QStringLiteral("full"), {large}));
     Checker checker(Installed);
     checker.setUpdateInfo(
         RecoveryFixture::manifest({f.content(QStringLiteral("full"), QStringLiteral("1.2.345"))}));
-    // Paused from the body's own thread as soon as it names the file, so it stops inside the file.
+    // Paused from the body's own thread as soon as it names the file, so it waits before hashing it.
     connect(
         &checker, &Checker::progress, &checker,
         [&checker](int, int, int status, const QString &msg) {
@@ -248,13 +259,32 @@ void TestChecker::stopWhilePausedInALargeFile()
     QSignalSpy ended(&checker, &Checker::ended);
     checker.start();
     QTRY_COMPARE_WITH_TIMEOUT(checker.status(), int(Checker::CheckingFiles), 10000);
-    QTest::qWait(300);
+    QTest::qWait(1500);
     QVERIFY(ended.isEmpty());
-    checker.stop();
-    QCOMPARE(ended.size(), 1);
-    QCOMPARE(ended.first().first().toInt(), -1);
+    if (resumeIt) {
+        checker.resume();
+        QTRY_COMPARE_WITH_TIMEOUT(ended.size(), 1, 10000);
+        QCOMPARE(ended.first().first().toInt(), 0);
+        QCOMPARE(checker.status(), int(Checker::Finished));
+    } else {
+        checker.stop();
+        QCOMPARE(ended.size(), 1);
+        QCOMPARE(ended.first().first().toInt(), -1);
+        QCOMPARE(checker.status(), int(Checker::Idle));
+    }
     QVERIFY(checker.damagedFiles().isEmpty());
-    QCOMPARE(checker.status(), int(Checker::Idle));
+}
+
+void TestChecker::hashesInBlocksWithCheckpoints()
+{
+    const QString path = m_fixture->gameFile(QStringLiteral("blocks.bin"));
+    QVERIFY(writeAll(path, QByteArray(5 * 65536 + 100, 'h')));
+    int checkpoints = 0;
+    QCOMPARE(fileSha1(path, 65536, [&checkpoints] { return ++checkpoints > 0; }), fileSha1(path));
+    QCOMPARE(checkpoints, 6);
+    checkpoints = 0;
+    QCOMPARE(fileSha1(path, 65536, [&checkpoints] { return ++checkpoints < 3; }), QString());
+    QCOMPARE(checkpoints, 3);
 }
 
 QTEST_GUILESS_MAIN(TestChecker)
