@@ -61,11 +61,16 @@ QStringList serversLastFirst()
     return result;
 }
 
+QByteArray cutOffNote(int limitMs)
+{
+    return "*** cut off: still running after " + QByteArray::number(limitMs / 1000) + " s";
+}
+
 QByteArray netlogEntry(const ProcessWrapper &process, bool cutOff, int limitMs)
 {
     QByteArray entry = QByteArrayLiteral(">>> ") + process.command().toUtf8() + "\n\n" + process.output();
     if (cutOff)
-        entry += "\n*** cut off: still running after " + QByteArray::number(limitMs / 1000) + " s\n";
+        entry += "\n" + cutOffNote(limitMs) + "\n";
     return entry + "\n\n";
 }
 
@@ -162,6 +167,7 @@ void Diagnostics::run()
         return;
     }
     const QString folder = temporary.path() + QLatin1Char('/');
+    m_cutOffReports.clear();
     if (!copyLogs(folder))
         return;
     const QStringList reports = platform::systemReportCommands(folder + QStringLiteral("dxdiag.txt"),
@@ -235,13 +241,21 @@ bool Diagnostics::runBatch(int stepCode, const QStringList &commands, const QStr
         }
     }
     handOver();
-    if (outputPath.isEmpty())
+    if (outputPath.isEmpty()) {
+        // Reports that write their own files name their overruns in the network log, written later.
+        for (int i = 0; i < batch.size(); ++i) {
+            if (cutOff.value(i))
+                m_cutOffReports.append(batch.at(i)->command());
+        }
         return true;
+    }
     QFile log(outputPath);
     if (!log.open(QIODevice::WriteOnly | QIODevice::Truncate))
         return true;
     for (int i = 0; i < batch.size(); ++i)
         log.write(netlogEntry(*batch.at(i), cutOff.value(i), m_options.batchTimeLimitMs));
+    for (const QString &command : qAsConst(m_cutOffReports))
+        log.write(cutOffNote(m_options.batchTimeLimitMs) + ": " + command.toUtf8() + "\n");
     return true;
 }
 

@@ -91,4 +91,6 @@ private:
     QList<std::shared_ptr<ProcessWrapper>> m_processes;
     QString m_archivePath;
     Options m_options;
+    // System reports of the current run that overran the time limit; only the body touches it.
+    QStringList m_cutOffReports;
 };

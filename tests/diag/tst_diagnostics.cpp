@@ -204,9 +204,15 @@ void TestDiagnostics::packsLogsReportsAndNetworkLog()
 
 void TestDiagnostics::cutsOffCommandsThatOverrun()
 {
-    const QString tool = m_app.filePath(QStringLiteral("slowtrace"));
-    QVERIFY(writeFile(tool, "#!/bin/sh\necho tracing\nexec sleep 60\n"));
-    QVERIFY(QFile::setPermissions(tool, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+    // A trace tool and a graphics tool that hang: the first of each batch is cut off.
+    const QString bin = m_app.filePath(QStringLiteral("bin"));
+    const QString tool = bin + QStringLiteral("/slowtrace");
+    for (const QString &path : {tool, bin + QStringLiteral("/glxinfo")}) {
+        QVERIFY(writeFile(path, "#!/bin/sh\necho tracing\nexec sleep 20\n"));
+        QVERIFY(QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+    }
+    const QByteArray path = qgetenv("PATH");
+    qputenv("PATH", bin.toUtf8() + ':' + path);
     Diagnostics::Options options = quickOptions();
     options.traceTool = tool;
     options.batchTimeLimitMs = 2000;
@@ -215,17 +221,25 @@ void TestDiagnostics::cutsOffCommandsThatOverrun()
     QSignalSpy ended(&diagnostics, &Diagnostics::ended);
     diagnostics.start();
     QTRY_VERIFY_WITH_TIMEOUT(!ended.isEmpty(), 40000);
+    qputenv("PATH", path);
     QCOMPARE(ended.first().first().toInt(), int(Diagnostics::Written));
     const QByteArray netlog = run7zz({"e", "-so", diagnostics.archivePath(), "netlog.txt"});
     const QStringList commands = diagnostics.networkCommands();
     QCOMPARE(loggedCommands(netlog), commands);
+    const QByteArray note = "*** cut off: still running after 2 s";
     for (int i = 0; i < 28; ++i) {
         const QByteArray entry = netlogEntryOf(netlog, commands.at(i));
-        const bool cutOff = entry.contains("*** cut off: still running after 2 s");
+        const bool cutOff = entry.contains(note + "\n");
         QVERIFY2(cutOff == (i >= 23), entry.constData());
         if (i >= 23)
             QVERIFY(entry.contains("tracing"));
     }
+    const QList<QByteArray> lines = netlog.split('\n');
+    QVERIFY(lines.size() > 2);
+    QVERIFY2(lines.at(lines.size() - 2).startsWith(note + ": sh -c "),
+             lines.at(lines.size() - 2).constData());
+    QVERIFY(lines.at(lines.size() - 2).contains("glxinfo"));
+    QVERIFY(run7zz({"e", "-so", diagnostics.archivePath(), "dxdiag.txt"}).contains("tracing"));
 }
 
 void TestDiagnostics::stopDuringCopyWritesNothing()
