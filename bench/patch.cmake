@@ -6,3 +6,8 @@ foreach(name patchapply sha1 extract)
   target_compile_definitions(bench_${name} PRIVATE
     GD7_DEFAULT_TEST_DATA="${PROJECT_SOURCE_DIR}/../shared/testdata")
 endforeach()
+
+# The game file checker against sha1sum and openssl over a generated 2 GiB game.
+add_executable(bench_checker ${CMAKE_CURRENT_LIST_DIR}/bench_checker.cpp ${CMAKE_CURRENT_LIST_DIR}/patchbench.h)
+target_link_libraries(bench_checker PRIVATE gd7_recovery gd7_testsupport)
+target_compile_definitions(bench_checker PRIVATE GD7_DEFAULT_TEST_DATA="${PROJECT_SOURCE_DIR}/../shared/testdata")

@@ -8,25 +8,39 @@
 
 namespace {
 
-constexpr qint64 BlockSize = 256 * 1024;
+constexpr qint64 DefaultBlockSize = 256 * 1024;
+
+QString hashBlocks(const QString &path, qint64 blockSize, const std::function<bool(qint64)> &onBlock)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
+        return QString();
+    const std::unique_ptr<char[]> block(new char[blockSize]);
+    Sha1Hasher hasher;
+    for (;;) {
+        const qint64 got = file.read(block.get(), blockSize);
+        if (got < 0)
+            return QString();
+        if (got == 0)
+            return hasher.hexDigest();
+        if (!onBlock(got))
+            return QString();
+        hasher.addData(block.get(), got);
+    }
+}
 
 } // namespace
 
 QString fileSha1(const QString &path, const std::function<void(qint64)> &blockRead)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
-        return QString();
-    const std::unique_ptr<char[]> block(new char[BlockSize]);
-    Sha1Hasher hasher;
-    for (;;) {
-        const qint64 got = file.read(block.get(), BlockSize);
-        if (got < 0)
-            return QString();
-        if (got == 0)
-            return hasher.hexDigest();
-        hasher.addData(block.get(), got);
+    return hashBlocks(path, DefaultBlockSize, [&blockRead](qint64 got) {
         if (blockRead)
             blockRead(got);
-    }
+        return true;
+    });
+}
+
+QString fileSha1(const QString &path, qint64 blockSize, const std::function<bool()> &beforeBlock)
+{
+    return hashBlocks(path, blockSize, [&beforeBlock](qint64) { return !beforeBlock || beforeBlock(); });
 }

@@ -1,0 +1,244 @@
+#include "patch/checker.h"
+
+#include "app/logger.h"
+#include "app/paths.h"
+#include "app/productinfo.h"
+#include "net/downloader.h"
+#include "net/downloadjsonvalidator.h"
+#include "net/taskwrapper.h"
+#include "patch/filesha1.h"
+#include "patch/safepath.h"
+
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QThread>
+
+#include <cmath>
+#include <limits>
+
+namespace {
+
+constexpr qint64 HashBlockSize = 65536;
+constexpr int PausePollMs = 1000;
+
+// "size" counts only when it is a whole number that fits 32 bits.
+int entrySize(const QJsonValue &value)
+{
+    const double size = value.toDouble(0);
+    if (std::floor(size) != size || size < std::numeric_limits<int>::min() ||
+        size > std::numeric_limits<int>::max())
+        return 0;
+    return static_cast<int>(size);
+}
+
+QString quotedFileName(const QString &path)
+{
+    const QString name = path.mid(path.lastIndexOf(QLatin1Char('/')) + 1);
+    return QLatin1Char('"') + name + QLatin1Char('"');
+}
+
+QList<QUrl> packageUrls(const UpdateContent &content)
+{
+    QList<QUrl> urls;
+    const QString relative = Paths::joinPath(content.id(), Paths::packageListName());
+    for (const QUrl &base : content.recoverHttp())
+        urls.append(QUrl(Paths::joinPath(base.toString(), relative)));
+    return urls;
+}
+
+} // namespace
+
+Checker::Checker(const Version &installedVersion, QObject *parent)
+    : QObject(parent), m_installedVersion(installedVersion)
+{}
+
+Checker::~Checker()
+{
+    stop();
+}
+
+void Checker::start()
+{
+    emit started();
+    stop();
+    m_abort = false;
+    const UpdateInfo manifest = m_manifest;
+    m_task = TaskWrapper::launch([this, manifest] { run(manifest); });
+}
+
+void Checker::stop()
+{
+    m_abort = true;
+    m_pause = false;
+    m_status = Idle;
+    if (m_task) {
+        if (!m_task->cancel())
+            m_task->wait();
+        m_task.reset();
+    }
+    // Cleared once the body is gone, so that it cannot add to the results afterwards.
+    clearResults();
+}
+
+void Checker::pause()
+{
+    if (m_status == LoadingPackage || m_status == CheckingFiles)
+        m_pause = true;
+}
+
+void Checker::resume()
+{
+    if (m_status == LoadingPackage || m_status == CheckingFiles)
+        m_pause = false;
+}
+
+void Checker::clearResults()
+{
+    m_damagedFiles.clear();
+    m_packageFiles.clear();
+    m_damagedBytes = 0;
+    m_recoveryContent = UpdateContent();
+}
+
+bool Checker::passCheckpoint()
+{
+    while (m_pause.load() && !m_abort.load())
+        QThread::msleep(PausePollMs);
+    if (!m_abort.load())
+        return true;
+    endStopped();
+    return false;
+}
+
+void Checker::endStopped()
+{
+    m_status = Idle;
+    emit progress(1, 1, Idle, QString());
+    emit ended(-1);
+}
+
+void Checker::finish()
+{
+    m_status = Finished;
+    emit progress(1, 1, Finished, QString());
+    emit ended(0);
+}
+
+void Checker::run(const UpdateInfo &manifest)
+{
+    if (!Paths::gameFolderExists()) {
+        m_abort = true;
+        finish();
+        return;
+    }
+    m_status = LoadingPackage;
+    emit progress(0, 1, LoadingPackage, QString());
+    const QString packagePath = Paths::joinPath(Paths::gameFolder(true), Paths::packageListName());
+
+    QList<UpdateContent> contents;
+    if (!chooseCandidates(manifest, contents))
+        return;
+    QJsonObject package;
+    if (!loadPackage(contents, packagePath, package)) {
+        if (!m_abort.exchange(true))
+            Logger::instance().crit(QStringLiteral("Couldn't load package file!"));
+        passCheckpoint();
+        return;
+    }
+    if (!passCheckpoint())
+        return;
+
+    const QJsonArray content = package.value(QStringLiteral("content")).toArray();
+    const int total = content.size();
+    m_status = CheckingFiles;
+    emit progress(0, total, CheckingFiles, QString());
+    int counted = 0;
+    for (const QJsonValue &element : content) {
+        if (!passCheckpoint())
+            return;
+        const QJsonObject entry = element.toObject();
+        if (!element.isObject() || !entry.contains(QStringLiteral("path")) ||
+            !entry.contains(QStringLiteral("sha1")))
+            continue;
+        const QString path =
+            entry.value(QStringLiteral("path")).toString().replace(QLatin1Char('\\'), QLatin1Char('/'));
+        const QString sha1 = entry.value(QStringLiteral("sha1")).toString();
+        if (!path.isEmpty() && !staysInside(path)) {
+            // A list that points outside the game folder is not the publisher's: nothing of it is trusted.
+            Logger::instance().crit(QStringLiteral("unsafe path in package file: ") + path);
+            m_abort = true;
+            passCheckpoint();
+            return;
+        }
+        m_packageFiles.insert(path);
+        if (path.isEmpty() || sha1.isEmpty())
+            continue;
+        emit progress(++counted, total, CheckingFiles, quotedFileName(path));
+        if (!passCheckpoint())
+            return;
+        if (!checkEntry(path, sha1, entrySize(entry.value(QStringLiteral("size")))))
+            return;
+    }
+    finish();
+}
+
+bool Checker::chooseCandidates(const UpdateInfo &manifest, QList<UpdateContent> &result)
+{
+    ProductUpdateInfo product;
+    if (!manifest.product(gameProduct.productId, product))
+        return true;
+    UpdateContent exact;
+    UpdateContent newest;
+    for (const UpdateContent &content : product.contents()) {
+        if (!passCheckpoint())
+            return false;
+        if (!content.isFull() || !content.hasRecoverHttp())
+            continue;
+        if (content.versionTo() == m_installedVersion)
+            exact = content;
+        else if (!newest.isValid() || newest.versionTo() < content.versionTo())
+            newest = content;
+    }
+    for (const UpdateContent &content : {exact, newest}) {
+        if (content.isValid())
+            result.append(content);
+    }
+    return true;
+}
+
+bool Checker::loadPackage(const QList<UpdateContent> &candidates, const QString &packagePath,
+                          QJsonObject &package)
+{
+    for (const UpdateContent &content : candidates) {
+        Downloader downloader;
+        QJsonObject document;
+        DownloadJSONValidator validator(&document);
+        if (downloader.download(packageUrls(content), nullptr, packagePath, true, true, &validator) &&
+            document.contains(QStringLiteral("content"))) {
+            package = document;
+            m_recoveryContent = content;
+            return true;
+        }
+    }
+    return false;
+}
+
+bool Checker::checkEntry(const QString &path, const QString &sha1, int size)
+{
+    const QString filePath = Paths::joinPath(Paths::gameFolder(), path);
+    QString digest;
+    if (QFileInfo(filePath).isFile()) {
+        digest = fileSha1(filePath, HashBlockSize, [this] {
+            while (m_pause.load() && !m_abort.load())
+                QThread::msleep(PausePollMs);
+            return !m_abort.load();
+        });
+        if (!passCheckpoint())
+            return false;
+    }
+    if (digest != sha1) {
+        m_damagedBytes += size;
+        m_damagedFiles.append(path);
+    }
+    return true;
+}
