@@ -193,7 +193,8 @@ int AutoUpdate::installContent(const UpdateContent &content, ProductInfo &game)
         return DownloadFailed;
     m_torrent->pauseForInstall(content);
     int result = Updated;
-    const QString target = content.isFull() ? Paths::gameFolder(true) : Paths::updateTempSubfolder(content.id());
+    const QString target =
+        content.isFull() ? Paths::gameFolder(true) : Paths::updateTempSubfolder(content.id());
     pauseBeforeStep(Unpacking);
     if (!sevenZipExtract(archive, target, &m_unpackProgress)) {
         result = UnpackFailed;
@@ -224,17 +225,19 @@ bool AutoUpdate::downloadContent(const UpdateContent &content, QString *archiveP
     return false;
 }
 
-bool AutoUpdate::applyPatchContent(ProductInfo &product, const UpdateContent &content, const QString &gameFolder,
-                                   const QString &unpackFolder)
+bool AutoUpdate::applyPatchContent(ProductInfo &product, const UpdateContent &content,
+                                   const QString &gameFolder, const QString &unpackFolder)
 {
     if (gameFolder.isEmpty() || unpackFolder.isEmpty() || content.isFull())
         return false;
-    Logger::instance().info(QStringLiteral("product ") + product.productId + QStringLiteral(" applying patch: ") +
-                            content.id() + QStringLiteral(" version: ") + formatVersion(product.version) +
+    Logger::instance().info(QStringLiteral("product ") + product.productId +
+                            QStringLiteral(" applying patch: ") + content.id() +
+                            QStringLiteral(" version: ") + formatVersion(product.version) +
                             QStringLiteral(" => ") + formatVersion(content.versionTo()));
     if (!(content.versionFrom() == product.version)) {
-        Logger::instance().crit(QStringLiteral("patch from version mismatch: ") + formatVersion(product.version) +
-                                QStringLiteral(" patch: ") + formatVersion(content.versionFrom()));
+        Logger::instance().crit(QStringLiteral("patch from version mismatch: ") +
+                                formatVersion(product.version) + QStringLiteral(" patch: ") +
+                                formatVersion(content.versionFrom()));
         return false;
     }
     Patch patch(&m_patchProgress);
@@ -264,8 +267,8 @@ void AutoUpdate::cleanup()
     const QString temp = Paths::updateTempFolder(false);
     if (QFileInfo(temp).isDir()) {
         const bool removed = QDir(temp).removeRecursively();
-        Logger::instance().info((removed ? QStringLiteral("cleanup success: ") : QStringLiteral("cleanup failure: ")) +
-                                temp);
+        Logger::instance().info(
+            (removed ? QStringLiteral("cleanup success: ") : QStringLiteral("cleanup failure: ")) + temp);
     }
     const QString downloads = Paths::updateFolder(false);
     if (!QFileInfo(downloads).isDir())
@@ -287,8 +290,8 @@ void AutoUpdate::cleanup()
             continue;
         const QString path = folder.filePath(file);
         const bool removed = QFile::remove(path);
-        Logger::instance().info((removed ? QStringLiteral("cleanup success: ") : QStringLiteral("cleanup failure: ")) +
-                                path);
+        Logger::instance().info(
+            (removed ? QStringLiteral("cleanup success: ") : QStringLiteral("cleanup failure: ")) + path);
     }
 }
 
@@ -308,14 +311,15 @@ int AutoUpdate::updateLauncher(const ProductUpdateInfo &launcher)
         return DownloadFailed;
     }
     const QString target = Paths::updateTempSubfolder(content.id());
-    Logger::instance().debug(QStringLiteral("Launcher update content: ") + name + QStringLiteral(" downloaded to ") +
-                             archive);
+    Logger::instance().debug(QStringLiteral("Launcher update content: ") + name +
+                             QStringLiteral(" downloaded to ") + archive);
     if (!sevenZipExtract(archive, target, &m_unpackProgress)) {
         Logger::instance().crit(QStringLiteral("Launcher update content unpack failed: ") + name +
                                 QStringLiteral(" at path ") + archive + QStringLiteral(" to path ") + target);
         return UnpackFailed;
     }
-    Logger::instance().debug(QStringLiteral("Launcher update unpacked: ") + name + QStringLiteral(" to ") + target);
+    Logger::instance().debug(QStringLiteral("Launcher update unpacked: ") + name + QStringLiteral(" to ") +
+                             target);
     return startCopier(target);
 }
 
@@ -326,8 +330,8 @@ int AutoUpdate::startCopier(const QString &folder)
                                 QFileInfo(QCoreApplication::applicationFilePath()).absoluteFilePath(),
                                 QStringLiteral("--pid"), QString::number(platform::currentProcessId())};
     // 7z archives carry no Unix permissions: the unpacked launcher must be made runnable.
-    QFile::setPermissions(program, QFile::permissions(program) | QFileDevice::ExeOwner | QFileDevice::ExeGroup |
-                                       QFileDevice::ExeOther);
+    QFile::setPermissions(program, QFile::permissions(program) | QFileDevice::ExeOwner |
+                                       QFileDevice::ExeGroup | QFileDevice::ExeOther);
     const QString commandLine = program + QLatin1Char(' ') + arguments.join(QLatin1Char(' '));
     Logger::instance().debug(QStringLiteral("Starting updater: ") + commandLine);
     if (!platform::startDetachedQuoted(program, arguments)) {
@@ -427,7 +431,8 @@ void AutoUpdate::timerEvent(QTimerEvent *event)
     }
     static const char *const keys[] = {"ProgressUpdateCheck", "ProgressCheckingFiles", "ProgressDownloading",
                                        "ProgressUnpacking", "ProgressInstalling"};
-    const QString message = action >= CheckingUpdates && action <= Installing ? TR::tr(keys[action - 1]) : QString();
+    const QString message =
+        action >= CheckingUpdates && action <= Installing ? TR::tr(keys[action - 1]) : QString();
     const float progress = total < 1 ? 0.0f : float(done) / float(total);
     emit updateProgress(message, action, progress, total, done, rate);
 }
@@ -439,7 +444,8 @@ bool AutoUpdate::reportTorrentProgress()
         return false;
     QString line;
     QTextStream(&line) << "STATE: " << status.state << " P: " << int(status.progress * 100)
-                       << " BYTES: " << formatSize(status.wantedBytesDone) << " TOTAL: " << formatSize(status.wantedBytes)
+                       << " BYTES: " << formatSize(status.wantedBytesDone)
+                       << " TOTAL: " << formatSize(status.wantedBytes)
                        << " RATE: " << formatRate(status.downloadRate);
     Logger::instance().debug(line);
     if (status.state == TorrentSession::Seeding) {

@@ -81,7 +81,8 @@ bool UpdateTorrent::startTorrent(const UpdateContent &content, const QString &fo
     for (int timeout : fetchTimeouts) {
         for (int j = 0; j < urls.size(); ++j) {
             QString line;
-            QTextStream(&line) << "[" << j << "] downloading torrent file... " << urls[j].host(QUrl::FullyDecoded);
+            QTextStream(&line) << "[" << j << "] downloading torrent file... "
+                               << urls[j].host(QUrl::FullyDecoded);
             Logger::instance().info(line);
             std::shared_ptr<net::HttpConnection> connection = net::HttpConnection::create(true);
             connection->setTransferTimeout(timeout);
@@ -94,7 +95,8 @@ bool UpdateTorrent::startTorrent(const UpdateContent &content, const QString &fo
             }
             line.clear();
             QTextStream(&line) << "[" << j << "] downloading torrent file success. size: " << bytes.size()
-                               << "; hash: " << QCryptographicHash::hash(bytes, QCryptographicHash::Sha1).toHex();
+                               << "; hash: "
+                               << QCryptographicHash::hash(bytes, QCryptographicHash::Sha1).toHex();
             Logger::instance().info(line);
             const TorrentSession::THash id = session()->addTorrent(folder, bytes, content.http());
             if (id.empty())

@@ -25,7 +25,8 @@ public:
 
     // Fetches the content's .torrent, downloads it into folder, waits until it seeds and its data is
     // on disk, and saves the session state. archivePath gets the torrent's first file.
-    bool download(const UpdateContent &content, const QString &folder, bool useTorrents, QString *archivePath);
+    bool download(const UpdateContent &content, const QString &folder, bool useTorrents,
+                  QString *archivePath);
 
     // Around unpacking: only while the downloaded torrent is still the current one.
     void pauseForInstall(const UpdateContent &content);
