@@ -1,4 +1,5 @@
 #include "patch/jdiffencoder.h"
+#include "patch/jdiffformat.h"
 
 #include <QFile>
 #include <QSaveFile>
@@ -8,13 +9,6 @@
 
 namespace jdiff {
 namespace {
-
-constexpr uchar Esc = 0xA7;
-constexpr uchar Mod = 0xA6;
-constexpr uchar Ins = 0xA5;
-constexpr uchar Del = 0xA4;
-constexpr uchar Eql = 0xA3;
-constexpr uchar Bkt = 0xA2;
 
 // Matches are found through windows of this many bytes; shorter common runs are only
 // used where they continue the current alignment.

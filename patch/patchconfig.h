@@ -1,12 +1,12 @@
 #pragma once
 
+#include "app/jsonwrapper.h"
 #include "patch/patchcontent.h"
-#include "patch/patchrecord.h"
 
 #include <QList>
 
 // A patch package's description, "patch.conf".
-class PatchConfig : public PatchRecord
+class PatchConfig : public JsonWrapper
 {
 public:
     bool load(const QString &path);

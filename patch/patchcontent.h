@@ -1,8 +1,8 @@
 #pragma once
 
-#include "patch/patchrecord.h"
+#include "app/jsonwrapper.h"
 
 // One file entry of a patch package: "path", and for modified files "size", "sha1_old", "sha1_new".
-class PatchContent : public PatchRecord
+class PatchContent : public JsonWrapper
 {
 };

@@ -1,6 +1,7 @@
 #include "patch/streamapplier.h"
 
 #include "patch/jdiff.h"
+#include "patch/jdiffformat.h"
 #include "patch/jdifflength.h"
 
 #include <QIODevice>
@@ -11,13 +12,6 @@
 namespace jdiff {
 
 namespace {
-
-constexpr uchar Esc = 0xA7;
-constexpr uchar Mod = 0xA6;
-constexpr uchar Ins = 0xA5;
-constexpr uchar Del = 0xA4;
-constexpr uchar Eql = 0xA3;
-constexpr uchar Bkt = 0xA2;
 
 constexpr int PatchBufferSize = 64 * 1024;
 constexpr int OutputBufferSize = 1024 * 1024;

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "app/version.h"
-#include "update/jsonwrapper.h"
+#include "app/jsonwrapper.h"
 
 // One downloadable archive of a product: a full package, or a patch package when
 // "version_from" names a valid version.

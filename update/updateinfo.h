@@ -1,6 +1,6 @@
 #pragma once
 
-#include "update/jsonwrapper.h"
+#include "app/jsonwrapper.h"
 #include "update/productupdateinfo.h"
 
 // The whole manifest, "update.json": an object whose members are products by id.

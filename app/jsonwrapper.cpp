@@ -1,4 +1,4 @@
-#include "update/jsonwrapper.h"
+#include "app/jsonwrapper.h"
 
 #include <QJsonArray>
 
