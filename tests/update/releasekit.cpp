@@ -1,33 +1,14 @@
 #include "tests/update/releasekit.h"
 
-#include "patch/jdiffencoder.h"
-#include "patch/sevenzip.h"
-
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
-
-#include <libtorrent/bencode.hpp>
-#include <libtorrent/create_torrent.hpp>
+#include <QProcess>
 
 namespace {
-
-QByteArray makeSingleFileTorrent(const QString &file)
-{
-    lt::file_storage files;
-    lt::add_files(files, QFileInfo(file).absoluteFilePath().toStdString());
-    lt::create_torrent creator(files, 16 * 1024, lt::create_torrent::v1_only);
-    lt::error_code error;
-    lt::set_piece_hashes(creator, QFileInfo(file).absolutePath().toStdString(), error);
-    if (error)
-        return QByteArray();
-    std::vector<char> bytes;
-    lt::bencode(std::back_inserter(bytes), creator.generate());
-    return QByteArray(bytes.data(), static_cast<int>(bytes.size()));
-}
 
 bool writeFiles(const QString &folder, const ReleaseKit::Files &files)
 {
@@ -36,6 +17,12 @@ bool writeFiles(const QString &folder, const ReleaseKit::Files &files)
             return false;
     }
     return true;
+}
+
+QJsonObject readJson(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? QJsonDocument::fromJson(file.readAll()).object() : QJsonObject();
 }
 
 } // namespace
@@ -62,87 +49,62 @@ QString ReleaseKit::publishedPath(const QString &name) const
     return QDir(m_publish).filePath(name);
 }
 
-QString ReleaseKit::stagingFolder(const QString &id)
+QString ReleaseKit::build(const QString &name, const Files &files)
 {
-    return m_staging.filePath(id);
+    const QString folder = m_staging.filePath(name);
+    QDir(folder).removeRecursively();
+    return QDir().mkpath(folder) && writeFiles(folder, files) ? folder : QString();
 }
 
-bool ReleaseKit::packFolder(const QString &folder, const QString &name)
+QJsonObject ReleaseKit::publish(const QStringList &arguments, const QString &product, const QString &id,
+                                bool torrent)
 {
-    return sevenZipPack(publishedPath(name), folder, m_staging.path(), nullptr);
-}
-
-QJsonObject ReleaseKit::record(const QString &id, const QString &versionFrom, const QString &versionTo,
-                               bool torrent)
-{
-    const QString name = id + QStringLiteral(".7z");
-    QJsonObject content{{"id", id},
-                        {"name", name},
-                        {"platform", "linux64"},
-                        {"version_to", versionTo},
-                        {"size", QFileInfo(publishedPath(name)).size()},
-                        {"http", QJsonArray{url(name).toString()}}};
-    if (!versionFrom.isEmpty())
-        content.insert(QStringLiteral("version_from"), versionFrom);
-    if (torrent) {
-        const QByteArray metadata = makeSingleFileTorrent(publishedPath(name));
-        if (metadata.isEmpty() || !writeFile(publishedPath(name + QStringLiteral(".torrent")), metadata))
-            return QJsonObject();
-        content.insert(QStringLiteral("torrent"), QStringLiteral("yes"));
-        content.insert(QStringLiteral("torrents"),
-                       QJsonArray{url(name + QStringLiteral(".torrent")).toString()});
-    }
-    return content;
-}
-
-QJsonObject ReleaseKit::full(const QString &id, const QString &versionTo, const Files &files, bool torrent)
-{
-    const QString folder = stagingFolder(id);
-    if (!writeFiles(folder, files) || !packFolder(folder, id + QStringLiteral(".7z")))
+    QString base = m_base.toString();
+    if (base.endsWith(QLatin1Char('/')))
+        base.chop(1);
+    QProcess tool;
+    tool.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    tool.start(QStringLiteral(GD7_PUBLISH),
+               arguments + QStringList{"--product", product, "--id", id, "--platform", "linux64",
+                                       "--base-url", base, "--replace"});
+    if (!tool.waitForFinished(120000) || tool.exitStatus() != QProcess::NormalExit || tool.exitCode() != 0)
         return QJsonObject();
-    return record(id, QString(), versionTo, torrent);
+    const QJsonArray contents = readJson(publishedPath(QStringLiteral("update.json")))
+                                    .value(product)
+                                    .toObject()
+                                    .value("content")
+                                    .toArray();
+    for (const QJsonValue &value : contents) {
+        QJsonObject content = value.toObject();
+        if (content.value(QStringLiteral("id")).toString() != id)
+            continue;
+        if (!torrent) {
+            content.remove(QStringLiteral("torrent"));
+            content.remove(QStringLiteral("torrents"));
+        }
+        return content;
+    }
+    return QJsonObject();
+}
+
+QJsonObject ReleaseKit::full(const QString &id, const QString &versionTo, const Files &files, bool torrent,
+                             const QString &product)
+{
+    const QString folder = build(id, files);
+    if (folder.isEmpty())
+        return QJsonObject();
+    return publish({"full", "--version", versionTo, folder, m_publish}, product, id, torrent);
 }
 
 QJsonObject ReleaseKit::patch(const QString &id, const QString &versionFrom, const QString &versionTo,
                               const Files &oldFiles, const Files &newFiles, bool torrent)
 {
-    const QString folder = stagingFolder(id);
-    const QString oldFolder = stagingFolder(id + QStringLiteral("_old"));
-    const QString newFolder = stagingFolder(id + QStringLiteral("_new"));
-    if (!writeFiles(oldFolder, oldFiles) || !writeFiles(newFolder, newFiles))
+    const QString oldFolder = build(id + QStringLiteral("-old"), oldFiles);
+    const QString newFolder = build(id + QStringLiteral("-new"), newFiles);
+    if (oldFolder.isEmpty() || newFolder.isEmpty())
         return QJsonObject();
-    QJsonArray modified;
-    QJsonArray added;
-    QJsonArray removed;
-    for (auto it = newFiles.cbegin(); it != newFiles.cend(); ++it) {
-        const QString target = QDir(folder).filePath(it.key());
-        QDir().mkpath(QFileInfo(target).path());
-        if (!oldFiles.contains(it.key())) {
-            if (!writeFile(target, it.value()))
-                return QJsonObject();
-            added.append(QJsonObject{{"path", it.key()}});
-        } else if (oldFiles.value(it.key()) != it.value()) {
-            if (jdiff::createPatchFile(QDir(oldFolder).filePath(it.key()), QDir(newFolder).filePath(it.key()),
-                                       target) != jdiff::EncodeOk)
-                return QJsonObject();
-            modified.append(QJsonObject{{"path", it.key()},
-                                        {"size", it.value().size()},
-                                        {"sha1_old", sha1(oldFiles.value(it.key()))},
-                                        {"sha1_new", sha1(it.value())}});
-        }
-    }
-    for (auto it = oldFiles.cbegin(); it != oldFiles.cend(); ++it) {
-        if (!newFiles.contains(it.key()))
-            removed.append(QJsonObject{{"path", it.key()}});
-    }
-    const QJsonObject config{
-        {"version_from", versionFrom},
-        {"version_to", versionTo},
-        {"patch", QJsonObject{{"modified", modified}, {"added", added}, {"removed", removed}}}};
-    if (!writeFile(QDir(folder).filePath(QStringLiteral("patch.conf")), QJsonDocument(config).toJson()) ||
-        !packFolder(folder, id + QStringLiteral(".7z")))
-        return QJsonObject();
-    return record(id, versionFrom, versionTo, torrent);
+    return publish({"patch", "--from", versionFrom, "--to", versionTo, oldFolder, newFolder, m_publish},
+                   QStringLiteral("gd7"), id, torrent);
 }
 
 QJsonObject ReleaseKit::product(const QString &version, const QList<QJsonObject> &contents)

@@ -7,9 +7,10 @@
 #include <QTemporaryDir>
 #include <QUrl>
 
-// Test-only releases of the game and the launcher, published into a folder that a web server
-// serves: 7z full packages, patch packages with JojoDiff streams checked by SHA-1, single-file
-// torrents whose web seed is the archive's HTTP location, and the manifest that names them.
+// Releases of the game and the launcher for the tests, published by gd7-publish into a folder
+// that a web server serves. Builds are given as file maps; the manifest is composed by the test
+// from the content records the tool wrote, so that a test can leave contents out or reorder
+// them.
 class ReleaseKit
 {
 public:
@@ -18,8 +19,11 @@ public:
     explicit ReleaseKit(const QString &publishFolder) : m_publish(publishFolder) {}
     void setBaseUrl(const QUrl &base) { m_base = base; }
 
-    // Each returns the content's manifest record, or an empty object when building failed.
-    QJsonObject full(const QString &id, const QString &versionTo, const Files &files, bool torrent);
+    // Each returns the content's manifest record, or an empty object when publishing failed.
+    // Without torrent the record loses "torrent" and "torrents", so the launcher takes its plain
+    // HTTP path.
+    QJsonObject full(const QString &id, const QString &versionTo, const Files &files, bool torrent,
+                     const QString &product = QStringLiteral("gd7"));
     QJsonObject patch(const QString &id, const QString &versionFrom, const QString &versionTo,
                       const Files &oldFiles, const Files &newFiles, bool torrent);
 
@@ -34,9 +38,9 @@ public:
     static bool writeFile(const QString &path, const QByteArray &bytes);
 
 private:
-    bool packFolder(const QString &folder, const QString &name);
-    QJsonObject record(const QString &id, const QString &versionFrom, const QString &versionTo, bool torrent);
-    QString stagingFolder(const QString &id);
+    QString build(const QString &name, const Files &files);
+    QJsonObject publish(const QStringList &arguments, const QString &product, const QString &id,
+                        bool torrent);
 
     QString m_publish;
     QUrl m_base;

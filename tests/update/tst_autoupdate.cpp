@@ -297,20 +297,23 @@ void AutoUpdateTest::secondCheckIsRefused()
 
 void AutoUpdateTest::fromNothingToNewest_data()
 {
+    QTest::addColumn<bool>("torrents"); // whether the contents have torrents
     QTest::addColumn<bool>("useTorrents");
-    QTest::newRow("http") << false;
-    QTest::newRow("torrent web seeds") << true;
+    QTest::newRow("http") << false << false;
+    QTest::newRow("torrent, peers and web seeds") << true << true;
+    QTest::newRow("torrent, web seeds only") << true << false;
 }
 
 void AutoUpdateTest::fromNothingToNewest()
 {
+    QFETCH(bool, torrents);
     QFETCH(bool, useTorrents);
     std::unique_ptr<ReleaseKit> kit = newRelease(m_nginx);
-    const QJsonObject full = kit->full("game-1.0.0", "1.0.0", gameFiles(1), useTorrents);
+    const QJsonObject full = kit->full("game-1.0.0", "1.0.0", gameFiles(1), torrents);
     const QJsonObject first =
-        kit->patch("patch-1.1.0", "1.0.0", "1.1.0", gameFiles(1), gameFiles(2), useTorrents);
+        kit->patch("patch-1.1.0", "1.0.0", "1.1.0", gameFiles(1), gameFiles(2), torrents);
     const QJsonObject second =
-        kit->patch("patch-1.2.0", "1.1.0", "1.2.0", gameFiles(2), gameFiles(3), useTorrents);
+        kit->patch("patch-1.2.0", "1.1.0", "1.2.0", gameFiles(2), gameFiles(3), torrents);
     QVERIFY(!full.isEmpty() && !first.isEmpty() && !second.isEmpty());
     QVERIFY(kit->publishManifest(QJsonObject{{"gd7_launcher_en", launcherUpToDate()},
                                              {"gd7", ReleaseKit::product("1.2.0", {second, full, first})}}));
@@ -322,11 +325,11 @@ void AutoUpdateTest::fromNothingToNewest()
     QCOMPARE(installedVersion(), QStringLiteral("1.2.0"));
     QCOMPARE(digestsBelow(Paths::gameFolder()), digestsOf(gameFiles(3)));
     QVERIFY(!QFileInfo::exists(Paths::updateTempFolder()));
-    QCOMPARE(AutoUpdate::instance()->hasTorrents(), useTorrents);
+    QCOMPARE(AutoUpdate::instance()->hasTorrents(), torrents);
     const QStringList lines = m_log.takeLines();
     QVERIFY(lines.contains("info patch success: patch-1.2.0"));
-    QVERIFY(lines.contains(useTorrents ? "info torrent complete: patch-1.2.0.7z"
-                                       : "info [0] http complete: patch-1.2.0.7z"));
+    QVERIFY(lines.contains(torrents ? "info torrent complete: patch-1.2.0.7z"
+                                    : "info [0] http complete: patch-1.2.0.7z"));
 
     QCOMPARE(driver.run({kit->manifestUrl()}), 1);
     QCOMPARE(driver.installed.size(), 3);
@@ -356,12 +359,16 @@ void AutoUpdateTest::faults()
     std::unique_ptr<ReleaseKit> kit = newRelease(m_nginx);
     const QJsonObject full = kit->full("game-1.0.0", "1.0.0", gameFiles(1), false);
     const QJsonObject first = kit->patch("patch-1.1.0", "1.0.0", "1.1.0", gameFiles(1), gameFiles(2), false);
-    // Built against another first file than that of 1.1.0, as a wrongly published patch would be;
-    // the patch stops at that file, before it has changed any.
+    // With the digest fault, built against another game.bin than that of 1.1.0, as a wrongly
+    // published patch would be, and changing only that file.
     ReleaseKit::Files oldFiles = gameFiles(2);
-    if (fault == QLatin1String("digest"))
-        oldFiles[QStringLiteral("added.bin")] = randomBytes(3000, 99);
-    const QJsonObject second = kit->patch("patch-1.2.0", "1.1.0", "1.2.0", oldFiles, gameFiles(3), false);
+    ReleaseKit::Files newFiles = gameFiles(3);
+    if (fault == QLatin1String("digest")) {
+        oldFiles[QStringLiteral("game.bin")].replace(0, 16, QByteArray(16, 'x'));
+        newFiles = gameFiles(2);
+        newFiles[QStringLiteral("game.bin")] = gameFiles(3).value(QStringLiteral("game.bin"));
+    }
+    const QJsonObject second = kit->patch("patch-1.2.0", "1.1.0", "1.2.0", oldFiles, newFiles, false);
     QVERIFY(!full.isEmpty() && !first.isEmpty() && !second.isEmpty());
     QVERIFY(kit->publishManifest(QJsonObject{{"gd7_launcher_en", launcherUpToDate()},
                                              {"gd7", ReleaseKit::product("1.2.0", {full, first, second})}}));
@@ -406,7 +413,7 @@ void AutoUpdateTest::launcherOutdated()
         if (launcherFiles == QLatin1String("program"))
             files.insert(QStringLiteral("GD7Launcher"),
                          "#!/bin/sh\nprintf '%s\\n' \"$@\" > '" + argumentsFile.toUtf8() + "'\n");
-        contents.append(kit->full("launcher-9.0.0", "9.0.0", files, false));
+        contents.append(kit->full("launcher-9.0.0", "9.0.0", files, false, "gd7_launcher_en"));
     }
     const QJsonObject game = kit->full("game-1.0.0", "1.0.0", gameFiles(1), false);
     QVERIFY(kit->publishManifest(QJsonObject{{"gd7_launcher_en", ReleaseKit::product("9.0.0", contents)},

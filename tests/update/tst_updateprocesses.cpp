@@ -175,7 +175,7 @@ void UpdateProcessesTest::selfUpdateHandsOverToTheCopier()
     const QByteArray newLauncher = TestHome::readFile(QStringLiteral(LAUNCHER_PROBE));
     const QJsonObject content =
         kit.full("gd7_launcher_en-9.0.0", "9.0.0",
-                 {{"GD7Launcher", newLauncher}, {"3rdparty.txt", "new notices"}}, false);
+                 {{"GD7Launcher", newLauncher}, {"3rdparty.txt", "new notices"}}, false, "gd7_launcher_en");
     const QJsonObject game = kit.full("game-1.0.0", "1.0.0", {{"readme.txt", "game"}}, false);
     QVERIFY(kit.publishManifest(QJsonObject{{"gd7_launcher_en", ReleaseKit::product("9.0.0", {content})},
                                             {"gd7", ReleaseKit::product("1.0.0", {game})}}));
