@@ -212,7 +212,8 @@ void AutoUpdateTest::errorTexts()
 
 void AutoUpdateTest::manifestFetch_data()
 {
-    QTest::addColumn<QList<QByteArray>>("answers"); // "" for a missing page
+    // "" for a missing page, "refused" for a mirror where nothing listens.
+    QTest::addColumn<QList<QByteArray>>("answers");
     QTest::addColumn<int>("mode");
     QTest::addColumn<int>("result");
     QTest::addColumn<int>("triesEach");
@@ -224,8 +225,13 @@ void AutoUpdateTest::manifestFetch_data()
         << QStringList{"info [0] download update info: 127.0.0.1",
                        "crit [0] download update info fail: %1/m0", "info [1] download update info success.",
                        "crit [1] parsing update info fail: %1/m1", "info [2] parsing update info success."};
-    QTest::newRow("all mirrors down") << QList<QByteArray>{"", ""} << 0 << 2 << 2
-                                      << QStringList{"crit [1] download update info fail: %1/m1"};
+    QTest::newRow("first mirror refuses")
+        << QList<QByteArray>{"refused", valid} << 0 << 0 << 1
+        << QStringList{"crit [0] download update info fail: http://127.0.0.1:%2/m0",
+                       "info [1] parsing update info success."};
+    QTest::newRow("all mirrors down")
+        << QList<QByteArray>{"", "refused"} << 0 << 2 << 2
+        << QStringList{"crit [1] download update info fail: http://127.0.0.1:%2/m1"};
     QTest::newRow("last answer not JSON") << QList<QByteArray>{"", "not json"} << 0 << 3 << 2
                                           << QStringList{"crit [1] parsing update info fail: %1/m1"};
     QTest::newRow("empty manifest") << QList<QByteArray>{"{}"} << 0 << 3 << 2 << QStringList();
@@ -244,27 +250,34 @@ void AutoUpdateTest::manifestFetch()
 
     TestHttpServer server;
     QVERIFY(server.start());
+    const quint16 closedPort = freeLocalPort();
+    const QUrl refusing(QStringLiteral("http://127.0.0.1:%1/").arg(closedPort));
     QList<QUrl> mirrors;
     for (int i = 0; i < answers.size(); ++i) {
         const QByteArray path = "/m" + QByteArray::number(i);
-        if (!answers[i].isEmpty())
+        if (!answers[i].isEmpty() && answers[i] != "refused")
             server.serveFile(path, answers[i]);
-        mirrors.append(server.url(QString::fromLatin1(path)));
+        mirrors.append(answers[i] == "refused" ? refusing.resolved(QUrl(QString::fromLatin1(path)))
+                                               : server.url(QString::fromLatin1(path)));
     }
     UpdateDriver driver(settingsPath());
     QVERIFY(AutoUpdate::instance()->check(mirrors, mode));
     QTRY_COMPARE_WITH_TIMEOUT(driver.finished.size(), 1, 30000);
     QCOMPARE(driver.finished.first(), result);
     QCOMPARE(driver.starts, 1);
-    for (int i = 0; i < answers.size(); ++i)
-        QCOMPARE(server.requestCount("/m" + QByteArray::number(i)),
-                 i == answers.size() - 1 || result != 0 ? triesEach : 1);
+    for (int i = 0; i < answers.size(); ++i) {
+        const int tries = answers[i] == "refused"                  ? 0
+                          : i == answers.size() - 1 || result != 0 ? triesEach
+                                                                   : 1;
+        QCOMPARE(server.requestCount("/m" + QByteArray::number(i)), tries);
+    }
     const QStringList lines = m_log.takeLines();
     const QString base = server.url(QString()).toString();
     int from = 0;
     for (const QString &line : logged) {
-        const QString wanted =
-            line.contains("%1") ? line.arg(base.endsWith('/') ? base.chopped(1) : base) : line;
+        QString wanted = line;
+        wanted.replace(QLatin1String("%1"), base.endsWith('/') ? base.chopped(1) : base);
+        wanted.replace(QLatin1String("%2"), QString::number(closedPort));
         const int at = lines.indexOf(wanted, from);
         QVERIFY2(at >= 0, qPrintable(line + " not in order in:\n" + lines.join('\n')));
         from = at + 1;
