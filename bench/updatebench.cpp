@@ -85,10 +85,16 @@ double update(const QUrl &manifest, bool useTorrents, const QString &installed, 
     return elapsed;
 }
 
+QString amount(qint64 bytes)
+{
+    return bytes < MiB ? QString::number(double(bytes) / 1024.0, 'f', 1) + QStringLiteral(" KiB")
+                       : QString::number(double(bytes) / double(MiB), 'f', 1) + QStringLiteral(" MiB");
+}
+
 void row(const char *what, double time, qint64 bytes)
 {
     out << qSetFieldWidth(34) << Qt::left << what << qSetFieldWidth(0) << QString::number(time, 'f', 2)
-        << " s  " << QString::number(double(bytes) / double(MiB), 'f', 1) << " MiB transferred";
+        << " s  " << amount(bytes) << " transferred";
     if (time > 0)
         out << "  " << QString::number(double(bytes) / double(MiB) / time, 'f', 1) << " MiB/s";
     out << Qt::endl;
