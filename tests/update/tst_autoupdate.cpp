@@ -344,8 +344,14 @@ void AutoUpdateTest::fromNothingToNewest()
     QVERIFY(lines.contains(torrents ? "info torrent complete: patch-1.2.0.7z"
                                     : "info [0] http complete: patch-1.2.0.7z"));
 
+    // Up to date: archives the manifest still names stay (their torrents seed), others go.
+    const QString stale = Paths::joinPath(Paths::updateFolder(), QStringLiteral("game-0.9.0.7z"));
+    QVERIFY(ReleaseKit::writeFile(stale, "old archive"));
     QCOMPARE(driver.run({kit->manifestUrl()}), 1);
     QCOMPARE(driver.installed.size(), 3);
+    QVERIFY(!QFileInfo::exists(stale));
+    QCOMPARE(QDir(Paths::updateFolder()).entryList(QDir::Files, QDir::Name),
+             (QStringList{"game-1.0.0.7z", "patch-1.1.0.7z", "patch-1.2.0.7z"}));
 }
 
 void AutoUpdateTest::faults_data()
