@@ -1,0 +1,151 @@
+// Times the launcher's update of a game from nothing through one full package (default 1 GiB,
+// first argument in MiB), over its HTTP path and its torrent path (web seed on nginx), against
+// "curl -o" plus "7zz x" of the same archive; then a patch from that version to the next
+// against the full package of the next version (time and bytes transferred). The pauses the
+// launcher makes before each unpack and patch are set to 0 here and reported apart.
+
+#include "app/languagemanager.h"
+#include "app/paths.h"
+#include "app/productinfo.h"
+#include "net/torrentsession.h"
+#include "tests/support/nginxserver.h"
+#include "tests/update/releasekit.h"
+#include "tests/update/updatedriver.h"
+#include "update/autoupdate.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QProcess>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+#include <QTextStream>
+
+namespace {
+
+constexpr qint64 MiB = 1024 * 1024;
+QTextStream out(stdout);
+
+ReleaseKit::Files build(qint64 size, int version)
+{
+    QByteArray big(int(size), Qt::Uninitialized);
+    QRandomGenerator(7).fillRange(reinterpret_cast<quint32 *>(big.data()), big.size() / 4);
+    if (version > 1)
+        big.replace(int(size / 2), 4096, QByteArray(4096, 'v'));
+    return {{"data/game.bin", big}, {"readme.txt", QByteArray("version ") + QByteArray::number(version)}};
+}
+
+double seconds(const QElapsedTimer &timer)
+{
+    return double(timer.nsecsElapsed()) / 1e9;
+}
+
+bool runTool(const QString &program, const QStringList &arguments)
+{
+    QProcess process;
+    process.start(program, arguments);
+    return process.waitForFinished(-1) && process.exitCode() == 0;
+}
+
+double baseline(const QUrl &url)
+{
+    QTemporaryDir scratch;
+    const QString archive = scratch.filePath(QStringLiteral("a.7z"));
+    QElapsedTimer timer;
+    timer.start();
+    if (!runTool(QStringLiteral("curl"), {"-s", "-o", archive, url.toString()}) ||
+        !runTool(QStringLiteral("7zz"), {"x", "-y", "-o" + scratch.filePath(QStringLiteral("out")), archive}))
+        return -1;
+    return seconds(timer);
+}
+
+// One update into a fresh application folder, from the installed version (empty: nothing).
+double update(const QUrl &manifest, bool useTorrents, const QString &installed, const ReleaseKit::Files &game)
+{
+    QTemporaryDir application;
+    Paths::setApplicationFolder(application.path());
+    gameProduct = makeGameProduct(nullptr);
+    if (!installed.isEmpty()) {
+        gameProduct.version = parseVersion(installed);
+        for (auto it = game.cbegin(); it != game.cend(); ++it)
+            ReleaseKit::writeFile(Paths::joinPath(Paths::gameFolder(true), it.key()), it.value());
+    }
+    AutoUpdate::instance()->setUseTorrents(useTorrents);
+    AutoUpdate::instance()->setInstallPauseMs(0);
+    double elapsed = -1;
+    {
+        UpdateDriver driver(Paths::settingsPath());
+        QElapsedTimer timer;
+        timer.start();
+        if (driver.run({manifest}, 3600 * 1000) == 0)
+            elapsed = seconds(timer);
+    }
+    AutoUpdate::destroyInstance();
+    return elapsed;
+}
+
+QString amount(qint64 bytes)
+{
+    return bytes < MiB ? QString::number(double(bytes) / 1024.0, 'f', 1) + QStringLiteral(" KiB")
+                       : QString::number(double(bytes) / double(MiB), 'f', 1) + QStringLiteral(" MiB");
+}
+
+void row(const char *what, double time, qint64 bytes)
+{
+    out << qSetFieldWidth(34) << Qt::left << what << qSetFieldWidth(0) << QString::number(time, 'f', 2)
+        << " s  " << amount(bytes) << " transferred";
+    if (time > 0)
+        out << "  " << QString::number(double(bytes) / double(MiB) / time, 'f', 1) << " MiB/s";
+    out << Qt::endl;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QCoreApplication app(argc, argv);
+    LanguageManager::instance().setLanguage(QStringLiteral("en"));
+    TorrentSession::setLoopbackOnly(true);
+    launcherProduct = makeLauncherProduct();
+    const qint64 size = (argc > 1 ? QByteArray(argv[1]).toLongLong() : 1024) * MiB;
+
+    QTemporaryDir served;
+    NginxServer nginx;
+    if (!nginx.start(served.path()))
+        return 1;
+    ReleaseKit kit(served.path());
+    kit.setBaseUrl(nginx.url(QStringLiteral("/")));
+    out << "publishing " << size / MiB << " MiB builds..." << Qt::endl;
+    const ReleaseKit::Files first = build(size, 1);
+    const ReleaseKit::Files second = build(size, 2);
+    const QJsonObject full = kit.full("game-1.0.0", "1.0.0", first, true);
+    const QJsonObject fullNext = kit.full("game-1.1.0", "1.1.0", second, true);
+    const QJsonObject patch = kit.patch("patch-1.1.0", "1.0.0", "1.1.0", first, second, true);
+    if (full.isEmpty() || fullNext.isEmpty() || patch.isEmpty())
+        return 1;
+    const QJsonObject launcher = ReleaseKit::product(formatVersion(launcherProduct.version), {});
+    auto strip = [](QJsonObject content) {
+        content.remove(QStringLiteral("torrent"));
+        return content;
+    };
+    const qint64 fullBytes = full.value(QStringLiteral("size")).toVariant().toLongLong();
+
+    kit.publishManifest(
+        {{"gd7_launcher_en", launcher}, {"gd7", ReleaseKit::product("1.0.0", {strip(full)})}});
+    row("curl -o + 7zz x", baseline(kit.url(full.value("name").toString())), fullBytes);
+    row("launcher, HTTP path", update(kit.manifestUrl(), false, QString(), {}), fullBytes);
+    kit.publishManifest({{"gd7_launcher_en", launcher}, {"gd7", ReleaseKit::product("1.0.0", {full})}});
+    row("launcher, torrent path (web seed)", update(kit.manifestUrl(), true, QString(), {}), fullBytes);
+
+    kit.publishManifest({{"gd7_launcher_en", launcher},
+                         {"gd7", ReleaseKit::product("1.1.0", {strip(fullNext), strip(patch)})}});
+    row("1.1.0 by patch from 1.0.0, HTTP", update(kit.manifestUrl(), false, "1.0.0", first),
+        patch.value(QStringLiteral("size")).toVariant().toLongLong());
+    row("1.1.0 by full package, HTTP", update(kit.manifestUrl(), false, QString(), {}),
+        fullNext.value(QStringLiteral("size")).toVariant().toLongLong());
+    out << "not counted above: the launcher's pauses of 5 s before each unpack and each patch "
+           "(1 for a full package, 2 for a patch)"
+        << Qt::endl;
+    return 0;
+}

@@ -1,0 +1,121 @@
+#include "tests/update/releasekit.h"
+
+#include <QCryptographicHash>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QProcess>
+
+namespace {
+
+bool writeFiles(const QString &folder, const ReleaseKit::Files &files)
+{
+    for (auto it = files.cbegin(); it != files.cend(); ++it) {
+        if (!ReleaseKit::writeFile(QDir(folder).filePath(it.key()), it.value()))
+            return false;
+    }
+    return true;
+}
+
+QJsonObject readJson(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? QJsonDocument::fromJson(file.readAll()).object() : QJsonObject();
+}
+
+} // namespace
+
+QString ReleaseKit::sha1(const QByteArray &bytes)
+{
+    return QString::fromLatin1(QCryptographicHash::hash(bytes, QCryptographicHash::Sha1).toHex());
+}
+
+bool ReleaseKit::writeFile(const QString &path, const QByteArray &bytes)
+{
+    QDir().mkpath(QFileInfo(path).path());
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+QUrl ReleaseKit::url(const QString &name) const
+{
+    return m_base.resolved(QUrl(name));
+}
+
+QString ReleaseKit::publishedPath(const QString &name) const
+{
+    return QDir(m_publish).filePath(name);
+}
+
+QString ReleaseKit::build(const QString &name, const Files &files)
+{
+    const QString folder = m_staging.filePath(name);
+    QDir(folder).removeRecursively();
+    return QDir().mkpath(folder) && writeFiles(folder, files) ? folder : QString();
+}
+
+QJsonObject ReleaseKit::publish(const QStringList &arguments, const QString &product, const QString &id,
+                                bool torrent)
+{
+    QString base = m_base.toString();
+    if (base.endsWith(QLatin1Char('/')))
+        base.chop(1);
+    QProcess tool;
+    tool.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    tool.start(QStringLiteral(GD7_PUBLISH),
+               arguments + QStringList{"--product", product, "--id", id, "--platform", "linux64",
+                                       "--base-url", base, "--replace"});
+    if (!tool.waitForFinished(120000) || tool.exitStatus() != QProcess::NormalExit || tool.exitCode() != 0)
+        return QJsonObject();
+    const QJsonArray contents = readJson(publishedPath(QStringLiteral("update.json")))
+                                    .value(product)
+                                    .toObject()
+                                    .value("content")
+                                    .toArray();
+    for (const QJsonValue &value : contents) {
+        QJsonObject content = value.toObject();
+        if (content.value(QStringLiteral("id")).toString() != id)
+            continue;
+        if (!torrent) {
+            content.remove(QStringLiteral("torrent"));
+            content.remove(QStringLiteral("torrents"));
+        }
+        return content;
+    }
+    return QJsonObject();
+}
+
+QJsonObject ReleaseKit::full(const QString &id, const QString &versionTo, const Files &files, bool torrent,
+                             const QString &product)
+{
+    const QString folder = build(id, files);
+    if (folder.isEmpty())
+        return QJsonObject();
+    return publish({"full", "--version", versionTo, folder, m_publish}, product, id, torrent);
+}
+
+QJsonObject ReleaseKit::patch(const QString &id, const QString &versionFrom, const QString &versionTo,
+                              const Files &oldFiles, const Files &newFiles, bool torrent)
+{
+    const QString oldFolder = build(id + QStringLiteral("-old"), oldFiles);
+    const QString newFolder = build(id + QStringLiteral("-new"), newFiles);
+    if (oldFolder.isEmpty() || newFolder.isEmpty())
+        return QJsonObject();
+    return publish({"patch", "--from", versionFrom, "--to", versionTo, oldFolder, newFolder, m_publish},
+                   QStringLiteral("gd7"), id, torrent);
+}
+
+QJsonObject ReleaseKit::product(const QString &version, const QList<QJsonObject> &contents)
+{
+    QJsonArray array;
+    for (const QJsonObject &content : contents)
+        array.append(content);
+    return QJsonObject{{"version", version}, {"content", array}};
+}
+
+bool ReleaseKit::publishManifest(const QJsonObject &manifest) const
+{
+    return writeFile(publishedPath(QStringLiteral("update.json")), QJsonDocument(manifest).toJson());
+}

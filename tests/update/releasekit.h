@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QByteArray>
+#include <QJsonObject>
+#include <QMap>
+#include <QString>
+#include <QTemporaryDir>
+#include <QUrl>
+
+// Releases of the game and the launcher for the tests, published by gd7-publish into a folder
+// that a web server serves. Builds are given as file maps; the manifest is composed by the test
+// from the content records the tool wrote, so that a test can leave contents out or reorder
+// them.
+class ReleaseKit
+{
+public:
+    using Files = QMap<QString, QByteArray>;
+
+    explicit ReleaseKit(const QString &publishFolder) : m_publish(publishFolder) {}
+    void setBaseUrl(const QUrl &base) { m_base = base; }
+
+    // Each returns the content's manifest record, or an empty object when publishing failed.
+    // Without torrent the record loses "torrent" and "torrents", so the launcher takes its plain
+    // HTTP path.
+    QJsonObject full(const QString &id, const QString &versionTo, const Files &files, bool torrent,
+                     const QString &product = QStringLiteral("gd7"));
+    QJsonObject patch(const QString &id, const QString &versionFrom, const QString &versionTo,
+                      const Files &oldFiles, const Files &newFiles, bool torrent);
+
+    // The product record; contents in the given order.
+    static QJsonObject product(const QString &version, const QList<QJsonObject> &contents);
+    bool publishManifest(const QJsonObject &manifest) const;
+    QUrl manifestUrl() const { return url(QStringLiteral("update.json")); }
+    QUrl url(const QString &name) const;
+    QString publishedPath(const QString &name) const;
+
+    static QString sha1(const QByteArray &bytes);
+    static bool writeFile(const QString &path, const QByteArray &bytes);
+
+private:
+    QString build(const QString &name, const Files &files);
+    QJsonObject publish(const QStringList &arguments, const QString &product, const QString &id,
+                        bool torrent);
+
+    QString m_publish;
+    QUrl m_base;
+    QTemporaryDir m_staging;
+};

@@ -1,0 +1,504 @@
+#include "app/languagemanager.h"
+#include "app/logger.h"
+#include "app/paths.h"
+#include "app/productinfo.h"
+#include "net/torrentsession.h"
+#include "platform/processes.h"
+#include "tests/support/logcapture.h"
+#include "tests/support/nginxserver.h"
+#include "tests/support/testhttpserver.h"
+#include "tests/update/releasekit.h"
+#include "tests/update/updatedriver.h"
+#include "update/autoupdate.h"
+
+#include <QDirIterator>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QRandomGenerator>
+#include <QtTest>
+
+#include <memory>
+
+namespace {
+
+QByteArray randomBytes(int size, quint32 seed)
+{
+    QRandomGenerator generator(seed);
+    QByteArray bytes(size, Qt::Uninitialized);
+    for (char &byte : bytes)
+        byte = char(generator.bounded(256));
+    return bytes;
+}
+
+// Three versions of a small game: files modified, added and removed from one to the next.
+ReleaseKit::Files gameFiles(int version, int size = 48 * 1024)
+{
+    QByteArray big = randomBytes(size, 7);
+    ReleaseKit::Files files{
+        {"data/notes.txt", QByteArray("notes of version ") + QByteArray::number(version)}};
+    if (version >= 2) {
+        big.replace(size / 3, 100, randomBytes(100, 8));
+        files.insert(QStringLiteral("added.bin"), randomBytes(3000, 9));
+    } else {
+        files.insert(QStringLiteral("obsolete.txt"), QByteArray("gone in 1.1.0"));
+    }
+    if (version >= 3) {
+        big.append(randomBytes(2000, 10));
+        files[QStringLiteral("added.bin")].replace(0, 10, QByteArray("0123456789"));
+    }
+    files.insert(QStringLiteral("game.bin"), big);
+    return files;
+}
+
+QMap<QString, QString> digestsBelow(const QString &folder)
+{
+    QMap<QString, QString> digests;
+    QDirIterator it(folder, QDir::Files, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString path = it.next();
+        QFile file(path);
+        file.open(QIODevice::ReadOnly);
+        digests.insert(QDir(folder).relativeFilePath(path), ReleaseKit::sha1(file.readAll()));
+    }
+    return digests;
+}
+
+QMap<QString, QString> digestsOf(const ReleaseKit::Files &files)
+{
+    QMap<QString, QString> digests;
+    for (auto it = files.cbegin(); it != files.cend(); ++it)
+        digests.insert(it.key(), ReleaseKit::sha1(it.value()));
+    return digests;
+}
+
+QJsonObject launcherUpToDate()
+{
+    return ReleaseKit::product(formatVersion(launcherProduct.version), {});
+}
+
+QList<int> distinctActions(const QList<UpdateDriver::Progress> &progress)
+{
+    QList<int> actions;
+    for (const UpdateDriver::Progress &item : progress) {
+        if (actions.isEmpty() || actions.last() != item.action)
+            actions.append(item.action);
+    }
+    return actions;
+}
+
+QString actionsText(const QList<int> &actions)
+{
+    QStringList texts;
+    for (int action : actions)
+        texts.append(QString::number(action));
+    return texts.join(QLatin1Char(' '));
+}
+
+bool isSubsequence(const QList<int> &wanted, const QList<int> &list)
+{
+    int next = 0;
+    for (int value : list) {
+        if (next < wanted.size() && wanted[next] == value)
+            ++next;
+    }
+    return next == wanted.size();
+}
+
+} // namespace
+
+class AutoUpdateTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void errorTexts_data();
+    void errorTexts();
+    void manifestFetch_data();
+    void manifestFetch();
+    void secondCheckIsRefused();
+    void fromNothingToNewest_data();
+    void fromNothingToNewest();
+    void faults_data();
+    void faults();
+    void launcherOutdated_data();
+    void launcherOutdated();
+    void progressReportsEachStep_data();
+    void progressReportsEachStep();
+
+private:
+    // A release folder of its own for the running test, served by nginx.
+    std::unique_ptr<ReleaseKit> newRelease(NginxServer &server);
+    QString settingsPath() const { return Paths::applicationFolder() + QStringLiteral("GD7Launcher.conf"); }
+    QString installedVersion() const;
+
+    LogCapture m_log;
+    QTemporaryDir m_served;
+    NginxServer m_nginx;
+    std::unique_ptr<QTemporaryDir> m_application;
+    int m_releases = 0;
+};
+
+void AutoUpdateTest::initTestCase()
+{
+    TorrentSession::setLoopbackOnly(true);
+    Logger::instance().setThreshold(LogDebug);
+    LanguageManager::instance().setLanguage(QStringLiteral("en"));
+    launcherProduct = makeLauncherProduct();
+    QVERIFY(m_nginx.start(m_served.path()));
+}
+
+void AutoUpdateTest::init()
+{
+    m_application = std::make_unique<QTemporaryDir>();
+    Paths::setApplicationFolder(m_application->path());
+    gameProduct = makeGameProduct(nullptr);
+    launcherProduct = makeLauncherProduct();
+    AutoUpdate::instance()->setInstallPauseMs(0);
+    m_log.takeLines();
+}
+
+void AutoUpdateTest::cleanup()
+{
+    AutoUpdate::destroyInstance();
+}
+
+std::unique_ptr<ReleaseKit> AutoUpdateTest::newRelease(NginxServer &server)
+{
+    const QString name = QStringLiteral("release%1/").arg(++m_releases);
+    QDir(m_served.path()).mkpath(name);
+    auto kit = std::make_unique<ReleaseKit>(QDir(m_served.path()).filePath(name));
+    kit->setBaseUrl(server.url(QStringLiteral("/") + name));
+    return kit;
+}
+
+QString AutoUpdateTest::installedVersion() const
+{
+    JsonSettings settings;
+    settings.load(settingsPath());
+    return settings.value(installedVersionKey(QStringLiteral("gd7"))).toString();
+}
+
+void AutoUpdateTest::errorTexts_data()
+{
+    QTest::addColumn<int>("code");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("0") << 0 << QString();
+    QTest::newRow("1") << 1 << QString();
+    QTest::newRow("2")
+        << 2 << "Failed to connect to update server. Please check your internet connection and try again.";
+    QTest::newRow("3") << 3 << "Update information is not valid. Please try again.";
+    QTest::newRow("4") << 4 << "Update information is not found. Please try again.";
+    QTest::newRow("5")
+        << 5 << "Game content is not available. Please check the platform requirements and try again.";
+    QTest::newRow("6")
+        << 6 << "Game content failed to download. Please check your internet connection and try again.";
+    QTest::newRow("7") << 7 << "Game content failed to unpack. Please try again.";
+    QTest::newRow("8") << 8 << "Update failed to start.";
+    QTest::newRow("9") << 9 << "Game content patch failed. Please try again.";
+    QTest::newRow("10") << 10 << "Update process failed for unknown reason. Please try again.";
+    QTest::newRow("11") << 11 << QString();
+}
+
+void AutoUpdateTest::errorTexts()
+{
+    QFETCH(int, code);
+    QFETCH(QString, text);
+    QCOMPARE(AutoUpdate::errorText(code), text);
+}
+
+void AutoUpdateTest::manifestFetch_data()
+{
+    // "" for a missing page, "refused" for a mirror where nothing listens.
+    QTest::addColumn<QList<QByteArray>>("answers");
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<int>("result");
+    QTest::addColumn<int>("triesEach");
+    QTest::addColumn<QStringList>("logged"); // %1 stands for the server's base URL
+
+    const QByteArray valid = QJsonDocument(QJsonObject{{"gd7", ReleaseKit::product("1.0.0", {})}}).toJson();
+    QTest::newRow("third mirror answers")
+        << QList<QByteArray>{"", "<html>maintenance</html>", valid} << 0 << 0 << 1
+        << QStringList{"info [0] download update info: 127.0.0.1",
+                       "crit [0] download update info fail: %1/m0", "info [1] download update info success.",
+                       "crit [1] parsing update info fail: %1/m1", "info [2] parsing update info success."};
+    QTest::newRow("first mirror refuses")
+        << QList<QByteArray>{"refused", valid} << 0 << 0 << 1
+        << QStringList{"crit [0] download update info fail: http://127.0.0.1:%2/m0",
+                       "info [1] parsing update info success."};
+    QTest::newRow("all mirrors down")
+        << QList<QByteArray>{"", "refused"} << 0 << 2 << 2
+        << QStringList{"crit [1] download update info fail: http://127.0.0.1:%2/m1"};
+    QTest::newRow("last answer not JSON") << QList<QByteArray>{"", "not json"} << 0 << 3 << 2
+                                          << QStringList{"crit [1] parsing update info fail: %1/m1"};
+    QTest::newRow("empty manifest") << QList<QByteArray>{"{}"} << 0 << 3 << 2 << QStringList();
+    QTest::newRow("no launcher product")
+        << QList<QByteArray>{valid} << 1 << 4 << 1
+        << QStringList{"debg Launcher update result: 4", "debg Game update result: 4"};
+}
+
+void AutoUpdateTest::manifestFetch()
+{
+    QFETCH(QList<QByteArray>, answers);
+    QFETCH(int, mode);
+    QFETCH(int, result);
+    QFETCH(int, triesEach);
+    QFETCH(QStringList, logged);
+
+    TestHttpServer server;
+    QVERIFY(server.start());
+    const quint16 closedPort = freeLocalPort();
+    const QUrl refusing(QStringLiteral("http://127.0.0.1:%1/").arg(closedPort));
+    QList<QUrl> mirrors;
+    for (int i = 0; i < answers.size(); ++i) {
+        const QByteArray path = "/m" + QByteArray::number(i);
+        if (!answers[i].isEmpty() && answers[i] != "refused")
+            server.serveFile(path, answers[i]);
+        mirrors.append(answers[i] == "refused" ? refusing.resolved(QUrl(QString::fromLatin1(path)))
+                                               : server.url(QString::fromLatin1(path)));
+    }
+    UpdateDriver driver(settingsPath());
+    QVERIFY(AutoUpdate::instance()->check(mirrors, mode));
+    QTRY_COMPARE_WITH_TIMEOUT(driver.finished.size(), 1, 30000);
+    QCOMPARE(driver.finished.first(), result);
+    QCOMPARE(driver.starts, 1);
+    for (int i = 0; i < answers.size(); ++i) {
+        const int tries = answers[i] == "refused"                  ? 0
+                          : i == answers.size() - 1 || result != 0 ? triesEach
+                                                                   : 1;
+        QCOMPARE(server.requestCount("/m" + QByteArray::number(i)), tries);
+    }
+    const QStringList lines = m_log.takeLines();
+    const QString base = server.url(QString()).toString();
+    int from = 0;
+    for (const QString &line : logged) {
+        QString wanted = line;
+        wanted.replace(QLatin1String("%1"), base.endsWith('/') ? base.chopped(1) : base);
+        wanted.replace(QLatin1String("%2"), QString::number(closedPort));
+        const int at = lines.indexOf(wanted, from);
+        QVERIFY2(at >= 0, qPrintable(line + " not in order in:\n" + lines.join('\n')));
+        from = at + 1;
+    }
+    ProductUpdateInfo game;
+    QCOMPARE(AutoUpdate::instance()->gameProductInfo(game), result == 0 || result == 4);
+}
+
+void AutoUpdateTest::secondCheckIsRefused()
+{
+    TestHttpServer server;
+    QVERIFY(server.start());
+    TestHttpServer::Response slow;
+    slow.body = "{}";
+    slow.delayMs = 1500;
+    server.serve("/update.json", slow);
+    UpdateDriver driver(settingsPath());
+    AutoUpdate *update = AutoUpdate::instance();
+    QVERIFY(update->check({server.url("/update.json")}, AutoUpdate::Update));
+    QVERIFY(update->isRunning());
+    QVERIFY(!update->check({server.url("/update.json")}, AutoUpdate::Update));
+    QVERIFY(m_log.takeLines().contains("crit update check refused: a check is already running"));
+    QTRY_COMPARE_WITH_TIMEOUT(driver.finished.size(), 1, 30000);
+    QTest::qWait(200);
+    QCOMPARE(driver.finished.size(), 1);
+    QCOMPARE(driver.starts, 1);
+    QCOMPARE(server.requestCount("/update.json"), 2); // one job, both passes
+    QVERIFY(!update->isRunning());
+}
+
+void AutoUpdateTest::fromNothingToNewest_data()
+{
+    QTest::addColumn<bool>("torrents"); // whether the contents have torrents
+    QTest::addColumn<bool>("useTorrents");
+    QTest::newRow("http") << false << false;
+    QTest::newRow("torrent, peers and web seeds") << true << true;
+    QTest::newRow("torrent, web seeds only") << true << false;
+}
+
+void AutoUpdateTest::fromNothingToNewest()
+{
+    QFETCH(bool, torrents);
+    QFETCH(bool, useTorrents);
+    std::unique_ptr<ReleaseKit> kit = newRelease(m_nginx);
+    const QJsonObject full = kit->full("game-1.0.0", "1.0.0", gameFiles(1), torrents);
+    const QJsonObject first =
+        kit->patch("patch-1.1.0", "1.0.0", "1.1.0", gameFiles(1), gameFiles(2), torrents);
+    const QJsonObject second =
+        kit->patch("patch-1.2.0", "1.1.0", "1.2.0", gameFiles(2), gameFiles(3), torrents);
+    QVERIFY(!full.isEmpty() && !first.isEmpty() && !second.isEmpty());
+    QVERIFY(kit->publishManifest(QJsonObject{{"gd7_launcher_en", launcherUpToDate()},
+                                             {"gd7", ReleaseKit::product("1.2.0", {second, full, first})}}));
+
+    AutoUpdate::instance()->setUseTorrents(useTorrents);
+    UpdateDriver driver(settingsPath());
+    QCOMPARE(driver.run({kit->manifestUrl()}), 0);
+    QCOMPARE(driver.installed, (QStringList{"game-1.0.0", "patch-1.1.0", "patch-1.2.0"}));
+    QCOMPARE(installedVersion(), QStringLiteral("1.2.0"));
+    QCOMPARE(digestsBelow(Paths::gameFolder()), digestsOf(gameFiles(3)));
+    QVERIFY(!QFileInfo::exists(Paths::updateTempFolder()));
+    QCOMPARE(AutoUpdate::instance()->hasTorrents(), torrents);
+    const QStringList lines = m_log.takeLines();
+    QVERIFY(lines.contains("info patch success: patch-1.2.0"));
+    QVERIFY(lines.contains(torrents ? "info torrent complete: patch-1.2.0.7z"
+                                    : "info [0] http complete: patch-1.2.0.7z"));
+
+    // Up to date: archives the manifest still names stay (their torrents seed), others go.
+    const QString stale = Paths::joinPath(Paths::updateFolder(), QStringLiteral("game-0.9.0.7z"));
+    QVERIFY(ReleaseKit::writeFile(stale, "old archive"));
+    QCOMPARE(driver.run({kit->manifestUrl()}), 1);
+    QCOMPARE(driver.installed.size(), 3);
+    QVERIFY(!QFileInfo::exists(stale));
+    QCOMPARE(QDir(Paths::updateFolder()).entryList(QDir::Files, QDir::Name),
+             (QStringList{"game-1.0.0.7z", "patch-1.1.0.7z", "patch-1.2.0.7z"}));
+}
+
+void AutoUpdateTest::faults_data()
+{
+    QTest::addColumn<QString>("fault");
+    QTest::addColumn<int>("result");
+    QTest::addColumn<QString>("version");
+    QTest::addColumn<int>("filesOfVersion"); // 0: no game folder
+    QTest::addColumn<QString>("logged");
+    QTest::newRow("archive missing") << "missing" << 6 << QString() << 0
+                                     << "info [0] http failed: patch-1.2.0.7z";
+    QTest::newRow("corrupt archive") << "corrupt" << 7 << "1.1.0" << 2 << "";
+    QTest::newRow("old digest mismatch") << "digest" << 9 << "1.1.0" << 2 << "crit patch fail: patch-1.2.0";
+}
+
+void AutoUpdateTest::faults()
+{
+    QFETCH(QString, fault);
+    QFETCH(int, result);
+    QFETCH(QString, version);
+    QFETCH(int, filesOfVersion);
+    QFETCH(QString, logged);
+
+    std::unique_ptr<ReleaseKit> kit = newRelease(m_nginx);
+    const QJsonObject full = kit->full("game-1.0.0", "1.0.0", gameFiles(1), false);
+    const QJsonObject first = kit->patch("patch-1.1.0", "1.0.0", "1.1.0", gameFiles(1), gameFiles(2), false);
+    // With the digest fault, built against another game.bin than that of 1.1.0, as a wrongly
+    // published patch would be, and changing only that file.
+    ReleaseKit::Files oldFiles = gameFiles(2);
+    ReleaseKit::Files newFiles = gameFiles(3);
+    if (fault == QLatin1String("digest")) {
+        oldFiles[QStringLiteral("game.bin")].replace(0, 16, QByteArray(16, 'x'));
+        newFiles = gameFiles(2);
+        newFiles[QStringLiteral("game.bin")] = gameFiles(3).value(QStringLiteral("game.bin"));
+    }
+    const QJsonObject second = kit->patch("patch-1.2.0", "1.1.0", "1.2.0", oldFiles, newFiles, false);
+    QVERIFY(!full.isEmpty() && !first.isEmpty() && !second.isEmpty());
+    QVERIFY(kit->publishManifest(QJsonObject{{"gd7_launcher_en", launcherUpToDate()},
+                                             {"gd7", ReleaseKit::product("1.2.0", {full, first, second})}}));
+    const QString archive = kit->publishedPath("patch-1.2.0.7z");
+    if (fault == QLatin1String("missing"))
+        QVERIFY(QFile::remove(archive));
+    if (fault == QLatin1String("corrupt"))
+        QVERIFY(ReleaseKit::writeFile(archive, randomBytes(int(QFileInfo(archive).size()), 5)));
+
+    AutoUpdate::instance()->setUseTorrents(false);
+    UpdateDriver driver(settingsPath());
+    QCOMPARE(driver.run({kit->manifestUrl()}), result);
+    QCOMPARE(driver.installed, (QStringList{"game-1.0.0", "patch-1.1.0"}));
+    QCOMPARE(installedVersion(), version.isEmpty() ? QStringLiteral("1.1.0") : version);
+    QCOMPARE(digestsBelow(Paths::gameFolder()), digestsOf(gameFiles(filesOfVersion ? filesOfVersion : 2)));
+    QVERIFY(!QFileInfo::exists(Paths::updateTempFolder()));
+    if (!logged.isEmpty())
+        QVERIFY2(m_log.takeLines().contains(logged), qPrintable(logged));
+}
+
+void AutoUpdateTest::launcherOutdated_data()
+{
+    QTest::addColumn<QString>("launcherFiles");
+    QTest::addColumn<int>("result");
+    QTest::addColumn<QString>("logged");
+    QTest::newRow("no launcher content") << "" << 5 << "crit Launcher update content not found";
+    QTest::newRow("stand-in copier") << "program" << 0 << "info Exiting for self update";
+    QTest::newRow("copier cannot start") << "notices only" << 8 << "crit Updater failed to start: ";
+}
+
+void AutoUpdateTest::launcherOutdated()
+{
+    QFETCH(QString, launcherFiles);
+    QFETCH(int, result);
+    QFETCH(QString, logged);
+
+    std::unique_ptr<ReleaseKit> kit = newRelease(m_nginx);
+    const QString argumentsFile = m_application->filePath(QStringLiteral("copier-arguments.txt"));
+    QList<QJsonObject> contents;
+    if (!launcherFiles.isEmpty()) {
+        ReleaseKit::Files files{{"3rdparty.txt", "notices"}};
+        if (launcherFiles == QLatin1String("program"))
+            files.insert(QStringLiteral("GD7Launcher"),
+                         "#!/bin/sh\nprintf '%s\\n' \"$@\" > '" + argumentsFile.toUtf8() + "'\n");
+        contents.append(kit->full("launcher-9.0.0", "9.0.0", files, false, "gd7_launcher_en"));
+    }
+    const QJsonObject game = kit->full("game-1.0.0", "1.0.0", gameFiles(1), false);
+    QVERIFY(kit->publishManifest(QJsonObject{{"gd7_launcher_en", ReleaseKit::product("9.0.0", contents)},
+                                             {"gd7", ReleaseKit::product("1.0.0", {game})}}));
+
+    AutoUpdate::instance()->setUseTorrents(false);
+    UpdateDriver driver(settingsPath());
+    QCOMPARE(driver.run({kit->manifestUrl()}), result);
+    const QStringList lines = m_log.takeLines();
+    QVERIFY2(lines.filter(logged).size() == 1, qPrintable(lines.join('\n')));
+    QVERIFY(lines.filter("Game version: ").isEmpty());
+    QVERIFY(driver.installed.isEmpty());
+    QVERIFY(!QFileInfo::exists(Paths::gameFolder()));
+    QTest::qWait(100);
+    QCOMPARE(driver.exits, result == 0 ? 1 : 0);
+    if (result != 0)
+        return;
+    QTRY_VERIFY_WITH_TIMEOUT(QFileInfo(argumentsFile).size() > 0, 10000);
+    QFile file(argumentsFile);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QStringList expected{"--update", "--path",
+                               QFileInfo(QCoreApplication::applicationFilePath()).absoluteFilePath(), "--pid",
+                               QString::number(platform::currentProcessId())};
+    QCOMPARE(QString::fromUtf8(file.readAll()).split('\n', Qt::SkipEmptyParts), expected);
+}
+
+void AutoUpdateTest::progressReportsEachStep_data()
+{
+    QTest::addColumn<bool>("useTorrents");
+    QTest::newRow("http") << false;
+    QTest::newRow("torrent web seeds") << true;
+}
+
+void AutoUpdateTest::progressReportsEachStep()
+{
+    QFETCH(bool, useTorrents);
+    // Slow enough for the 500 ms ticks to see every step.
+    NginxServer slow;
+    QVERIFY(slow.start(m_served.path(), QStringLiteral("limit_rate 128k;")));
+    std::unique_ptr<ReleaseKit> kit = newRelease(slow);
+    const QJsonObject full = kit->full("game-1.0.0", "1.0.0", gameFiles(1, 384 * 1024), useTorrents);
+    const QJsonObject patch = kit->patch("patch-1.1.0", "1.0.0", "1.1.0", gameFiles(1, 384 * 1024),
+                                         gameFiles(2, 384 * 1024), useTorrents);
+    QJsonObject manifest{{"gd7_launcher_en", launcherUpToDate()},
+                         {"gd7", ReleaseKit::product("1.1.0", {full, patch})},
+                         {"padding", QString(160 * 1024, QLatin1Char('x'))}};
+    QVERIFY(kit->publishManifest(manifest));
+
+    AutoUpdate::instance()->setUseTorrents(useTorrents);
+    AutoUpdate::instance()->setInstallPauseMs(700);
+    UpdateDriver driver(settingsPath());
+    QCOMPARE(driver.run({kit->manifestUrl()}), 0);
+    const QList<int> actions = distinctActions(driver.progress);
+    QVERIFY2(isSubsequence({1, 3, 4, 5}, actions), qPrintable(actionsText(actions)));
+    bool downloadMoved = false;
+    for (const UpdateDriver::Progress &item : qAsConst(driver.progress)) {
+        QCOMPARE(item.message.isEmpty(), false);
+        QVERIFY(item.progress >= 0 && item.progress <= 1);
+        QVERIFY(item.current <= item.total);
+        if (item.action == 3 && item.rate > 0 && item.total > 0)
+            downloadMoved = true;
+    }
+    QVERIFY(downloadMoved);
+    if (useTorrents)
+        QVERIFY(!m_log.takeLines().filter(QRegularExpression("^debg STATE: 3 P: ")).isEmpty());
+}
+
+QTEST_GUILESS_MAIN(AutoUpdateTest)
+#include "tst_autoupdate.moc"

@@ -1,0 +1,46 @@
+// A headless launcher for the update tests that need a process of their own (the self-update
+// hand-over, runs killed in the middle): it starts up like the launcher, with its application
+// folder beside its executable, and runs one update check against the manifest URL of its
+// command line, storing installed versions as the main window does. Its exit code is the
+// check's result (-1 when it did not end).
+//
+// Environment: GD7_UPDATE_VERSION replaces the launcher version, GD7_UPDATE_TORRENTS=1 downloads
+// through the torrent session (kept on 127.0.0.1), GD7_UPDATE_PAUSE_MS shortens the pauses before
+// each unpack and patch.
+#include "app/jsonsettings.h"
+#include "app/languagemanager.h"
+#include "app/logger.h"
+#include "app/paths.h"
+#include "app/productinfo.h"
+#include "net/torrentsession.h"
+#include "tests/update/updatedriver.h"
+#include "update/autoupdate.h"
+
+#include <QCoreApplication>
+#include <QUrl>
+
+int main(int argc, char **argv)
+{
+    QCoreApplication app(argc, argv);
+    Logger::instance().open(Paths::logPath(), Paths::previousLogPath());
+    LanguageManager::instance().setLanguage(QStringLiteral("en"));
+    TorrentSession::setLoopbackOnly(true);
+    launcherProduct = makeLauncherProduct();
+    if (qEnvironmentVariableIsSet("GD7_UPDATE_VERSION"))
+        launcherProduct.version = parseVersion(qEnvironmentVariable("GD7_UPDATE_VERSION"));
+    JsonSettings settings;
+    settings.load(Paths::settingsPath());
+    gameProduct = makeGameProduct(&settings);
+
+    AutoUpdate *update = AutoUpdate::instance();
+    update->setUseTorrents(qEnvironmentVariableIntValue("GD7_UPDATE_TORRENTS") == 1);
+    if (qEnvironmentVariableIsSet("GD7_UPDATE_PAUSE_MS"))
+        update->setInstallPauseMs(qEnvironmentVariableIntValue("GD7_UPDATE_PAUSE_MS"));
+    int result = -1;
+    {
+        UpdateDriver driver(Paths::settingsPath());
+        result = driver.run({QUrl(app.arguments().value(1))}, 120000);
+    }
+    AutoUpdate::destroyInstance();
+    return result;
+}

@@ -1,0 +1,471 @@
+#include "update/autoupdate.h"
+
+#include "app/logger.h"
+#include "app/paths.h"
+#include "app/tr.h"
+#include "install/launchercopy.h"
+#include "net/taskwrapper.h"
+#include "patch/patch.h"
+#include "patch/sevenzip.h"
+#include "platform/processes.h"
+#include "update/contentselection.h"
+#include "update/formatting.h"
+#include "update/updatefetch.h"
+#include "update/updatemirrors.h"
+#include "update/updatetorrent.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QMutexLocker>
+#include <QSet>
+#include <QTextStream>
+#include <QThread>
+#include <QTimerEvent>
+
+namespace {
+
+AutoUpdate *s_instance = nullptr;
+
+const QString gameId = QStringLiteral("gd7");
+const QString launcherId = QStringLiteral("gd7_launcher_en");
+const int progressIntervalMs = 500;
+const qint64 rateSampleMs = 1000;
+
+// Names from the manifest become file and folder names below "Update" and "UpdateTemp": only a
+// plain name may, never a path that leads elsewhere.
+bool isPlainName(const QString &name)
+{
+    return !name.isEmpty() && name != QLatin1String(".") && name != QLatin1String("..") &&
+           !name.contains(QLatin1Char('/')) && !name.contains(QLatin1Char('\\'));
+}
+
+QString numberedLine(const char *text, int number)
+{
+    QString line;
+    QTextStream(&line) << text << number;
+    return line;
+}
+
+} // namespace
+
+AutoUpdate *AutoUpdate::instance()
+{
+    if (!s_instance)
+        s_instance = new AutoUpdate();
+    return s_instance;
+}
+
+void AutoUpdate::destroyInstance()
+{
+    delete s_instance;
+    s_instance = nullptr;
+}
+
+AutoUpdate::AutoUpdate() : m_torrent(new UpdateTorrent(m_stopping)) {}
+
+AutoUpdate::~AutoUpdate()
+{
+    m_stopping = true;
+    waitForJob();
+    stopProgressTimer();
+    m_torrent.reset();
+}
+
+QString AutoUpdate::errorText(int code)
+{
+    switch (code) {
+    case InfoQueryFailed:
+        return TR::tr("ErrUpdateInfoQueryFailed");
+    case InfoNotValid:
+        return TR::tr("ErrUpdateInfoNotValid");
+    case InfoNotFound:
+        return TR::tr("ErrUpdateInfoNotFound");
+    case ContentNotFound:
+        return TR::tr("ErrUpdateContentNotFound");
+    case DownloadFailed:
+        return TR::tr("ErrUpdateDownloadFailed");
+    case UnpackFailed:
+        return TR::tr("ErrUpdateFailedToUnpack");
+    case FailedToStart:
+        return TR::tr("ErrUpdateFailedToStart");
+    case PatchFailed:
+        return TR::tr("ErrUpdateFailedToPatch");
+    case Unknown:
+        return TR::tr("ErrUnknown");
+    default:
+        return QString();
+    }
+}
+
+bool AutoUpdate::check(const QList<QUrl> &mirrors, int mode)
+{
+    int idle = 0;
+    if (!m_running.compare_exchange_strong(idle, 1)) {
+        Logger::instance().crit(QStringLiteral("update check refused: a check is already running"));
+        return false;
+    }
+    setProgress(CheckingUpdates, 0, 0);
+    emit updateStart();
+    const QList<QUrl> urls = mirrors.isEmpty() ? defaultUpdateMirrors() : mirrors;
+    waitForJob();
+    m_job = TaskWrapper::launch([this, urls, mode] {
+        const int result = runJob(urls, mode);
+        m_running = 0;
+        emit updateFinish(result);
+    });
+    return true;
+}
+
+void AutoUpdate::waitForJob()
+{
+    if (m_job && !m_job->cancel())
+        m_job->wait();
+    m_job.reset();
+}
+
+int AutoUpdate::runJob(const QList<QUrl> &mirrors, int mode)
+{
+    UpdateInfo info;
+    int result = fetchUpdateInfo(mirrors, &info);
+    if (result == Updated) {
+        QMutexLocker lock(&m_progressMutex);
+        m_updateInfo = info;
+    }
+    if (mode == Update && result == Updated)
+        result = runUpdates(info);
+    if (result == UpToDate)
+        cleanup();
+    return result;
+}
+
+int AutoUpdate::runUpdates(const UpdateInfo &info)
+{
+    ProductUpdateInfo launcher;
+    if (!info.product(launcherId, launcher)) {
+        Logger::instance().debug(numberedLine("Launcher update result: ", InfoNotFound));
+        Logger::instance().debug(numberedLine("Game update result: ", InfoNotFound));
+        return InfoNotFound;
+    }
+    Logger::instance().debug(QStringLiteral("Launcher version: ") + formatVersion(launcherProduct.version));
+    Logger::instance().debug(QStringLiteral("Launcher update: ") + formatVersion(launcher.version()));
+    if (launcherProduct.version < launcher.version())
+        return updateLauncher(launcher);
+    Logger::instance().debug(numberedLine("Launcher update result: ", UpToDate));
+
+    int result = InfoNotFound;
+    ProductUpdateInfo game;
+    if (info.product(gameId, game)) {
+        const Version installed = gameProduct.version;
+        Logger::instance().debug(QStringLiteral("Game version: ") + formatVersion(installed));
+        Logger::instance().debug(QStringLiteral("Game update: ") + formatVersion(game.version()));
+        result = installed < game.version() ? updateGame(game) : UpToDate;
+    }
+    Logger::instance().debug(numberedLine("Game update result: ", result));
+    return result;
+}
+
+int AutoUpdate::updateGame(const ProductUpdateInfo &game)
+{
+    // The job's own record of the game follows every installed content, so that a chain goes on
+    // from the version just installed whenever the window gets to store it.
+    ProductInfo record = gameProduct;
+    QList<UpdateContent> selected;
+    if (!selectContents(record.version, game, selected)) {
+        cleanup();
+        return InfoNotFound;
+    }
+    int result = Unknown;
+    for (const UpdateContent &content : qAsConst(selected)) {
+        result = installContent(content, record);
+        if (result != Updated)
+            break;
+    }
+    cleanup();
+    return result;
+}
+
+int AutoUpdate::installContent(const UpdateContent &content, ProductInfo &game)
+{
+    QString archive;
+    if (!downloadContent(content, &archive))
+        return DownloadFailed;
+    m_torrent->pauseForInstall(content);
+    int result = Updated;
+    const QString target =
+        content.isFull() ? Paths::gameFolder(true) : Paths::updateTempSubfolder(content.id());
+    pauseBeforeStep(Unpacking);
+    if (!sevenZipExtract(archive, target, &m_unpackProgress)) {
+        result = UnpackFailed;
+    } else if (content.isFull()) {
+        game.version = content.versionTo();
+    } else {
+        pauseBeforeStep(Installing);
+        if (!applyPatchContent(game, content, Paths::gameFolder(true), target))
+            result = PatchFailed;
+    }
+    if (result == Updated)
+        emit updateContentInstalled(gameId, content.id());
+    m_torrent->resumeAfterInstall(content);
+    return result;
+}
+
+bool AutoUpdate::downloadContent(const UpdateContent &content, QString *archivePath)
+{
+    if (!isPlainName(content.name()) || !isPlainName(content.id())) {
+        Logger::instance().crit(QStringLiteral("content name not usable as a file name: ") + content.id() +
+                                QStringLiteral("/") + content.name());
+        return false;
+    }
+    if (content.hasTorrent())
+        return m_torrent->download(content, Paths::updateFolder(true), m_useTorrents, archivePath);
+    if (content.hasHttp())
+        return downloadHttpContent(content, Paths::updateFolder(true), this, archivePath);
+    return false;
+}
+
+bool AutoUpdate::applyPatchContent(ProductInfo &product, const UpdateContent &content,
+                                   const QString &gameFolder, const QString &unpackFolder)
+{
+    if (gameFolder.isEmpty() || unpackFolder.isEmpty() || content.isFull())
+        return false;
+    Logger::instance().info(QStringLiteral("product ") + product.productId +
+                            QStringLiteral(" applying patch: ") + content.id() +
+                            QStringLiteral(" version: ") + formatVersion(product.version) +
+                            QStringLiteral(" => ") + formatVersion(content.versionTo()));
+    if (!(content.versionFrom() == product.version)) {
+        Logger::instance().crit(QStringLiteral("patch from version mismatch: ") +
+                                formatVersion(product.version) + QStringLiteral(" patch: ") +
+                                formatVersion(content.versionFrom()));
+        return false;
+    }
+    Patch patch(&m_patchProgress);
+    if (!patch.load(unpackFolder)) {
+        Logger::instance().crit(QStringLiteral("patch load failed"));
+        return false;
+    }
+    const Version configFrom = parseVersion(patch.config().string(QStringLiteral("version_from")));
+    if (!(configFrom == product.version)) {
+        Logger::instance().crit(QStringLiteral("patch config from version mismatch: ") +
+                                formatVersion(product.version) + QStringLiteral(" patch: ") +
+                                formatVersion(configFrom));
+        return false;
+    }
+    const QString workFolder = Paths::updateTempSubfolder(content.id() + QStringLiteral("_work"));
+    if (!patch.apply(gameFolder, workFolder)) {
+        Logger::instance().crit(QStringLiteral("patch fail: ") + content.id());
+        return false;
+    }
+    Logger::instance().info(QStringLiteral("patch success: ") + content.id());
+    product.version = content.versionTo();
+    return true;
+}
+
+void AutoUpdate::cleanup()
+{
+    const QString temp = Paths::updateTempFolder(false);
+    if (QFileInfo(temp).isDir()) {
+        const bool removed = QDir(temp).removeRecursively();
+        Logger::instance().info(
+            (removed ? QStringLiteral("cleanup success: ") : QStringLiteral("cleanup failure: ")) + temp);
+    }
+    const QString downloads = Paths::updateFolder(false);
+    if (!QFileInfo(downloads).isDir())
+        return;
+    QSet<QString> named;
+    {
+        QMutexLocker lock(&m_progressMutex);
+        for (const QString &id : {gameId, launcherId}) {
+            ProductUpdateInfo product;
+            if (!m_updateInfo.product(id, product))
+                continue;
+            for (const UpdateContent &content : product.contents())
+                named.insert(content.name().toLower());
+        }
+    }
+    QDir folder(downloads);
+    for (const QString &file : folder.entryList(QDir::Files, QDir::Unsorted)) {
+        if (named.contains(file.toLower()))
+            continue;
+        const QString path = folder.filePath(file);
+        const bool removed = QFile::remove(path);
+        Logger::instance().info(
+            (removed ? QStringLiteral("cleanup success: ") : QStringLiteral("cleanup failure: ")) + path);
+    }
+}
+
+int AutoUpdate::updateLauncher(const ProductUpdateInfo &launcher)
+{
+    QList<UpdateContent> selected;
+    if (!selectContents(launcherProduct.version, launcher, selected)) {
+        Logger::instance().crit(QStringLiteral("Launcher update content not found"));
+        return ContentNotFound;
+    }
+    const UpdateContent content = selected.constFirst();
+    const QString name = content.name();
+    Logger::instance().debug(QStringLiteral("Launcher update content: ") + name);
+    QString archive;
+    if (!downloadContent(content, &archive)) {
+        Logger::instance().crit(QStringLiteral("Launcher update content download failed: ") + name);
+        return DownloadFailed;
+    }
+    const QString target = Paths::updateTempSubfolder(content.id());
+    Logger::instance().debug(QStringLiteral("Launcher update content: ") + name +
+                             QStringLiteral(" downloaded to ") + archive);
+    if (!sevenZipExtract(archive, target, &m_unpackProgress)) {
+        Logger::instance().crit(QStringLiteral("Launcher update content unpack failed: ") + name +
+                                QStringLiteral(" at path ") + archive + QStringLiteral(" to path ") + target);
+        return UnpackFailed;
+    }
+    Logger::instance().debug(QStringLiteral("Launcher update unpacked: ") + name + QStringLiteral(" to ") +
+                             target);
+    return startCopier(target);
+}
+
+int AutoUpdate::startCopier(const QString &folder)
+{
+    const QString program = install::launcherProgram(folder);
+    const QStringList arguments{QStringLiteral("--update"), QStringLiteral("--path"),
+                                QFileInfo(QCoreApplication::applicationFilePath()).absoluteFilePath(),
+                                QStringLiteral("--pid"), QString::number(platform::currentProcessId())};
+    // 7z archives carry no Unix permissions: the unpacked launcher must be made runnable.
+    QFile::setPermissions(program, QFile::permissions(program) | QFileDevice::ExeOwner |
+                                       QFileDevice::ExeGroup | QFileDevice::ExeOther);
+    const QString commandLine = program + QLatin1Char(' ') + arguments.join(QLatin1Char(' '));
+    Logger::instance().debug(QStringLiteral("Starting updater: ") + commandLine);
+    if (!platform::startDetachedQuoted(program, arguments)) {
+        Logger::instance().crit(QStringLiteral("Updater failed to start: ") + commandLine);
+        return FailedToStart;
+    }
+    Logger::instance().info(QStringLiteral("Exiting for self update"));
+    emit exitAppToUpdate();
+    return Updated;
+}
+
+void AutoUpdate::pauseBeforeStep(int action)
+{
+    setProgress(action, 0, 0);
+    QThread::msleep(static_cast<unsigned long>(m_installPauseMs.load()));
+}
+
+void AutoUpdate::setProgress(int action, qint64 total, qint64 done)
+{
+    QMutexLocker lock(&m_progressMutex);
+    m_action = action;
+    m_total = qMax<qint64>(total, 0);
+    m_done = qMin(done, m_total);
+}
+
+void AutoUpdate::progress(net::HttpConnection *, qint64 total, qint64 current)
+{
+    setProgress(Downloading, total, current);
+}
+
+void AutoUpdate::UnpackProgress::progress(qint64 total, qint64 completed)
+{
+    m_owner->setProgress(Unpacking, total, completed);
+}
+
+void AutoUpdate::PatchProgress::progress(qint64 processed, qint64 total)
+{
+    m_owner->setProgress(Installing, total, processed);
+}
+
+void AutoUpdate::pauseTorrents()
+{
+    m_torrent->pauseAll();
+}
+
+void AutoUpdate::resumeTorrents()
+{
+    m_torrent->resumeAll();
+}
+
+bool AutoUpdate::hasTorrents() const
+{
+    return m_torrent->hasTorrents();
+}
+
+bool AutoUpdate::gameProductInfo(ProductUpdateInfo &product) const
+{
+    QMutexLocker lock(&m_progressMutex);
+    return m_updateInfo.isValid() && m_updateInfo.product(gameId, product);
+}
+
+void AutoUpdate::startProgressTimer()
+{
+    if (m_timerId > 0)
+        return;
+    m_timerId = startTimer(progressIntervalMs, Qt::CoarseTimer);
+    m_rateClock.start();
+}
+
+void AutoUpdate::stopProgressTimer()
+{
+    if (m_timerId <= 0)
+        return;
+    killTimer(m_timerId);
+    m_timerId = 0;
+}
+
+void AutoUpdate::timerEvent(QTimerEvent *event)
+{
+    if (m_running.load() < 1) {
+        Logger::instance().debug(QStringLiteral("Skip progress update"));
+        return;
+    }
+    if (event->timerId() != m_timerId || reportTorrentProgress())
+        return;
+    sampleRate();
+    int action;
+    qint64 total;
+    qint64 done;
+    qint64 rate;
+    {
+        QMutexLocker lock(&m_progressMutex);
+        action = m_action;
+        total = m_total;
+        done = m_done;
+        rate = m_rate;
+    }
+    static const char *const keys[] = {"ProgressUpdateCheck", "ProgressCheckingFiles", "ProgressDownloading",
+                                       "ProgressUnpacking", "ProgressInstalling"};
+    const QString message =
+        action >= CheckingUpdates && action <= Installing ? TR::tr(keys[action - 1]) : QString();
+    const float progress = total < 1 ? 0.0f : float(done) / float(total);
+    emit updateProgress(message, action, progress, total, done, rate);
+}
+
+bool AutoUpdate::reportTorrentProgress()
+{
+    const TorrentSession::Status status = m_torrent->currentStatus();
+    if (!status.valid)
+        return false;
+    QString line;
+    QTextStream(&line) << "STATE: " << status.state << " P: " << int(status.progress * 100)
+                       << " BYTES: " << formatSize(status.wantedBytesDone)
+                       << " TOTAL: " << formatSize(status.wantedBytes)
+                       << " RATE: " << formatRate(status.downloadRate);
+    Logger::instance().debug(line);
+    if (status.state == TorrentSession::Seeding) {
+        m_torrent->releaseCurrent();
+    } else if (status.state == TorrentSession::Downloading || status.state == TorrentSession::CheckingFiles) {
+        const bool downloading = status.state == TorrentSession::Downloading;
+        emit updateProgress(TR::tr(downloading ? "ProgressDownloading" : "ProgressCheckingFiles"),
+                            downloading ? Downloading : CheckingFiles, status.progress, status.wantedBytes,
+                            status.wantedBytesDone, status.downloadRate);
+    }
+    return true;
+}
+
+void AutoUpdate::sampleRate()
+{
+    const qint64 elapsed = m_rateClock.elapsed();
+    if (elapsed < rateSampleMs)
+        return;
+    m_rateClock.restart();
+    QMutexLocker lock(&m_progressMutex);
+    m_rate = qint64(float(m_done - m_lastDone) / (float(elapsed) / 1000.0f));
+    m_lastDone = m_done;
+}

@@ -1,0 +1,143 @@
+#pragma once
+
+#include "app/productinfo.h"
+#include "net/ihttpprogress.h"
+#include "patch/ipatchprogress.h"
+#include "patch/isevenzipcallback.h"
+#include "update/productupdateinfo.h"
+#include "update/updatecontent.h"
+#include "update/updateinfo.h"
+
+#include <QElapsedTimer>
+#include <QList>
+#include <QMutex>
+#include <QObject>
+#include <QUrl>
+#include <atomic>
+#include <memory>
+
+class TaskWrapper;
+class UpdateTorrent;
+
+// Brings the launcher and the game to the newest version of the manifest: one job per check on
+// the application's thread pool fetches the manifest, hands over to a new launcher when this
+// one is outdated, or else downloads, unpacks and installs the game's contents one by one. The
+// job only writes a small progress record; a timer on the GUI thread turns it into
+// updateProgress.
+class AutoUpdate : public QObject, public net::IHttpProgress
+{
+    Q_OBJECT
+public:
+    enum Mode { FetchOnly = 0, Update = 1 };
+    enum Result {
+        Updated = 0,
+        UpToDate = 1,
+        InfoQueryFailed = 2,
+        InfoNotValid = 3,
+        InfoNotFound = 4,
+        ContentNotFound = 5,
+        DownloadFailed = 6,
+        UnpackFailed = 7,
+        FailedToStart = 8,
+        PatchFailed = 9,
+        Unknown = 10,
+    };
+    enum Action { CheckingUpdates = 1, CheckingFiles = 2, Downloading = 3, Unpacking = 4, Installing = 5 };
+
+    static AutoUpdate *instance();
+    static void destroyInstance();
+    ~AutoUpdate() override;
+
+    static QString errorText(int code);
+
+    void setUseTorrents(bool useTorrents) { m_useTorrents = useTorrents; }
+    bool isRunning() const { return m_running.load() > 0; }
+    // Starts a job unless one is under way; a refused check is logged and changes nothing.
+    bool check(const QList<QUrl> &mirrors, int mode);
+    // Returns once the running job (if any) has ended.
+    void waitForJob();
+
+    void startProgressTimer();
+    void stopProgressTimer();
+
+    void pauseTorrents();
+    void resumeTorrents();
+    bool hasTorrents() const;
+    bool gameProductInfo(ProductUpdateInfo &product) const;
+
+    // The pause before each unpack and each patch, which gives the user a moment to see the step
+    // coming; tests shorten it.
+    void setInstallPauseMs(int milliseconds) { m_installPauseMs = milliseconds; }
+
+    void progress(net::HttpConnection *connection, qint64 total, qint64 current) override;
+
+signals:
+    void updateStart();
+    void updateFinish(int errorCode);
+    void updateContentInstalled(QString productId, QString contentId);
+    void updateProgress(QString message, int action, float progress, qlonglong total, qlonglong current,
+                        qlonglong rate);
+    void exitAppToUpdate();
+
+protected:
+    void timerEvent(QTimerEvent *event) override;
+
+private:
+    // Unpacking and patching report through interfaces with the same operation but opposite
+    // argument orders, so each gets its own forwarder to the progress record.
+    class UnpackProgress : public ISevenZipCallback
+    {
+    public:
+        explicit UnpackProgress(AutoUpdate *owner) : m_owner(owner) {}
+        void progress(qint64 total, qint64 completed) override;
+
+    private:
+        AutoUpdate *m_owner;
+    };
+    class PatchProgress : public IPatchProgress
+    {
+    public:
+        explicit PatchProgress(AutoUpdate *owner) : m_owner(owner) {}
+        void progress(qint64 processed, qint64 total) override;
+
+    private:
+        AutoUpdate *m_owner;
+    };
+
+    AutoUpdate();
+
+    int runJob(const QList<QUrl> &mirrors, int mode);
+    int runUpdates(const UpdateInfo &info);
+    int updateGame(const ProductUpdateInfo &game);
+    int installContent(const UpdateContent &content, ProductInfo &game);
+    int updateLauncher(const ProductUpdateInfo &launcher);
+    int startCopier(const QString &folder);
+    bool downloadContent(const UpdateContent &content, QString *archivePath);
+    bool applyPatchContent(ProductInfo &product, const UpdateContent &content, const QString &gameFolder,
+                           const QString &unpackFolder);
+    void cleanup();
+
+    void setProgress(int action, qint64 total, qint64 done);
+    void pauseBeforeStep(int action);
+    bool reportTorrentProgress();
+    void sampleRate();
+
+    mutable QMutex m_progressMutex;
+    UpdateInfo m_updateInfo;
+    int m_action = 0;
+    qint64 m_total = 0;
+    qint64 m_done = 0;
+    qint64 m_rate = 0;
+    qint64 m_lastDone = 0;
+    int m_timerId = 0;
+    QElapsedTimer m_rateClock;
+
+    std::atomic<bool> m_stopping{false};
+    std::atomic<int> m_running{0};
+    std::atomic<bool> m_useTorrents{true};
+    std::atomic<int> m_installPauseMs{5000};
+    UnpackProgress m_unpackProgress{this};
+    PatchProgress m_patchProgress{this};
+    std::unique_ptr<UpdateTorrent> m_torrent;
+    std::shared_ptr<TaskWrapper> m_job;
+};

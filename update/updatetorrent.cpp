@@ -1,0 +1,212 @@
+#include "update/updatetorrent.h"
+
+#include "app/logger.h"
+#include "app/paths.h"
+#include "net/alertwaiter.h"
+#include "net/httpconnection.h"
+#include "net/torrentalerts.h"
+
+#include <QCoreApplication>
+#include <QCryptographicHash>
+#include <QDir>
+#include <QMutexLocker>
+#include <QTextStream>
+
+namespace {
+
+const int fetchTimeouts[] = {2500, 15000};
+const unsigned long statusPollMs = 500;
+
+} // namespace
+
+UpdateTorrent::~UpdateTorrent()
+{
+    std::shared_ptr<TorrentSession> closing = session();
+    if (!closing)
+        return;
+    closing->close(Paths::sessionPath());
+    QMutexLocker lock(&m_mutex);
+    m_alerts.reset();
+    m_session.reset();
+}
+
+bool UpdateTorrent::download(const UpdateContent &content, const QString &folder, bool useTorrents,
+                             QString *archivePath)
+{
+    const QString name = content.name();
+    Logger::instance().info(QStringLiteral("download update with torrent: ") + name);
+    if (!QDir().mkpath(folder)) {
+        Logger::instance().crit(QStringLiteral("failed to create update download dir: ") + folder);
+        return false;
+    }
+    if (!ensureSession(useTorrents) || !startTorrent(content, folder)) {
+        Logger::instance().crit(QStringLiteral("failed to start torrent: ") + name);
+        return false;
+    }
+    Logger::instance().info(QStringLiteral("torrent started: ") + name);
+    const TorrentSession::THash id = current();
+    if (!waitForTorrent()) {
+        Logger::instance().crit(QStringLiteral("failed to wait for torrent: ") + name);
+        return false;
+    }
+    Logger::instance().info(QStringLiteral("torrent complete: ") + name);
+    saveSessionState();
+    *archivePath = Paths::joinPath(folder, session()->filePath(id, 0));
+    return true;
+}
+
+bool UpdateTorrent::ensureSession(bool useTorrents)
+{
+    if (session())
+        return true;
+    TorrentSession::Config config;
+    config.reach = useTorrents ? TorrentSession::Reach::Internet : TorrentSession::Reach::WebSeedsOnly;
+    std::shared_ptr<TorrentSession> created =
+        TorrentSession::create(config, useTorrents ? Paths::sessionPath() : QString());
+    if (!created || !created->checkListening())
+        return false;
+    auto alerts = std::make_shared<TorrentAlerts>(created);
+    // The pump belongs to the GUI thread, whose event loop outlives every update job.
+    if (QCoreApplication::instance())
+        alerts->moveToThread(QCoreApplication::instance()->thread());
+    QMutexLocker lock(&m_mutex);
+    m_session = created;
+    m_alerts = alerts;
+    return true;
+}
+
+bool UpdateTorrent::startTorrent(const UpdateContent &content, const QString &folder)
+{
+    const QList<QUrl> urls = content.torrents();
+    for (int timeout : fetchTimeouts) {
+        for (int j = 0; j < urls.size(); ++j) {
+            QString line;
+            QTextStream(&line) << "[" << j << "] downloading torrent file... "
+                               << urls[j].host(QUrl::FullyDecoded);
+            Logger::instance().info(line);
+            std::shared_ptr<net::HttpConnection> connection = net::HttpConnection::create(true);
+            connection->setTransferTimeout(timeout);
+            QByteArray bytes;
+            if (!connection->get(urls[j], &bytes)) {
+                line.clear();
+                QTextStream(&line) << "[" << j << "] failed to download torrent file: " << urls[j].toString();
+                Logger::instance().crit(line);
+                continue;
+            }
+            line.clear();
+            QTextStream(&line) << "[" << j << "] downloading torrent file success. size: " << bytes.size()
+                               << "; hash: "
+                               << QCryptographicHash::hash(bytes, QCryptographicHash::Sha1).toHex();
+            Logger::instance().info(line);
+            const TorrentSession::THash id = session()->addTorrent(folder, bytes, content.http());
+            if (id.empty())
+                return false;
+            setCurrent(id);
+            return true;
+        }
+    }
+    return false;
+}
+
+bool UpdateTorrent::waitForTorrent()
+{
+    const TorrentSession::THash id = current();
+    std::shared_ptr<TorrentSession> torrents = session();
+    if (id.empty() || !torrents->status(id).valid)
+        return false;
+    {
+        QMutexLocker lock(&m_mutex);
+        while (torrents->status(id).state != TorrentSession::Seeding) {
+            if (m_stopping.load())
+                return false;
+            m_seeding.wait(&m_mutex, statusPollMs);
+        }
+    }
+    AlertWaiter flushed(m_alerts.get(), id, TorrentAlerts::Flushed);
+    torrents->flushCache(id);
+    flushed.wait(false);
+    return true;
+}
+
+void UpdateTorrent::pauseForInstall(const UpdateContent &content)
+{
+    const TorrentSession::THash id = current();
+    if (!content.hasTorrent() || id.empty())
+        return;
+    std::shared_ptr<TorrentSession> torrents = session();
+    if (!torrents->status(id).valid || torrents->status(id).paused)
+        return;
+    AlertWaiter paused(m_alerts.get(), id, TorrentAlerts::Paused);
+    torrents->pauseTorrent(id);
+    paused.wait(torrents->status(id).paused);
+}
+
+void UpdateTorrent::resumeAfterInstall(const UpdateContent &content)
+{
+    const TorrentSession::THash id = current();
+    if (!content.hasTorrent() || id.empty())
+        return;
+    std::shared_ptr<TorrentSession> torrents = session();
+    if (!torrents->status(id).valid || !torrents->status(id).paused)
+        return;
+    AlertWaiter resumed(m_alerts.get(), id, TorrentAlerts::Resumed);
+    torrents->resumeTorrent(id);
+    resumed.wait(!torrents->status(id).paused);
+}
+
+TorrentSession::Status UpdateTorrent::currentStatus() const
+{
+    QMutexLocker lock(&m_mutex);
+    if (!m_session || m_current.empty())
+        return TorrentSession::Status();
+    return m_session->status(m_current);
+}
+
+void UpdateTorrent::releaseCurrent()
+{
+    QMutexLocker lock(&m_mutex);
+    m_current.clear();
+    m_seeding.wakeAll();
+}
+
+void UpdateTorrent::pauseAll()
+{
+    if (std::shared_ptr<TorrentSession> torrents = session())
+        torrents->pause();
+}
+
+void UpdateTorrent::resumeAll()
+{
+    if (std::shared_ptr<TorrentSession> torrents = session())
+        torrents->resume();
+}
+
+bool UpdateTorrent::hasTorrents() const
+{
+    std::shared_ptr<TorrentSession> torrents = session();
+    return torrents && torrents->hasTorrents();
+}
+
+void UpdateTorrent::saveSessionState() const
+{
+    if (std::shared_ptr<TorrentSession> torrents = session())
+        torrents->saveState(Paths::sessionPath());
+}
+
+void UpdateTorrent::setCurrent(const TorrentSession::THash &id)
+{
+    QMutexLocker lock(&m_mutex);
+    m_current = id;
+}
+
+TorrentSession::THash UpdateTorrent::current() const
+{
+    QMutexLocker lock(&m_mutex);
+    return m_current;
+}
+
+std::shared_ptr<TorrentSession> UpdateTorrent::session() const
+{
+    QMutexLocker lock(&m_mutex);
+    return m_session;
+}

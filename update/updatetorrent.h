@@ -1,0 +1,59 @@
+#pragma once
+
+#include "net/torrentsession.h"
+#include "update/updatecontent.h"
+
+#include <QMutex>
+#include <QString>
+#include <QWaitCondition>
+#include <atomic>
+#include <memory>
+
+class TorrentAlerts;
+
+// The update's own BitTorrent session: created on the first torrent download, fed by the
+// content's HTTP locations as web seeds, kept seeding afterwards. The current torrent is set
+// on the update job's thread and read and cleared by the progress timer on the GUI thread, so
+// every access to it goes through the mutex.
+class UpdateTorrent
+{
+public:
+    explicit UpdateTorrent(const std::atomic<bool> &stopping) : m_stopping(stopping) {}
+    ~UpdateTorrent();
+    UpdateTorrent(const UpdateTorrent &) = delete;
+    UpdateTorrent &operator=(const UpdateTorrent &) = delete;
+
+    // Fetches the content's .torrent, downloads it into folder, waits until it seeds and its data is
+    // on disk, and saves the session state. archivePath gets the torrent's first file.
+    bool download(const UpdateContent &content, const QString &folder, bool useTorrents,
+                  QString *archivePath);
+
+    // Around unpacking: only while the downloaded torrent is still the current one.
+    void pauseForInstall(const UpdateContent &content);
+    void resumeAfterInstall(const UpdateContent &content);
+
+    // The current torrent's status; invalid when there is none.
+    TorrentSession::Status currentStatus() const;
+    // Seeding reached: the torrent stays in the session, the job's wait ends now.
+    void releaseCurrent();
+
+    void pauseAll();
+    void resumeAll();
+    bool hasTorrents() const;
+    void saveSessionState() const;
+
+private:
+    bool ensureSession(bool useTorrents);
+    bool startTorrent(const UpdateContent &content, const QString &folder);
+    bool waitForTorrent();
+    void setCurrent(const TorrentSession::THash &id);
+    TorrentSession::THash current() const;
+    std::shared_ptr<TorrentSession> session() const;
+
+    const std::atomic<bool> &m_stopping;
+    mutable QMutex m_mutex;
+    QWaitCondition m_seeding;
+    std::shared_ptr<TorrentSession> m_session;
+    std::shared_ptr<TorrentAlerts> m_alerts;
+    TorrentSession::THash m_current;
+};
