@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/version.h"
 #include "app/jsonwrapper.h"
+#include "app/version.h"
 #include "update/updatecontent.h"
 
 // One product of the manifest: its newest version, the disk space it needs and its contents.

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/version.h"
 #include "app/jsonwrapper.h"
+#include "app/version.h"
 
 // One downloadable archive of a product: a full package, or a patch package when
 // "version_from" names a valid version.
