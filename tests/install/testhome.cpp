@@ -4,6 +4,7 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
+#include <QJsonDocument>
 
 namespace {
 
@@ -85,4 +86,14 @@ QByteArray TestHome::readFile(const QString &path)
 {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QList<QJsonObject> TestHome::readJsonLines(const QString &path)
+{
+    QList<QJsonObject> list;
+    for (const QByteArray &line : readFile(path).split('\n')) {
+        if (!line.isEmpty())
+            list.append(QJsonDocument::fromJson(line).object());
+    }
+    return list;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QJsonObject>
+#include <QList>
 #include <QMap>
 #include <QProcessEnvironment>
 #include <QString>
@@ -28,6 +30,8 @@ public:
 
     static bool writeFile(const QString &path, const QByteArray &contents);
     static QByteArray readFile(const QString &path);
+    // A file of one JSON object per line, as the probe programs record their events.
+    static QList<QJsonObject> readJsonLines(const QString &path);
 
 private:
     QTemporaryDir m_dir;

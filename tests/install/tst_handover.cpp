@@ -109,12 +109,7 @@ std::unique_ptr<QProcess> HandOverTest::start(const QString &program, const QStr
 
 QList<QJsonObject> HandOverTest::events() const
 {
-    QList<QJsonObject> list;
-    for (const QByteArray &line : TestHome::readFile(m_events).split('\n')) {
-        if (!line.isEmpty())
-            list.append(QJsonDocument::fromJson(line).object());
-    }
-    return list;
+    return TestHome::readJsonLines(m_events);
 }
 
 // The first event of that kind from a launcher in that folder (any folder when empty).

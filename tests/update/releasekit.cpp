@@ -2,6 +2,7 @@
 
 #include <QCryptographicHash>
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonArray>
@@ -118,4 +119,25 @@ QJsonObject ReleaseKit::product(const QString &version, const QList<QJsonObject>
 bool ReleaseKit::publishManifest(const QJsonObject &manifest) const
 {
     return writeFile(publishedPath(QStringLiteral("update.json")), QJsonDocument(manifest).toJson());
+}
+
+QMap<QString, QString> ReleaseKit::digestsBelow(const QString &folder)
+{
+    QMap<QString, QString> digests;
+    QDirIterator it(folder, QDir::Files, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString path = it.next();
+        QFile file(path);
+        if (file.open(QIODevice::ReadOnly))
+            digests.insert(QDir(folder).relativeFilePath(path), sha1(file.readAll()));
+    }
+    return digests;
+}
+
+QMap<QString, QString> ReleaseKit::digestsOf(const Files &files)
+{
+    QMap<QString, QString> digests;
+    for (auto it = files.cbegin(); it != files.cend(); ++it)
+        digests.insert(it.key(), sha1(it.value()));
+    return digests;
 }

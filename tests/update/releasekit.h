@@ -35,6 +35,9 @@ public:
     QString publishedPath(const QString &name) const;
 
     static QString sha1(const QByteArray &bytes);
+    // SHA-1 by relative path: of every file below a folder, and of a build's files.
+    static QMap<QString, QString> digestsBelow(const QString &folder);
+    static QMap<QString, QString> digestsOf(const Files &files);
     static bool writeFile(const QString &path, const QByteArray &bytes);
 
 private:

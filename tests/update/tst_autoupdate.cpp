@@ -50,27 +50,6 @@ ReleaseKit::Files gameFiles(int version, int size = 48 * 1024)
     return files;
 }
 
-QMap<QString, QString> digestsBelow(const QString &folder)
-{
-    QMap<QString, QString> digests;
-    QDirIterator it(folder, QDir::Files, QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QString path = it.next();
-        QFile file(path);
-        file.open(QIODevice::ReadOnly);
-        digests.insert(QDir(folder).relativeFilePath(path), ReleaseKit::sha1(file.readAll()));
-    }
-    return digests;
-}
-
-QMap<QString, QString> digestsOf(const ReleaseKit::Files &files)
-{
-    QMap<QString, QString> digests;
-    for (auto it = files.cbegin(); it != files.cend(); ++it)
-        digests.insert(it.key(), ReleaseKit::sha1(it.value()));
-    return digests;
-}
-
 QJsonObject launcherUpToDate()
 {
     return ReleaseKit::product(formatVersion(launcherProduct.version), {});
@@ -336,7 +315,7 @@ void AutoUpdateTest::fromNothingToNewest()
     QCOMPARE(driver.run({kit->manifestUrl()}), 0);
     QCOMPARE(driver.installed, (QStringList{"game-1.0.0", "patch-1.1.0", "patch-1.2.0"}));
     QCOMPARE(installedVersion(), QStringLiteral("1.2.0"));
-    QCOMPARE(digestsBelow(Paths::gameFolder()), digestsOf(gameFiles(3)));
+    QCOMPARE(ReleaseKit::digestsBelow(Paths::gameFolder()), ReleaseKit::digestsOf(gameFiles(3)));
     QVERIFY(!QFileInfo::exists(Paths::updateTempFolder()));
     QCOMPARE(AutoUpdate::instance()->hasTorrents(), torrents);
     const QStringList lines = m_log.takeLines();
@@ -402,7 +381,8 @@ void AutoUpdateTest::faults()
     QCOMPARE(driver.run({kit->manifestUrl()}), result);
     QCOMPARE(driver.installed, (QStringList{"game-1.0.0", "patch-1.1.0"}));
     QCOMPARE(installedVersion(), version.isEmpty() ? QStringLiteral("1.1.0") : version);
-    QCOMPARE(digestsBelow(Paths::gameFolder()), digestsOf(gameFiles(filesOfVersion ? filesOfVersion : 2)));
+    QCOMPARE(ReleaseKit::digestsBelow(Paths::gameFolder()),
+             ReleaseKit::digestsOf(gameFiles(filesOfVersion ? filesOfVersion : 2)));
     QVERIFY(!QFileInfo::exists(Paths::updateTempFolder()));
     if (!logged.isEmpty())
         QVERIFY2(m_log.takeLines().contains(logged), qPrintable(logged));
@@ -482,7 +462,9 @@ void AutoUpdateTest::progressReportsEachStep()
     QVERIFY(kit->publishManifest(manifest));
 
     AutoUpdate::instance()->setUseTorrents(useTorrents);
-    AutoUpdate::instance()->setInstallPauseMs(700);
+    // The first tick after a torrent download only lets the finished torrent go; the pause
+    // must span two ticks for the unpacking step to be seen.
+    AutoUpdate::instance()->setInstallPauseMs(1200);
     UpdateDriver driver(settingsPath());
     QCOMPARE(driver.run({kit->manifestUrl()}), 0);
     const QList<int> actions = distinctActions(driver.progress);

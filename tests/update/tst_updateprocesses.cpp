@@ -40,25 +40,6 @@ ReleaseKit::Files gameFiles(int version)
     return files;
 }
 
-QMap<QString, QString> digestsBelow(const QString &folder)
-{
-    QMap<QString, QString> digests;
-    QDirIterator it(folder, QDir::Files, QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QString path = it.next();
-        digests.insert(QDir(folder).relativeFilePath(path), ReleaseKit::sha1(TestHome::readFile(path)));
-    }
-    return digests;
-}
-
-QMap<QString, QString> digestsOf(const ReleaseKit::Files &files)
-{
-    QMap<QString, QString> digests;
-    for (auto it = files.cbegin(); it != files.cend(); ++it)
-        digests.insert(it.key(), ReleaseKit::sha1(it.value()));
-    return digests;
-}
-
 qint64 bytesBelow(const QString &folder)
 {
     qint64 total = 0;
@@ -132,12 +113,7 @@ std::unique_ptr<QProcess> UpdateProcessesTest::startLauncher(const QString &prog
 
 QList<QJsonObject> UpdateProcessesTest::events() const
 {
-    QList<QJsonObject> list;
-    for (const QByteArray &line : TestHome::readFile(m_events).split('\n')) {
-        if (!line.isEmpty())
-            list.append(QJsonDocument::fromJson(line).object());
-    }
-    return list;
+    return TestHome::readJsonLines(m_events);
 }
 
 QJsonObject UpdateProcessesTest::waitForEvent(const QString &event, int timeoutMs) const
@@ -244,7 +220,8 @@ void UpdateProcessesTest::killedRunsResumeToNewest()
     std::unique_ptr<QProcess> last = startLauncher(launcher, environment);
     QVERIFY(last->waitForFinished(90000));
     QVERIFY(last->exitCode() == 0 || last->exitCode() == 1);
-    QCOMPARE(digestsBelow(m_installed + QStringLiteral("Game")), digestsOf(gameFiles(3)));
+    QCOMPARE(ReleaseKit::digestsBelow(m_installed + QStringLiteral("Game")),
+             ReleaseKit::digestsOf(gameFiles(3)));
     JsonSettings settings;
     QVERIFY(settings.load(m_installed + QStringLiteral("GD7Launcher.conf")));
     QCOMPARE(settings.value(QStringLiteral("gd7.installed_version")).toString(), QStringLiteral("1.2.0"));
