@@ -95,6 +95,8 @@ bool DeploymentConfig::fromJson(const QByteArray &json, DeploymentConfig &config
     const QJsonObject diagnostics = root.value(QStringLiteral("diagnostics")).toObject();
     parsed.m_diagnosticsHosts = diagnostics.value(QStringLiteral("hosts")).toObject();
     parsed.m_gameServers = stringList(diagnostics.value(QStringLiteral("servers")));
+    const QJsonObject bittorrent = root.value(QStringLiteral("bittorrent")).toObject();
+    parsed.m_torrentLoopbackOnly = bittorrent.value(QStringLiteral("loopback_only")).toBool();
     if (parsed.m_mirrors.isEmpty()) {
         *error = QStringLiteral("no update mirrors");
         return false;

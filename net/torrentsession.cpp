@@ -1,5 +1,6 @@
 #include "net/torrentsession_p.h"
 
+#include "app/deploymentconfig.h"
 #include "app/logger.h"
 #include "app/paths.h"
 #include "net/torrentsessionstate.h"
@@ -221,7 +222,7 @@ void TorrentSession::setLoopbackOnly(bool on)
 
 bool TorrentSession::loopbackOnly()
 {
-    return loopbackOnlyFlag;
+    return loopbackOnlyFlag || DeploymentConfig::instance().torrentLoopbackOnly();
 }
 
 std::shared_ptr<TorrentSession> TorrentSession::create(const Config &requested, const QString &statePath)

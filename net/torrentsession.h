@@ -61,7 +61,8 @@ public:
         bool complete() const { return state == Finished || state == Seeding; }
     };
 
-    // Demo and test builds keep every session of the process on 127.0.0.1: Internet becomes Loopback.
+    // Tests, and deployments that ask for it in their configuration, keep every session of the
+    // process on 127.0.0.1: Internet becomes Loopback.
     static void setLoopbackOnly(bool on);
     static bool loopbackOnly();
 

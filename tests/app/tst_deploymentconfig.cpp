@@ -46,6 +46,7 @@ void DeploymentConfigTest::compiledInHostsAreReservedNames()
     for (const QString &server : config.gameServers())
         QVERIFY2(isReserved(server), qPrintable(server));
     QCOMPARE(makeLauncherProduct().webSiteUrl, config.webSiteUrl());
+    QVERIFY(!config.torrentLoopbackOnly());
 }
 
 void DeploymentConfigTest::fileReplacesCompiledInValues()
@@ -56,7 +57,7 @@ void DeploymentConfigTest::fileReplacesCompiledInValues()
     QVERIFY(file.open(QIODevice::WriteOnly));
     file.write(
         R"({"mirrors": ["http://127.0.0.1:8080/gd7/update.json"], "web_site_url": "http://127.0.0.1:8080",
-                  "social": {"forum": "http://127.0.0.1:8080/forum"}})");
+                  "social": {"forum": "http://127.0.0.1:8080/forum"}, "bittorrent": {"loopback_only": true}})");
     file.close();
     QVERIFY(DeploymentConfig::loadInstance(path));
     const DeploymentConfig &config = DeploymentConfig::instance();
@@ -64,6 +65,7 @@ void DeploymentConfigTest::fileReplacesCompiledInValues()
     QCOMPARE(config.socialLink(QStringLiteral("forum")), QStringLiteral("http://127.0.0.1:8080/forum"));
     QCOMPARE(config.socialLink(QStringLiteral("twitch")), QString());
     QCOMPARE(config.diagnosticsHost(QStringLiteral("CDN-a")), QString());
+    QVERIFY(config.torrentLoopbackOnly());
 }
 
 void DeploymentConfigTest::rejectsMalformedFiles_data()
