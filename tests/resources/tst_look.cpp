@@ -7,6 +7,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QLabel>
@@ -475,6 +476,18 @@ void TestLook::dialogsWearTheLook()
     const QPoint inside = disabled->geometry().center() - QPoint(disabled->width() / 2 - 4, 0);
     QCOMPARE(columnImage.pixelColor(inside), QColor(0x4d, 0x4d, 0x4d));
     QCOMPARE(version->palette().color(QPalette::WindowText), QColor(0x5e, 0x5e, 0x5e));
+
+    // the toolkit's folder picker, as the install dialog opens it
+    QFileDialog picker(nullptr, QStringLiteral("Select folder"), QDir::tempPath());
+    picker.setObjectName(QStringLiteral("folder_picker"));
+    picker.setOption(QFileDialog::DontUseNativeDialog);
+    picker.setFileMode(QFileDialog::Directory);
+    picker.resize(640, 420);
+    picker.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&picker));
+    const QImage pickerImage = picker.grab().toImage();
+    keep(pickerImage, "folder_picker");
+    QCOMPARE(pickerImage.pixelColor(2, pickerImage.height() / 2), QColor(25, 25, 25));
 
     qInstallMessageHandler(previous);
     QVERIFY2(warnings.isEmpty(), qPrintable(warnings.join(QLatin1Char('\n'))));
