@@ -348,7 +348,8 @@ def waterfall_cavern(c, rng):
     pools = MaskPen(c.w, c.h)
     pools.rect(0, pool, 1280, 720)
     c.over(el.rgb('#050b0e'), pools.mask())
-    el.reflect(c, rng, pool, 0.55, 4)
+    el.reflect(c, rng, pool, 0.6, 4)
+    el.mist(c, rng, pool + 2, 12, '#6fa8b8', 0.4, 120)
     banks = MaskPen(c.w, c.h)
     banks.polygon(el.roughen([(-10, 420), (180, 430), (330, 500), (420, 560), (380, 730), (-10, 730)], rng, 4))
     banks.polygon(el.roughen([(1290, 380), (1080, 400), (900, 500), (780, 600), (820, 730), (1290, 730)], rng, 4))
@@ -356,7 +357,7 @@ def waterfall_cavern(c, rng):
     pens = el.crystal_pens(c)
     el.crystal_cluster(pens, rng, 1010, 440, 5, 90, 20, 0.6, -0.2)
     el.crystal_cluster(pens, rng, 150, 460, 4, 70, 16, 0.6, 0.25)
-    el.lay_crystals(c, pens, '#c8d63f', 0.5, 14, 0.9)
+    el.lay_crystals(c, pens, '#a8d048', 0.35, 14, 0.8)
     el.particles(c, rng, 120, (fx - 220, 300, fx + 220, pool + 20), '#e4f6fa', (0.4, 1.1), 0.6)
 
 
@@ -569,6 +570,7 @@ def deep_city(c, rng):
     """Across the great cavern, a city of lit windows climbs the far wall."""
     c.vertical_gradient([(0, '#040408'), (0.35, '#0c0e1c'), (0.6, '#171a2e'), (1, '#030305')])
     c.glow(640, 380, 620, '#2a2850', 0.6, ry=260)
+    c.glow(640, 330, 520, '#a0602a', 0.16, ry=130)
     far_wall = el.ground(c, rng, 170, 30, 260)
     el.lay_rock(c, rng, far_wall, '#1c1e34', [(640, 380, '#8a8ad0', 0.6, 700)], ambient=0.6, roundness=4, bump=0.25)
     # terraces of houses on the wall, each with a few lit windows
@@ -583,7 +585,7 @@ def deep_city(c, rng):
             houses.rect(x, base - h, x + w, base + 30 * scale)
             if rng.random() < 0.5:
                 houses.polygon([(x - 2, base - h), (x + w / 2, base - h - w * 0.5), (x + w + 2, base - h)])
-            for _ in range(int(rng.integers(0, 4))):
+            for _ in range(int(rng.integers(1, 5))):
                 wx, wy = x + rng.uniform(3, max(4, w - 4)), base - rng.uniform(4, max(5, h - 4))
                 windows.rect(wx - 1.3 * scale, wy - 1.8 * scale, wx + 1.3 * scale, wy + 1.8 * scale)
             x += w + rng.uniform(2, 10)
@@ -599,10 +601,10 @@ def deep_city(c, rng):
     c.over(el.rgb('#0c0d18'), tower.mask())
     el.lantern(c, 716, 170, '#ffd080', 0.6)
     bridge = MaskPen(c.w, c.h)
-    bridge.line([(x, 440 - 36 * np.sin(np.pi * (x - 140) / 1000)) for x in range(140, 1141, 10)], 5)
-    for x in range(190, 1100, 100):
+    bridge.line([(x, 440 - 36 * np.sin(np.pi * (x - 140) / 1000)) for x in range(140, 1141, 10)], 7)
+    for x in (300, 640, 980):
         y = 440 - 36 * np.sin(np.pi * (x - 140) / 1000)
-        bridge.rect(x - 5, y, x + 5, y + 80)
+        bridge.polygon([(x - 9, y), (x + 9, y), (x + 14, 720), (x - 14, 720)])
     c.over(el.rgb('#08090f'), bridge.mask())
     for x in range(240, 1100, 200):
         el.lantern(c, x, 432 - 36 * np.sin(np.pi * (x - 140) / 1000), '#ffc060', 0.45, 0.9)
