@@ -115,6 +115,14 @@ QStringList sectionNumbers(const QString &text)
     return numbers;
 }
 
+// One test row per language code, named after it.
+void addLanguageRows(const QStringList &languages)
+{
+    QTest::addColumn<QString>("language");
+    for (const QString &language : languages)
+        QTest::newRow(qPrintable(language)) << language;
+}
+
 } // namespace
 
 class TranslationsTest : public QObject
@@ -226,9 +234,7 @@ void TranslationsTest::sourcesHoldEveryKey()
 
 void TranslationsTest::compiledLanguagesLoad_data()
 {
-    QTest::addColumn<QString>("language");
-    for (const QString &language : BundleLanguages)
-        QTest::newRow(qPrintable(language)) << language;
+    addLanguageRows(BundleLanguages);
 }
 
 // Every compiled file installs through the language manager and gives back the texts of its
@@ -274,9 +280,7 @@ void TranslationsTest::selectableLanguagesListed()
 
 void TranslationsTest::selectableTexts_data()
 {
-    QTest::addColumn<QString>("language");
-    for (const QString &language : SelectableLanguages)
-        QTest::newRow(qPrintable(language)) << language;
+    addLanguageRows(SelectableLanguages);
 }
 
 void TranslationsTest::selectableTexts()
@@ -339,9 +343,7 @@ void TranslationsTest::selectablePlurals()
 
 void TranslationsTest::agreementDocuments_data()
 {
-    QTest::addColumn<QString>("language");
-    for (const QString &language : AgreementLanguages)
-        QTest::newRow(qPrintable(language)) << language;
+    addLanguageRows(AgreementLanguages);
 }
 
 void TranslationsTest::agreementDocuments()
