@@ -136,6 +136,8 @@ private slots:
     void compiledLanguagesLoad_data();
     void compiledLanguagesLoad();
     void selectableLanguagesListed();
+    void systemLanguageFindsItsFolder_data();
+    void systemLanguageFindsItsFolder();
     void selectableTexts_data();
     void selectableTexts();
     void selectablePlurals_data();
@@ -276,6 +278,48 @@ void TranslationsTest::selectableLanguagesListed()
         const QString path = QStringLiteral(":/Language/") + language + QStringLiteral("/translation");
         QVERIFY2(QFile::exists(path), qPrintable(path));
     }
+}
+
+void TranslationsTest::systemLanguageFindsItsFolder_data()
+{
+    QTest::addColumn<QString>("systemName");
+    QTest::addColumn<QStringList>("uiLanguages");
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("folder");
+    QTest::newRow("Turkish region") << "tr_TR" << QStringList{"tr-TR"} << "tr_TR"
+                                    << "tr";
+    QTest::newRow("Italian region") << "it_IT" << QStringList{"it-IT", "en-US"} << "it_IT"
+                                    << "it";
+    QTest::newRow("Indonesian region") << "id_ID" << QStringList{"id-ID"} << "id_ID"
+                                       << "id";
+    QTest::newRow("Spanish region") << "es_MX" << QStringList{"es-MX", "es-ES"} << "es_ES"
+                                    << "es";
+    QTest::newRow("Brazil") << "pt_BR" << QStringList{"pt-BR"} << "pt_BR"
+                            << "pt_BR";
+    QTest::newRow("Portugal falls to the first code") << "pt_PT" << QStringList{"pt-PT"} << "es_ES"
+                                                      << "es";
+    QTest::newRow("Simplified Chinese") << "zh_CN" << QStringList{"zh-CN"} << "zh_CN"
+                                        << "zh_CN";
+    QTest::newRow("Traditional Chinese") << "zh_TW" << QStringList{"zh-TW"} << "zh_TW"
+                                         << "zh_TW";
+    QTest::newRow("German system, English second") << "de_DE" << QStringList{"de-DE", "en-US"} << "en_US"
+                                                   << "en";
+    QTest::newRow("Russian only") << "ru_RU" << QStringList{"ru-RU"} << "es_ES"
+                                  << "es";
+}
+
+// The default of a system language installs the texts of the bundle folder it falls back to.
+void TranslationsTest::systemLanguageFindsItsFolder()
+{
+    QFETCH(QString, systemName);
+    QFETCH(QStringList, uiLanguages);
+    QFETCH(QString, language);
+    QFETCH(QString, folder);
+    QCOMPARE(LanguageManager::defaultLanguageFor(systemName, uiLanguages), language);
+    QVERIFY(LanguageManager::instance().setLanguage(language));
+    const QMap<QString, Message> texts = byKey(readSource(folder).messages);
+    for (const char *key : {"LauncherBtnPlay", "ExitWarning", "LicDlgTitle"})
+        QCOMPARE(TR::tr(key), texts.value(QString::fromLatin1(key)).texts.value(0));
 }
 
 void TranslationsTest::selectableTexts_data()
