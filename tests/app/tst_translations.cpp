@@ -8,6 +8,7 @@
 #include <QRegularExpression>
 #include <QTextCodec>
 #include <QTextDocument>
+#include <QTextLayout>
 #include <QXmlStreamReader>
 #include <QtTest>
 
@@ -115,6 +116,22 @@ QStringList sectionNumbers(const QString &text)
     return numbers;
 }
 
+// Whether the text renders with real glyphs from the installed fonts (through the toolkit's
+// font fallback), without the empty box of a missing glyph.
+bool hasAllGlyphs(const QString &text)
+{
+    QTextLayout layout(text, QFont());
+    layout.beginLayout();
+    layout.createLine();
+    layout.endLayout();
+    const auto runs = layout.glyphRuns();
+    for (const QGlyphRun &run : runs) {
+        if (run.glyphIndexes().contains(0))
+            return false;
+    }
+    return !runs.isEmpty();
+}
+
 // One test row per language code, named after it.
 void addLanguageRows(const QStringList &languages)
 {
@@ -142,6 +159,8 @@ private slots:
     void selectableTexts();
     void selectablePlurals_data();
     void selectablePlurals();
+    void textsHaveGlyphs_data();
+    void textsHaveGlyphs();
     void agreementDocuments_data();
     void agreementDocuments();
 };
@@ -385,6 +404,22 @@ void TranslationsTest::selectablePlurals()
     QVERIFY2(text.contains(QString::number(count)) == showsCount, qPrintable(text));
 }
 
+void TranslationsTest::textsHaveGlyphs_data()
+{
+    addLanguageRows(BundleLanguages);
+}
+
+void TranslationsTest::textsHaveGlyphs()
+{
+    QFETCH(QString, language);
+    const QList<Message> messages = readSource(language).messages;
+    QVERIFY(!messages.isEmpty());
+    for (const Message &message : messages) {
+        for (const QString &text : message.texts)
+            QVERIFY2(hasAllGlyphs(text), qPrintable(message.key + QStringLiteral(": ") + text));
+    }
+}
+
 void TranslationsTest::agreementDocuments_data()
 {
     addLanguageRows(AgreementLanguages);
@@ -409,6 +444,7 @@ void TranslationsTest::agreementDocuments()
 
     // Shown as plain text by the agreement dialog.
     QVERIFY(!Qt::mightBeRichText(text));
+    QVERIFY(hasAllGlyphs(text));
     for (const char *name : {"Glimmerdeep", "GD7Launcher", "Orvane LLC"})
         QVERIFY2(text.contains(QLatin1String(name)), name);
 
