@@ -391,6 +391,10 @@
         <translation>Links</translation>
     </message>
     <message>
+        <source>MenuProxy</source>
+        <translation>Proxy...</translation>
+    </message>
+    <message>
         <source>MenuRules</source>
         <translation>Verhaltensregeln...</translation>
     </message>
@@ -406,8 +410,16 @@
         </translation>
     </message>
     <message>
+        <source>MsgDiagnosticsDesktopReadOnly</source>
+        <translation>Die Diagnosedatei wird auf deinem Desktop abgelegt, aber in den Desktop-Ordner %1 kann nicht geschrieben werden. Prüfe seine Berechtigungen und versuche es erneut.</translation>
+    </message>
+    <message>
         <source>MsgDiagnosticsFailed</source>
         <translation>Diagnosefehler</translation>
+    </message>
+    <message>
+        <source>MsgDiagnosticsNoDesktop</source>
+        <translation>Die Diagnosedatei wird auf deinem Desktop abgelegt, aber der Desktop-Ordner %1 existiert nicht. Lege ihn an und versuche es erneut.</translation>
     </message>
     <message>
         <source>MsgDiagnosticsSuccess</source>
@@ -476,6 +488,18 @@
     <message>
         <source>ProgressUpdateCheck</source>
         <translation>Suche nach Updates...</translation>
+    </message>
+    <message>
+        <source>ProxyErrHostInvalid</source>
+        <translation>Der Proxy-Host muss ein Name oder eine Adresse sein, ohne Leerzeichen oder Schrägstriche.</translation>
+    </message>
+    <message>
+        <source>ProxyErrHostMissing</source>
+        <translation>Gib den Proxy-Host ein oder leere den Benutzernamen, um ohne Proxy zu verbinden.</translation>
+    </message>
+    <message>
+        <source>ProxyErrPort</source>
+        <translation>Der Port muss eine Zahl von 1 bis 65535 sein.</translation>
     </message>
     <message>
         <source>ProxySettings</source>
@@ -576,6 +600,10 @@
     <message>
         <source>Type</source>
         <translation>Typ</translation>
+    </message>
+    <message>
+        <source>UninstallConfirm</source>
+        <translation>Glimmerdeep deinstallieren? Die Spieldateien und deine Glimmerdeep-Einstellungen werden von diesem Computer entfernt.</translation>
     </message>
     <message>
         <source>UninstallLinkName</source>

@@ -391,6 +391,10 @@
         <translation>Enlaces</translation>
     </message>
     <message>
+        <source>MenuProxy</source>
+        <translation>Proxy...</translation>
+    </message>
+    <message>
         <source>MenuRules</source>
         <translation>Normas de conducta...</translation>
     </message>
@@ -406,8 +410,16 @@
         </translation>
     </message>
     <message>
+        <source>MsgDiagnosticsDesktopReadOnly</source>
+        <translation>El archivo de diagnóstico se guarda en tu escritorio, pero no se puede escribir en la carpeta del escritorio %1. Comprueba sus permisos e inténtalo de nuevo.</translation>
+    </message>
+    <message>
         <source>MsgDiagnosticsFailed</source>
         <translation>Error de diagnóstico</translation>
+    </message>
+    <message>
+        <source>MsgDiagnosticsNoDesktop</source>
+        <translation>El archivo de diagnóstico se guarda en tu escritorio, pero la carpeta del escritorio %1 no existe. Créala e inténtalo de nuevo.</translation>
     </message>
     <message>
         <source>MsgDiagnosticsSuccess</source>
@@ -476,6 +488,18 @@
     <message>
         <source>ProgressUpdateCheck</source>
         <translation>Buscando actualizaciones...</translation>
+    </message>
+    <message>
+        <source>ProxyErrHostInvalid</source>
+        <translation>El servidor proxy debe ser un nombre o una dirección, sin espacios ni barras.</translation>
+    </message>
+    <message>
+        <source>ProxyErrHostMissing</source>
+        <translation>Introduce el servidor proxy o borra el usuario para conectarte sin proxy.</translation>
+    </message>
+    <message>
+        <source>ProxyErrPort</source>
+        <translation>El puerto debe ser un número del 1 al 65535.</translation>
     </message>
     <message>
         <source>ProxySettings</source>
@@ -576,6 +600,10 @@
     <message>
         <source>Type</source>
         <translation>Tipo</translation>
+    </message>
+    <message>
+        <source>UninstallConfirm</source>
+        <translation>¿Desinstalar Glimmerdeep? Los archivos del juego y tus ajustes de Glimmerdeep se eliminarán de este ordenador.</translation>
     </message>
     <message>
         <source>UninstallLinkName</source>

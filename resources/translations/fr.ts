@@ -391,6 +391,10 @@
         <translation>Liens</translation>
     </message>
     <message>
+        <source>MenuProxy</source>
+        <translation>Proxy...</translation>
+    </message>
+    <message>
         <source>MenuRules</source>
         <translation>Règles de conduite...</translation>
     </message>
@@ -406,8 +410,16 @@
         </translation>
     </message>
     <message>
+        <source>MsgDiagnosticsDesktopReadOnly</source>
+        <translation>Le fichier de diagnostic est placé sur votre bureau, mais le dossier du bureau %1 n&apos;est pas accessible en écriture. Vérifiez ses autorisations et réessayez.</translation>
+    </message>
+    <message>
         <source>MsgDiagnosticsFailed</source>
         <translation>Erreur de diagnostic</translation>
+    </message>
+    <message>
+        <source>MsgDiagnosticsNoDesktop</source>
+        <translation>Le fichier de diagnostic est placé sur votre bureau, mais le dossier du bureau %1 n&apos;existe pas. Créez-le et réessayez.</translation>
     </message>
     <message>
         <source>MsgDiagnosticsSuccess</source>
@@ -476,6 +488,18 @@
     <message>
         <source>ProgressUpdateCheck</source>
         <translation>Recherche de mises à jour...</translation>
+    </message>
+    <message>
+        <source>ProxyErrHostInvalid</source>
+        <translation>L&apos;hôte du proxy doit être un nom ou une adresse, sans espaces ni barres obliques.</translation>
+    </message>
+    <message>
+        <source>ProxyErrHostMissing</source>
+        <translation>Saisissez l&apos;hôte du proxy, ou effacez l&apos;identifiant pour vous connecter sans proxy.</translation>
+    </message>
+    <message>
+        <source>ProxyErrPort</source>
+        <translation>Le port doit être un nombre compris entre 1 et 65535.</translation>
     </message>
     <message>
         <source>ProxySettings</source>
@@ -576,6 +600,10 @@
     <message>
         <source>Type</source>
         <translation>Type</translation>
+    </message>
+    <message>
+        <source>UninstallConfirm</source>
+        <translation>Désinstaller Glimmerdeep ? Les fichiers du jeu et vos paramètres Glimmerdeep seront supprimés de cet ordinateur.</translation>
     </message>
     <message>
         <source>UninstallLinkName</source>

@@ -390,6 +390,10 @@
         <translation>Tautan</translation>
     </message>
     <message>
+        <source>MenuProxy</source>
+        <translation>Proxy...</translation>
+    </message>
+    <message>
         <source>MenuRules</source>
         <translation>Aturan perilaku...</translation>
     </message>
@@ -404,8 +408,16 @@
         </translation>
     </message>
     <message>
+        <source>MsgDiagnosticsDesktopReadOnly</source>
+        <translation>File diagnostik disimpan di desktop Anda, tetapi folder desktop %1 tidak dapat ditulisi. Periksa izinnya, lalu coba lagi.</translation>
+    </message>
+    <message>
         <source>MsgDiagnosticsFailed</source>
         <translation>Diagnostik gagal</translation>
+    </message>
+    <message>
+        <source>MsgDiagnosticsNoDesktop</source>
+        <translation>File diagnostik disimpan di desktop Anda, tetapi folder desktop %1 tidak ada. Buat folder tersebut, lalu coba lagi.</translation>
     </message>
     <message>
         <source>MsgDiagnosticsSuccess</source>
@@ -474,6 +486,18 @@
     <message>
         <source>ProgressUpdateCheck</source>
         <translation>Memeriksa pembaruan...</translation>
+    </message>
+    <message>
+        <source>ProxyErrHostInvalid</source>
+        <translation>Host proxy harus berupa nama atau alamat, tanpa spasi atau garis miring.</translation>
+    </message>
+    <message>
+        <source>ProxyErrHostMissing</source>
+        <translation>Masukkan host proxy, atau kosongkan nama pengguna untuk terhubung tanpa proxy.</translation>
+    </message>
+    <message>
+        <source>ProxyErrPort</source>
+        <translation>Port harus berupa angka dari 1 sampai 65535.</translation>
     </message>
     <message>
         <source>ProxySettings</source>
@@ -574,6 +598,10 @@
     <message>
         <source>Type</source>
         <translation>Jenis</translation>
+    </message>
+    <message>
+        <source>UninstallConfirm</source>
+        <translation>Copot Glimmerdeep? File game dan pengaturan Glimmerdeep Anda akan dihapus dari komputer ini.</translation>
     </message>
     <message>
         <source>UninstallLinkName</source>

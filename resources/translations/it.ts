@@ -391,6 +391,10 @@
         <translation>Link</translation>
     </message>
     <message>
+        <source>MenuProxy</source>
+        <translation>Proxy...</translation>
+    </message>
+    <message>
         <source>MenuRules</source>
         <translation>Regole di condotta...</translation>
     </message>
@@ -406,8 +410,16 @@
         </translation>
     </message>
     <message>
+        <source>MsgDiagnosticsDesktopReadOnly</source>
+        <translation>Il file di diagnostica viene salvato sul desktop, ma non è possibile scrivere nella cartella del desktop %1. Controlla i permessi e riprova.</translation>
+    </message>
+    <message>
         <source>MsgDiagnosticsFailed</source>
         <translation>Errore di diagnostica</translation>
+    </message>
+    <message>
+        <source>MsgDiagnosticsNoDesktop</source>
+        <translation>Il file di diagnostica viene salvato sul desktop, ma la cartella del desktop %1 non esiste. Creala e riprova.</translation>
     </message>
     <message>
         <source>MsgDiagnosticsSuccess</source>
@@ -476,6 +488,18 @@
     <message>
         <source>ProgressUpdateCheck</source>
         <translation>Ricerca aggiornamenti...</translation>
+    </message>
+    <message>
+        <source>ProxyErrHostInvalid</source>
+        <translation>L&apos;host del proxy deve essere un nome o un indirizzo, senza spazi né barre.</translation>
+    </message>
+    <message>
+        <source>ProxyErrHostMissing</source>
+        <translation>Inserisci l&apos;host del proxy oppure cancella l&apos;utente per connetterti senza proxy.</translation>
+    </message>
+    <message>
+        <source>ProxyErrPort</source>
+        <translation>La porta deve essere un numero da 1 a 65535.</translation>
     </message>
     <message>
         <source>ProxySettings</source>
@@ -576,6 +600,10 @@
     <message>
         <source>Type</source>
         <translation>Tipo</translation>
+    </message>
+    <message>
+        <source>UninstallConfirm</source>
+        <translation>Disinstallare Glimmerdeep? I file di gioco e le tue impostazioni di Glimmerdeep verranno rimossi da questo computer.</translation>
     </message>
     <message>
         <source>UninstallLinkName</source>

@@ -390,6 +390,10 @@
         <translation>リンク</translation>
     </message>
     <message>
+        <source>MenuProxy</source>
+        <translation>プロキシ...</translation>
+    </message>
+    <message>
         <source>MenuRules</source>
         <translation>行動規範...</translation>
     </message>
@@ -404,8 +408,16 @@
         </translation>
     </message>
     <message>
+        <source>MsgDiagnosticsDesktopReadOnly</source>
+        <translation>診断ファイルはデスクトップに保存されますが、デスクトップフォルダー %1 に書き込めません。アクセス許可を確認して、もう一度お試しください。</translation>
+    </message>
+    <message>
         <source>MsgDiagnosticsFailed</source>
         <translation>診断エラー</translation>
+    </message>
+    <message>
+        <source>MsgDiagnosticsNoDesktop</source>
+        <translation>診断ファイルはデスクトップに保存されますが、デスクトップフォルダー %1 がありません。フォルダーを作成して、もう一度お試しください。</translation>
     </message>
     <message>
         <source>MsgDiagnosticsSuccess</source>
@@ -474,6 +486,18 @@
     <message>
         <source>ProgressUpdateCheck</source>
         <translation>アップデートを確認しています...</translation>
+    </message>
+    <message>
+        <source>ProxyErrHostInvalid</source>
+        <translation>プロキシのホストには、空白やスラッシュを含まない名前またはアドレスを入力してください。</translation>
+    </message>
+    <message>
+        <source>ProxyErrHostMissing</source>
+        <translation>プロキシのホストを入力するか、プロキシを使わずに接続する場合はユーザー名を消去してください。</translation>
+    </message>
+    <message>
+        <source>ProxyErrPort</source>
+        <translation>ポートには 1 から 65535 までの数値を入力してください。</translation>
     </message>
     <message>
         <source>ProxySettings</source>
@@ -574,6 +598,10 @@
     <message>
         <source>Type</source>
         <translation>種類</translation>
+    </message>
+    <message>
+        <source>UninstallConfirm</source>
+        <translation>Glimmerdeep をアンインストールしますか？ゲームファイルと Glimmerdeep の設定がこのコンピューターから削除されます。</translation>
     </message>
     <message>
         <source>UninstallLinkName</source>

@@ -390,6 +390,10 @@
         <translation>링크</translation>
     </message>
     <message>
+        <source>MenuProxy</source>
+        <translation>프록시...</translation>
+    </message>
+    <message>
         <source>MenuRules</source>
         <translation>행동 규칙...</translation>
     </message>
@@ -404,8 +408,16 @@
         </translation>
     </message>
     <message>
+        <source>MsgDiagnosticsDesktopReadOnly</source>
+        <translation>진단 파일은 바탕 화면에 저장되지만 바탕 화면 폴더 %1에 쓸 수 없습니다. 폴더 권한을 확인한 후 다시 시도해 주세요.</translation>
+    </message>
+    <message>
         <source>MsgDiagnosticsFailed</source>
         <translation>진단 오류</translation>
+    </message>
+    <message>
+        <source>MsgDiagnosticsNoDesktop</source>
+        <translation>진단 파일은 바탕 화면에 저장되지만 바탕 화면 폴더 %1이(가) 없습니다. 폴더를 만든 후 다시 시도해 주세요.</translation>
     </message>
     <message>
         <source>MsgDiagnosticsSuccess</source>
@@ -474,6 +486,18 @@
     <message>
         <source>ProgressUpdateCheck</source>
         <translation>업데이트 확인 중...</translation>
+    </message>
+    <message>
+        <source>ProxyErrHostInvalid</source>
+        <translation>프록시 호스트는 공백이나 슬래시가 없는 이름 또는 주소여야 합니다.</translation>
+    </message>
+    <message>
+        <source>ProxyErrHostMissing</source>
+        <translation>프록시 호스트를 입력하거나, 프록시 없이 연결하려면 사용자 이름을 지우세요.</translation>
+    </message>
+    <message>
+        <source>ProxyErrPort</source>
+        <translation>포트는 1부터 65535까지의 숫자여야 합니다.</translation>
     </message>
     <message>
         <source>ProxySettings</source>
@@ -574,6 +598,10 @@
     <message>
         <source>Type</source>
         <translation>유형</translation>
+    </message>
+    <message>
+        <source>UninstallConfirm</source>
+        <translation>Glimmerdeep을 제거하시겠습니까? 게임 파일과 Glimmerdeep 설정이 이 컴퓨터에서 삭제됩니다.</translation>
     </message>
     <message>
         <source>UninstallLinkName</source>

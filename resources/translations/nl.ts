@@ -391,6 +391,10 @@
         <translation>Links</translation>
     </message>
     <message>
+        <source>MenuProxy</source>
+        <translation>Proxy...</translation>
+    </message>
+    <message>
         <source>MenuRules</source>
         <translation>Gedragsregels...</translation>
     </message>
@@ -406,8 +410,16 @@
         </translation>
     </message>
     <message>
+        <source>MsgDiagnosticsDesktopReadOnly</source>
+        <translation>Het diagnosebestand wordt op je bureaublad gezet, maar er kan niet worden geschreven in de bureaubladmap %1. Controleer de machtigingen en probeer het opnieuw.</translation>
+    </message>
+    <message>
         <source>MsgDiagnosticsFailed</source>
         <translation>Diagnosefout</translation>
+    </message>
+    <message>
+        <source>MsgDiagnosticsNoDesktop</source>
+        <translation>Het diagnosebestand wordt op je bureaublad gezet, maar de bureaubladmap %1 bestaat niet. Maak de map aan en probeer het opnieuw.</translation>
     </message>
     <message>
         <source>MsgDiagnosticsSuccess</source>
@@ -476,6 +488,18 @@
     <message>
         <source>ProgressUpdateCheck</source>
         <translation>Zoeken naar updates...</translation>
+    </message>
+    <message>
+        <source>ProxyErrHostInvalid</source>
+        <translation>De proxyhost moet een naam of een adres zijn, zonder spaties of schuine strepen.</translation>
+    </message>
+    <message>
+        <source>ProxyErrHostMissing</source>
+        <translation>Vul de proxyhost in, of wis de gebruikersnaam om zonder proxy te verbinden.</translation>
+    </message>
+    <message>
+        <source>ProxyErrPort</source>
+        <translation>De poort moet een getal van 1 tot en met 65535 zijn.</translation>
     </message>
     <message>
         <source>ProxySettings</source>
@@ -576,6 +600,10 @@
     <message>
         <source>Type</source>
         <translation>Type</translation>
+    </message>
+    <message>
+        <source>UninstallConfirm</source>
+        <translation>Glimmerdeep verwijderen? De spelbestanden en je Glimmerdeep-instellingen worden van deze computer verwijderd.</translation>
     </message>
     <message>
         <source>UninstallLinkName</source>

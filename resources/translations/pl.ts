@@ -392,6 +392,10 @@
         <translation>Linki</translation>
     </message>
     <message>
+        <source>MenuProxy</source>
+        <translation>Proxy...</translation>
+    </message>
+    <message>
         <source>MenuRules</source>
         <translation>Zasady zachowania...</translation>
     </message>
@@ -408,8 +412,16 @@
         </translation>
     </message>
     <message>
+        <source>MsgDiagnosticsDesktopReadOnly</source>
+        <translation>Plik diagnostyczny jest zapisywany na pulpicie, ale do folderu pulpitu %1 nie można zapisywać. Sprawdź jego uprawnienia i spróbuj ponownie.</translation>
+    </message>
+    <message>
         <source>MsgDiagnosticsFailed</source>
         <translation>Błąd diagnostyki</translation>
+    </message>
+    <message>
+        <source>MsgDiagnosticsNoDesktop</source>
+        <translation>Plik diagnostyczny jest zapisywany na pulpicie, ale folder pulpitu %1 nie istnieje. Utwórz go i spróbuj ponownie.</translation>
     </message>
     <message>
         <source>MsgDiagnosticsSuccess</source>
@@ -478,6 +490,18 @@
     <message>
         <source>ProgressUpdateCheck</source>
         <translation>Wyszukiwanie aktualizacji...</translation>
+    </message>
+    <message>
+        <source>ProxyErrHostInvalid</source>
+        <translation>Host proxy musi być nazwą lub adresem, bez spacji i ukośników.</translation>
+    </message>
+    <message>
+        <source>ProxyErrHostMissing</source>
+        <translation>Wpisz host proxy albo wyczyść pole Użytkownik, aby połączyć się bez proxy.</translation>
+    </message>
+    <message>
+        <source>ProxyErrPort</source>
+        <translation>Port musi być liczbą od 1 do 65535.</translation>
     </message>
     <message>
         <source>ProxySettings</source>
@@ -578,6 +602,10 @@
     <message>
         <source>Type</source>
         <translation>Typ</translation>
+    </message>
+    <message>
+        <source>UninstallConfirm</source>
+        <translation>Odinstalować Glimmerdeep? Pliki gry i Twoje ustawienia Glimmerdeep zostaną usunięte z tego komputera.</translation>
     </message>
     <message>
         <source>UninstallLinkName</source>

@@ -391,6 +391,10 @@
         <translation>Links</translation>
     </message>
     <message>
+        <source>MenuProxy</source>
+        <translation>Proxy...</translation>
+    </message>
+    <message>
         <source>MenuRules</source>
         <translation>Regras de conduta...</translation>
     </message>
@@ -406,8 +410,16 @@
         </translation>
     </message>
     <message>
+        <source>MsgDiagnosticsDesktopReadOnly</source>
+        <translation>O arquivo de diagnóstico é salvo na sua área de trabalho, mas não é possível gravar na pasta da área de trabalho %1. Verifique as permissões e tente novamente.</translation>
+    </message>
+    <message>
         <source>MsgDiagnosticsFailed</source>
         <translation>Erro no diagnóstico</translation>
+    </message>
+    <message>
+        <source>MsgDiagnosticsNoDesktop</source>
+        <translation>O arquivo de diagnóstico é salvo na sua área de trabalho, mas a pasta da área de trabalho %1 não existe. Crie a pasta e tente novamente.</translation>
     </message>
     <message>
         <source>MsgDiagnosticsSuccess</source>
@@ -476,6 +488,18 @@
     <message>
         <source>ProgressUpdateCheck</source>
         <translation>Procurando atualizações...</translation>
+    </message>
+    <message>
+        <source>ProxyErrHostInvalid</source>
+        <translation>O host do proxy deve ser um nome ou um endereço, sem espaços nem barras.</translation>
+    </message>
+    <message>
+        <source>ProxyErrHostMissing</source>
+        <translation>Informe o host do proxy ou apague o usuário para conectar sem proxy.</translation>
+    </message>
+    <message>
+        <source>ProxyErrPort</source>
+        <translation>A porta deve ser um número de 1 a 65535.</translation>
     </message>
     <message>
         <source>ProxySettings</source>
@@ -576,6 +600,10 @@
     <message>
         <source>Type</source>
         <translation>Tipo</translation>
+    </message>
+    <message>
+        <source>UninstallConfirm</source>
+        <translation>Desinstalar o Glimmerdeep? Os arquivos do jogo e suas configurações do Glimmerdeep serão removidos deste computador.</translation>
     </message>
     <message>
         <source>UninstallLinkName</source>

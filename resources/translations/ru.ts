@@ -392,6 +392,10 @@
         <translation>Ссылки</translation>
     </message>
     <message>
+        <source>MenuProxy</source>
+        <translation>Прокси...</translation>
+    </message>
+    <message>
         <source>MenuRules</source>
         <translation>Правила поведения...</translation>
     </message>
@@ -408,8 +412,16 @@
         </translation>
     </message>
     <message>
+        <source>MsgDiagnosticsDesktopReadOnly</source>
+        <translation>Файл диагностики сохраняется на рабочий стол, но в папку рабочего стола %1 нельзя записывать. Проверьте права доступа к ней и попробуйте ещё раз.</translation>
+    </message>
+    <message>
         <source>MsgDiagnosticsFailed</source>
         <translation>Ошибка диагностики</translation>
+    </message>
+    <message>
+        <source>MsgDiagnosticsNoDesktop</source>
+        <translation>Файл диагностики сохраняется на рабочий стол, но папка рабочего стола %1 не существует. Создайте её и попробуйте ещё раз.</translation>
     </message>
     <message>
         <source>MsgDiagnosticsSuccess</source>
@@ -478,6 +490,18 @@
     <message>
         <source>ProgressUpdateCheck</source>
         <translation>Проверка обновлений...</translation>
+    </message>
+    <message>
+        <source>ProxyErrHostInvalid</source>
+        <translation>Хост прокси должен быть именем или адресом без пробелов и косых черт.</translation>
+    </message>
+    <message>
+        <source>ProxyErrHostMissing</source>
+        <translation>Укажите хост прокси или очистите логин, чтобы подключаться без прокси.</translation>
+    </message>
+    <message>
+        <source>ProxyErrPort</source>
+        <translation>Порт должен быть числом от 1 до 65535.</translation>
     </message>
     <message>
         <source>ProxySettings</source>
@@ -578,6 +602,10 @@
     <message>
         <source>Type</source>
         <translation>Тип</translation>
+    </message>
+    <message>
+        <source>UninstallConfirm</source>
+        <translation>Удалить Glimmerdeep? Файлы игры и ваши настройки Glimmerdeep будут удалены с этого компьютера.</translation>
     </message>
     <message>
         <source>UninstallLinkName</source>

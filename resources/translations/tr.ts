@@ -390,6 +390,10 @@
         <translation>Bağlantılar</translation>
     </message>
     <message>
+        <source>MenuProxy</source>
+        <translation>Proxy...</translation>
+    </message>
+    <message>
         <source>MenuRules</source>
         <translation>Davranış kuralları...</translation>
     </message>
@@ -404,8 +408,16 @@
         </translation>
     </message>
     <message>
+        <source>MsgDiagnosticsDesktopReadOnly</source>
+        <translation>Tanılama dosyası masaüstünüze kaydedilir, ancak %1 masaüstü klasörüne yazılamıyor. Klasörün izinlerini kontrol edip tekrar deneyin.</translation>
+    </message>
+    <message>
         <source>MsgDiagnosticsFailed</source>
         <translation>Tanılama hatası</translation>
+    </message>
+    <message>
+        <source>MsgDiagnosticsNoDesktop</source>
+        <translation>Tanılama dosyası masaüstünüze kaydedilir, ancak %1 masaüstü klasörü yok. Klasörü oluşturup tekrar deneyin.</translation>
     </message>
     <message>
         <source>MsgDiagnosticsSuccess</source>
@@ -474,6 +486,18 @@
     <message>
         <source>ProgressUpdateCheck</source>
         <translation>Güncellemeler denetleniyor...</translation>
+    </message>
+    <message>
+        <source>ProxyErrHostInvalid</source>
+        <translation>Proxy sunucusu boşluk veya eğik çizgi içermeyen bir ad ya da adres olmalıdır.</translation>
+    </message>
+    <message>
+        <source>ProxyErrHostMissing</source>
+        <translation>Proxy sunucusunu girin ya da proxy olmadan bağlanmak için kullanıcı adını silin.</translation>
+    </message>
+    <message>
+        <source>ProxyErrPort</source>
+        <translation>Port 1 ile 65535 arasında bir sayı olmalıdır.</translation>
     </message>
     <message>
         <source>ProxySettings</source>
@@ -574,6 +598,10 @@
     <message>
         <source>Type</source>
         <translation>Tür</translation>
+    </message>
+    <message>
+        <source>UninstallConfirm</source>
+        <translation>Glimmerdeep kaldırılsın mı? Oyun dosyaları ve Glimmerdeep ayarlarınız bu bilgisayardan silinecek.</translation>
     </message>
     <message>
         <source>UninstallLinkName</source>

@@ -390,6 +390,10 @@
         <translation>链接</translation>
     </message>
     <message>
+        <source>MenuProxy</source>
+        <translation>代理...</translation>
+    </message>
+    <message>
         <source>MenuRules</source>
         <translation>行为准则...</translation>
     </message>
@@ -404,8 +408,16 @@
         </translation>
     </message>
     <message>
+        <source>MsgDiagnosticsDesktopReadOnly</source>
+        <translation>诊断文件会保存到桌面，但无法写入桌面文件夹 %1。请检查其权限后重试。</translation>
+    </message>
+    <message>
         <source>MsgDiagnosticsFailed</source>
         <translation>诊断出错</translation>
+    </message>
+    <message>
+        <source>MsgDiagnosticsNoDesktop</source>
+        <translation>诊断文件会保存到桌面，但桌面文件夹 %1 不存在。请创建该文件夹后重试。</translation>
     </message>
     <message>
         <source>MsgDiagnosticsSuccess</source>
@@ -474,6 +486,18 @@
     <message>
         <source>ProgressUpdateCheck</source>
         <translation>正在检查更新...</translation>
+    </message>
+    <message>
+        <source>ProxyErrHostInvalid</source>
+        <translation>代理主机必须是名称或地址，且不能包含空格或斜杠。</translation>
+    </message>
+    <message>
+        <source>ProxyErrHostMissing</source>
+        <translation>请输入代理主机，或清空用户名以不使用代理进行连接。</translation>
+    </message>
+    <message>
+        <source>ProxyErrPort</source>
+        <translation>端口必须是 1 到 65535 之间的数字。</translation>
     </message>
     <message>
         <source>ProxySettings</source>
@@ -574,6 +598,10 @@
     <message>
         <source>Type</source>
         <translation>类型</translation>
+    </message>
+    <message>
+        <source>UninstallConfirm</source>
+        <translation>要卸载 Glimmerdeep 吗？游戏文件和您的 Glimmerdeep 设置将从这台计算机中删除。</translation>
     </message>
     <message>
         <source>UninstallLinkName</source>

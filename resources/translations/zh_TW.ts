@@ -390,6 +390,10 @@
         <translation>連結</translation>
     </message>
     <message>
+        <source>MenuProxy</source>
+        <translation>代理伺服器...</translation>
+    </message>
+    <message>
         <source>MenuRules</source>
         <translation>行為準則...</translation>
     </message>
@@ -404,8 +408,16 @@
         </translation>
     </message>
     <message>
+        <source>MsgDiagnosticsDesktopReadOnly</source>
+        <translation>診斷檔案會儲存到桌面，但無法寫入桌面資料夾 %1。請檢查其權限後再試一次。</translation>
+    </message>
+    <message>
         <source>MsgDiagnosticsFailed</source>
         <translation>診斷發生錯誤</translation>
+    </message>
+    <message>
+        <source>MsgDiagnosticsNoDesktop</source>
+        <translation>診斷檔案會儲存到桌面，但桌面資料夾 %1 不存在。請建立該資料夾後再試一次。</translation>
     </message>
     <message>
         <source>MsgDiagnosticsSuccess</source>
@@ -474,6 +486,18 @@
     <message>
         <source>ProgressUpdateCheck</source>
         <translation>正在檢查更新...</translation>
+    </message>
+    <message>
+        <source>ProxyErrHostInvalid</source>
+        <translation>代理伺服器主機必須是名稱或位址，且不可包含空格或斜線。</translation>
+    </message>
+    <message>
+        <source>ProxyErrHostMissing</source>
+        <translation>請輸入代理伺服器主機，或清除使用者名稱以不透過代理伺服器連線。</translation>
+    </message>
+    <message>
+        <source>ProxyErrPort</source>
+        <translation>連接埠必須是 1 到 65535 之間的數字。</translation>
     </message>
     <message>
         <source>ProxySettings</source>
@@ -574,6 +598,10 @@
     <message>
         <source>Type</source>
         <translation>類型</translation>
+    </message>
+    <message>
+        <source>UninstallConfirm</source>
+        <translation>要解除安裝 Glimmerdeep 嗎？遊戲檔案和您的 Glimmerdeep 設定將從這台電腦中移除。</translation>
     </message>
     <message>
         <source>UninstallLinkName</source>
