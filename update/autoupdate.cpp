@@ -393,6 +393,12 @@ bool AutoUpdate::gameProductInfo(ProductUpdateInfo &product) const
     return m_updateInfo.isValid() && m_updateInfo.product(gameId, product);
 }
 
+UpdateInfo AutoUpdate::updateInfo() const
+{
+    QMutexLocker lock(&m_progressMutex);
+    return m_updateInfo;
+}
+
 void AutoUpdate::startProgressTimer()
 {
     if (m_timerId > 0)

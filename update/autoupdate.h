@@ -64,6 +64,8 @@ public:
     void resumeTorrents();
     bool hasTorrents() const;
     bool gameProductInfo(ProductUpdateInfo &product) const;
+    // The manifest of the last check; invalid before one arrived.
+    UpdateInfo updateInfo() const;
 
     // The pause before each unpack and each patch, which gives the user a moment to see the step
     // coming; tests shorten it.
