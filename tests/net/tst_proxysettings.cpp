@@ -6,6 +6,19 @@
 
 namespace {
 
+// A settings store in memory.
+class MemorySettings : public IProgramSettings
+{
+public:
+    void setValue(const QString &key, const QVariant &value) override { m_values.insert(key, value); }
+    QVariant value(const QString &key) const override { return m_values.value(key); }
+    // Nothing here is ever meant to reach a file.
+    bool save(const QString &) const override { return false; }
+
+private:
+    QVariantMap m_values;
+};
+
 QString describe(const QNetworkProxy &proxy)
 {
     return QStringLiteral("%1 %2:%3 %4/%5")
@@ -68,7 +81,7 @@ void ProxySettingsTest::loadsAndApplies_data()
 void ProxySettingsTest::loadsAndApplies()
 {
     QFETCH(QVariant, stored);
-    JsonSettings settings;
+    MemorySettings settings;
     if (stored.isValid())
         settings.setValue(SettingsKey::Proxy, stored);
     QNetworkProxy::setApplicationProxy(
@@ -88,7 +101,7 @@ void ProxySettingsTest::loadsAndApplies()
 
 void ProxySettingsTest::loadsWithoutApplying()
 {
-    JsonSettings settings;
+    MemorySettings settings;
     settings.setValue(SettingsKey::Proxy, QVariantList{3, "127.0.0.1", 3128, "joe", "pw"});
     QNetworkProxy::setApplicationProxy(QNetworkProxy(QNetworkProxy::NoProxy));
     QCOMPARE(ProxySettings::load(&settings, false).host, QStringLiteral("127.0.0.1"));
