@@ -1,5 +1,5 @@
 # The settings panel and the tool dialogs, against real servers, proxies, torrents and a private bus.
-add_library(gd7_dialogtestsupport STATIC modalanswerer.cpp modalanswerer.h)
+add_library(gd7_dialogtestsupport STATIC modalanswerer.cpp modalanswerer.h playerrun.cpp playerrun.h)
 target_link_libraries(gd7_dialogtestsupport PUBLIC gd7_ui)
 
 # A Spanish bundle of the panel's texts beside the real English one.
@@ -15,3 +15,12 @@ gd7_add_test(tst_settingspanel SOURCES tst_settingspanel.cpp ${panel_language_rc
 gd7_add_test(tst_proxydialog SOURCES tst_proxydialog.cpp LIBS gd7_dialogtestsupport gd7_testsupport gd7_resources)
 gd7_add_test(tst_checkdialog SOURCES tst_checkdialog.cpp
   LIBS gd7_dialogtestsupport gd7_recoveryfixture gd7_torrenttestkit gd7_resources TIMEOUT 240)
+
+# A file manager stand-in on the session bus that records what it is asked to show.
+find_package(Qt5 5.15 REQUIRED COMPONENTS DBus)
+add_executable(filemanager_probe filemanager_probe.cpp)
+target_link_libraries(filemanager_probe PRIVATE Qt5::DBus)
+gd7_add_test(tst_diagdialog SOURCES tst_diagdialog.cpp
+  LIBS gd7_dialogtestsupport gd7_testsupport gd7_resources TIMEOUT 300)
+target_compile_definitions(tst_diagdialog PRIVATE FILEMANAGER_PROBE="$<TARGET_FILE:filemanager_probe>")
+add_dependencies(tst_diagdialog filemanager_probe)
