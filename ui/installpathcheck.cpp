@@ -44,7 +44,7 @@ InstallPathCheck InstallPathCheck::run(const QString &folder, qint64 requiredByt
         return failed("InstallDlgErrPathInvalid");
     if (volume.isReadOnly() || !existing.isWritable())
         return failed("InstallDlgErrPathReadonly");
-    if (requiredBytes >= volume.bytesAvailable())
+    if (isSpaceShort(requiredBytes, volume.bytesAvailable()))
         return failed("InstallDlgErrOutOfSpace", true);
     return {true, QString(), false};
 }

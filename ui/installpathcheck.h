@@ -12,4 +12,9 @@ struct InstallPathCheck
     bool spaceShort = false;
 
     static InstallPathCheck run(const QString &folder, qint64 requiredBytes);
+    // A volume is too small when the game would fill it to the last byte or more.
+    static bool isSpaceShort(qint64 requiredBytes, qint64 availableBytes)
+    {
+        return requiredBytes >= availableBytes;
+    }
 };

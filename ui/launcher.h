@@ -12,6 +12,7 @@ class QAction;
 class QLabel;
 class QScreen;
 class QStackedWidget;
+class SettingsPanel;
 class StyledButton;
 struct UpdateResultPrompt;
 
@@ -70,6 +71,7 @@ private:
     int askRetry(const UpdateResultPrompt &prompt);
     void refreshVersionLabel();
     void saveSettings();
+    void closeSettingsPanel();
 
     // The dialogs the retry prompt and the install mode open.
     void runDiagnosticsDialog();
@@ -89,6 +91,7 @@ private:
     QLabel *m_version = nullptr;
     LauncherFooter *m_footer;
     StyledButton *m_play;
+    SettingsPanel *m_settingsPanel;
     bool m_highDpi = false;
     QScreen *m_screen = nullptr;
     QHash<QScreen *, double> m_screenFactors;
