@@ -67,6 +67,9 @@ ProxyDialog::ProxyDialog(IProgramSettings *settings, QWidget *parent)
     m_password->setEchoMode(QLineEdit::Password);
     m_error->setWordWrap(true);
     m_error->hide();
+    for (QWidget *field : {static_cast<QWidget *>(m_host), static_cast<QWidget *>(m_port),
+                           static_cast<QWidget *>(m_user), static_cast<QWidget *>(m_password)})
+        field->setMinimumHeight(field->sizeHint().height());
     for (QWidget *w : {static_cast<QWidget *>(m_socks), static_cast<QWidget *>(m_http),
                        static_cast<QWidget *>(m_ok), static_cast<QWidget *>(m_cancel)})
         w->setCursor(Qt::PointingHandCursor);
@@ -92,14 +95,19 @@ ProxyDialog::ProxyDialog(IProgramSettings *settings, QWidget *parent)
     credentials->addWidget(m_passwordLabel, 1, 0);
     credentials->addWidget(m_password, 1, 1);
     layout->addLayout(credentials);
-    layout->addWidget(m_error);
+    // The complaint sits close above the buttons, so the fields keep their height when it shows.
+    auto *bottom = new QVBoxLayout;
+    bottom->setSpacing(6);
+    bottom->addWidget(m_error);
     auto *buttons = new QHBoxLayout;
     buttons->addStretch(1);
     buttons->addWidget(m_ok);
     buttons->addSpacing(20);
     buttons->addWidget(m_cancel);
     buttons->addStretch(1);
-    layout->addLayout(buttons);
+    bottom->addLayout(buttons);
+    layout->addStretch(1);
+    layout->addLayout(bottom);
 
     connect(m_ok, &QPushButton::clicked, this, &ProxyDialog::accept);
     connect(m_cancel, &QPushButton::clicked, this, &ProxyDialog::reject);

@@ -29,3 +29,7 @@ gd7_add_test(tst_installdialog SOURCES tst_installdialog.cpp ../install/testhome
   LIBS gd7_dialogtestsupport gd7_uitestsupport gd7_resources TIMEOUT 300)
 target_compile_definitions(tst_installdialog PRIVATE LAUNCHER_PROBE="$<TARGET_FILE:launcher_probe>")
 add_dependencies(tst_installdialog launcher_probe)
+
+# Not a test: renders the settings panel and the dialogs with the shipped look into PNG files.
+add_executable(ui_dialog_screenshots dialogscreenshots.cpp)
+target_link_libraries(ui_dialog_screenshots PRIVATE gd7_ui gd7_testsupport gd7_resources)
