@@ -33,3 +33,6 @@ add_dependencies(tst_installdialog launcher_probe)
 # Not a test: renders the settings panel and the dialogs with the shipped look into PNG files.
 add_executable(ui_dialog_screenshots dialogscreenshots.cpp)
 target_link_libraries(ui_dialog_screenshots PRIVATE gd7_ui gd7_testsupport gd7_resources)
+
+gd7_add_test(tst_launcherdialogs SOURCES tst_launcherdialogs.cpp ${panel_language_rcc} ${panel_qm}
+  LIBS gd7_dialogtestsupport gd7_testsupport TIMEOUT 120)

@@ -16,6 +16,14 @@
         <translation>Método de descarga</translation>
     </message>
     <message>
+        <source>LauncherBtnPlay</source>
+        <translation>JUGAR</translation>
+    </message>
+    <message>
+        <source>LauncherVersion</source>
+        <translation>Versión %0.%1.%2</translation>
+    </message>
+    <message>
         <source>LinkEula</source>
         <translation>Acuerdo de licencia</translation>
     </message>
