@@ -20,16 +20,16 @@ constexpr int ShadowWidth = 5;
 Panel::Panel(QWidget *anchor, float widthFraction, QWidget *parent)
     : QWidget(parent ? parent : anchor), m_widthFraction(widthFraction), m_anchor(anchor),
       m_content(new PanelContent(this)), m_contentLayout(new QVBoxLayout(m_content)),
-      m_overlayEffect(new QGraphicsOpacityEffect(this)),
-      m_contentEffect(new QGraphicsOpacityEffect(m_content))
+      m_overlayEffect(new QGraphicsOpacityEffect(this))
 {
     setContentsMargins(0, 0, 0, 0);
     m_content->setObjectName(QStringLiteral("panel_column"));
     m_content->setContentsMargins(ShadowWidth, 0, 0, 0);
     m_contentLayout->setContentsMargins(ShadowWidth, 0, 0, 0);
     m_contentLayout->setSpacing(0);
+    // One fade for the dimming and the column together: the column is the panel's child, and
+    // an effect of its own inside the panel's effect would not paint (nested effects).
     setGraphicsEffect(m_overlayEffect);
-    m_content->setGraphicsEffect(m_contentEffect);
     connect(m_overlayEffect, &QGraphicsOpacityEffect::opacityChanged, this,
             [this](qreal opacity) { emit opacityChanged(opacity); });
     m_anchor->installEventFilter(this);
@@ -64,8 +64,6 @@ void Panel::ensureAnimations()
     m_geometryAnimation->setEasingCurve(QEasingCurve::InQuad);
     m_overlayAnimation = new QPropertyAnimation(m_overlayEffect, "opacity", this);
     m_overlayAnimation->setEasingCurve(QEasingCurve::OutQuad);
-    m_contentAnimation = new QPropertyAnimation(m_contentEffect, "opacity", this);
-    m_contentAnimation->setEasingCurve(QEasingCurve::OutQuad);
 }
 
 void Panel::animate(const QRect &from, const QRect &to, qreal opacityFrom, qreal opacityTo)
@@ -74,12 +72,9 @@ void Panel::animate(const QRect &from, const QRect &to, qreal opacityFrom, qreal
     m_content->setGeometry(from);
     m_geometryAnimation->setStartValue(from);
     m_geometryAnimation->setEndValue(to);
-    for (QGraphicsOpacityEffect *effect : {m_overlayEffect, m_contentEffect})
-        effect->setOpacity(opacityFrom);
-    for (QPropertyAnimation *animation : {m_overlayAnimation, m_contentAnimation}) {
-        animation->setStartValue(opacityFrom);
-        animation->setEndValue(opacityTo);
-    }
+    m_overlayEffect->setOpacity(opacityFrom);
+    m_overlayAnimation->setStartValue(opacityFrom);
+    m_overlayAnimation->setEndValue(opacityTo);
 }
 
 void Panel::toggle()
@@ -103,7 +98,6 @@ void Panel::toggle()
                                      &Panel::_endHideAnimation);
     }
     m_overlayAnimation->start();
-    m_contentAnimation->start();
     m_geometryAnimation->start();
 }
 

@@ -48,9 +48,7 @@ private:
     PanelContent *m_content;
     QVBoxLayout *m_contentLayout;
     QGraphicsOpacityEffect *m_overlayEffect;
-    QGraphicsOpacityEffect *m_contentEffect;
     QPropertyAnimation *m_geometryAnimation = nullptr;
     QPropertyAnimation *m_overlayAnimation = nullptr;
-    QPropertyAnimation *m_contentAnimation = nullptr;
     QList<QMetaObject::Connection> m_hideConnections;
 };
