@@ -26,7 +26,7 @@ target_compile_definitions(tst_diagdialog PRIVATE FILEMANAGER_PROBE="$<TARGET_FI
 add_dependencies(tst_diagdialog filemanager_probe)
 
 gd7_add_test(tst_installdialog SOURCES tst_installdialog.cpp ../install/testhome.cpp ../install/testhome.h
-  LIBS gd7_dialogtestsupport gd7_uitestsupport gd7_resources TIMEOUT 300)
+  LIBS gd7_dialogtestsupport gd7_uitestsupport gd7_testsupport gd7_resources TIMEOUT 300)
 target_compile_definitions(tst_installdialog PRIVATE LAUNCHER_PROBE="$<TARGET_FILE:launcher_probe>")
 add_dependencies(tst_installdialog launcher_probe)
 

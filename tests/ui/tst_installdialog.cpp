@@ -8,14 +8,18 @@
 #include "platform/launcherfiles.h"
 #include "tests/install/testhome.h"
 #include "tests/support/modalanswer.h"
+#include "tests/support/testhttpserver.h"
 #include "tests/ui/modalanswerer.h"
 #include "tests/ui/playerrun.h"
 #include "ui/installdialog.h"
 #include "ui/installpathcheck.h"
 #include "ui/styledmessagebox.h"
+#include "update/autoupdate.h"
+#include "update/formatting.h"
 
 #include <QCheckBox>
 #include <QFileDialog>
+#include <QJsonDocument>
 #include <QLabel>
 #include <QProcess>
 #include <QPushButton>
@@ -58,6 +62,7 @@ private slots:
     void pathCheckEdges_data();
     void pathCheckEdges();
     void folderPickerIsTheStyledOne();
+    void manifestSizeReplacesTheDefault();
     void installsAsPlayer();
 
 private:
@@ -249,6 +254,34 @@ void InstallDialogTest::folderPickerIsTheStyledOne()
     QCOMPARE(seen, QStringLiteral("Select Installation Path 1 1"));
     QCOMPARE(dialog.path(), m_home->filePath(QStringLiteral("Desktop")));
     QCOMPARE(error(dialog)->text(), QString());
+}
+
+void InstallDialogTest::manifestSizeReplacesTheDefault()
+{
+    // The size the manifest names arrives once the start-up's manifest fetch ends.
+    TestHttpServer server;
+    QVERIFY(server.start());
+    const QJsonObject game{{"version", "1.0.0"}, {"size", qint64(1) << 58}, {"content", QJsonArray()}};
+    server.serveFile("/update.json", QJsonDocument(QJsonObject{{"gd7", game}}).toJson());
+    InstallDialog dialog;
+    dialog.setPath(m_home->filePath(QStringLiteral("Games/GD7_EN")));
+    dialog.setRequiredSize(9163421575);
+    QCOMPARE(dialog.findChild<QLabel *>(QStringLiteral("wizard_size"))->text(), QStringLiteral("8.53 GB"));
+    QCOMPARE(error(dialog)->text(), QString());
+    // Before any manifest there is nothing to take.
+    dialog.updateCheckFinished();
+    QCOMPARE(dialog.findChild<QLabel *>(QStringLiteral("wizard_size"))->text(), QStringLiteral("8.53 GB"));
+
+    AutoUpdate *update = AutoUpdate::instance();
+    connect(update, &AutoUpdate::updateFinish, &dialog, &InstallDialog::updateCheckFinished,
+            Qt::QueuedConnection);
+    QVERIFY(update->check({server.url(QStringLiteral("/update.json"))}, AutoUpdate::FetchOnly));
+    QTRY_COMPARE(dialog.findChild<QLabel *>(QStringLiteral("wizard_size"))->text(),
+                 formatSize(qint64(1) << 58));
+    // The folder is checked again against the new size.
+    QCOMPARE(error(dialog)->text(),
+             QStringLiteral("Not enough disk space. Select a different installation path."));
+    AutoUpdate::destroyInstance();
 }
 
 void InstallDialogTest::installsAsPlayer()
