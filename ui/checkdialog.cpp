@@ -5,39 +5,13 @@
 #include "app/tr.h"
 #include "patch/checker.h"
 #include "patch/recoverer.h"
-#include "ui/basebutton.h"
 #include "ui/checkoutcome.h"
-#include "ui/settingselidedlabel.h"
 #include "ui/styledmessagebox.h"
 
-#include <QProgressBar>
-#include <QVBoxLayout>
-
 CheckDialog::CheckDialog(const UpdateInfo &manifest, QWidget *parent)
-    : StyledDialog(parent), m_manifest(manifest), m_checker(new Checker(gameProduct.version, this)),
-      m_recoverer(new Recoverer(this)), m_progress(new QProgressBar(this)),
-      m_status(new SettingsElidedLabel(this)), m_cancel(new BaseButton(QString(), this)),
-      m_title(new SettingsElidedLabel(this))
+    : TaskProgressDialog(Qt::AlignRight, parent), m_manifest(manifest),
+      m_checker(new Checker(gameProduct.version, this)), m_recoverer(new Recoverer(this))
 {
-    setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
-    setFixedSize(450, 190);
-    m_title->setObjectName(QStringLiteral("title"));
-    m_status->setObjectName(QStringLiteral("status"));
-    m_cancel->setObjectName(QStringLiteral("cancel"));
-    m_progress->setTextVisible(false);
-    m_cancel->setCursor(Qt::PointingHandCursor);
-
-    auto *layout = new QVBoxLayout(this);
-    layout->setContentsMargins(20, 12, 20, 20);
-    layout->setSpacing(10);
-    layout->addWidget(m_title);
-    layout->addSpacing(10);
-    layout->addWidget(m_progress);
-    layout->addWidget(m_status);
-    layout->addStretch(1);
-    layout->addWidget(m_cancel, 0, Qt::AlignRight);
-
-    connect(m_cancel, &QPushButton::clicked, this, &CheckDialog::reject);
     connectWorkers();
     retranslate();
 }
@@ -87,9 +61,8 @@ void CheckDialog::resume()
 
 void CheckDialog::retranslate()
 {
-    m_title->setText(TR::tr("CheckGameFiles"));
-    setWindowTitle(m_title->text());
-    m_cancel->setText(TR::tr("BtnCancel"));
+    TaskProgressDialog::retranslate();
+    setHeading(TR::tr("CheckGameFiles"));
 }
 
 bool CheckDialog::needsCloseConfirmation(QString &question)
@@ -111,13 +84,11 @@ void CheckDialog::showInfo(const QString &key)
 
 void CheckDialog::_onProgress(int processed, int total, int status, QString msg)
 {
-    if (total != m_progress->maximum())
-        m_progress->setRange(0, total == 1 ? 0 : total);
-    m_progress->setValue(processed);
+    showProgress(processed, total);
     if (status == Checker::CheckingFiles)
-        m_status->setText(TR::tr("CheckingProgress").arg(m_progress->text(), msg));
+        setStatus(TR::tr("CheckingProgress").arg(barText(), msg));
     else if (status != Recoverer::Downloading || !msg.isEmpty())
-        m_status->setText(msg);
+        setStatus(msg);
 }
 
 void CheckDialog::_onCheckEnd(int errorCode)

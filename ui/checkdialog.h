@@ -1,17 +1,14 @@
 #pragma once
 
-#include "ui/styleddialog.h"
+#include "ui/taskprogressdialog.h"
 #include "update/updateinfo.h"
 
-class BaseButton;
 class Checker;
-class QProgressBar;
 class Recoverer;
-class SettingsElidedLabel;
 
 // The player's window onto the file check and repair: runs the checker, asks whether to repair
 // what it found, and either recovers the damaged files or asks the window to reinstall the game.
-class CheckDialog : public StyledDialog
+class CheckDialog : public TaskProgressDialog
 {
     Q_OBJECT
 public:
@@ -46,10 +43,6 @@ private:
     UpdateInfo m_manifest;
     Checker *m_checker;
     Recoverer *m_recoverer;
-    QProgressBar *m_progress;
-    SettingsElidedLabel *m_status;
-    BaseButton *m_cancel;
-    SettingsElidedLabel *m_title;
     bool m_newerContent = false;
     QString m_recoveryContentId;
     QList<QMetaObject::Connection> m_workerConnections;

@@ -4,42 +4,17 @@
 #include "app/tr.h"
 #include "diag/diagnostics.h"
 #include "platform/filereveal.h"
-#include "ui/basebutton.h"
-#include "ui/settingselidedlabel.h"
 #include "ui/styledmessagebox.h"
 
 #include <QDir>
 #include <QFileInfo>
-#include <QProgressBar>
-#include <QVBoxLayout>
 
 DiagDialog::DiagDialog(QWidget *parent)
-    : StyledDialog(parent), m_title(new SettingsElidedLabel(this)), m_status(new SettingsElidedLabel(this)),
-      m_progress(new QProgressBar(this)), m_cancel(new BaseButton(QString(), this)),
-      m_diagnostics(new Diagnostics(this))
+    : TaskProgressDialog(Qt::AlignHCenter, parent), m_diagnostics(new Diagnostics(this))
 {
-    setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
-    m_title->setObjectName(QStringLiteral("title"));
-    m_status->setObjectName(QStringLiteral("status"));
-    m_cancel->setObjectName(QStringLiteral("cancel"));
-    m_progress->setTextVisible(false);
-    m_cancel->setCursor(Qt::PointingHandCursor);
-
-    auto *layout = new QVBoxLayout(this);
-    layout->setContentsMargins(20, 12, 20, 20);
-    layout->setSpacing(10);
-    layout->addWidget(m_title);
-    layout->addSpacing(10);
-    layout->addWidget(m_progress);
-    layout->addWidget(m_status);
-    layout->addStretch(1);
-    layout->addWidget(m_cancel, 0, Qt::AlignHCenter);
-
-    connect(m_cancel, &QPushButton::clicked, this, &DiagDialog::reject);
     connect(m_diagnostics, &Diagnostics::progress, this, &DiagDialog::_onProgress);
     connect(m_diagnostics, &Diagnostics::ended, this, &DiagDialog::_onDiagEnd);
     retranslate();
-    setFixedSize(450, 190);
 }
 
 // Waits for a run the player left by closing the window.
@@ -80,9 +55,8 @@ int DiagDialog::exec()
 
 void DiagDialog::retranslate()
 {
-    m_title->setText(TR::tr("Diagnostics"));
-    setWindowTitle(m_title->text());
-    m_cancel->setText(TR::tr("BtnCancel"));
+    TaskProgressDialog::retranslate();
+    setHeading(TR::tr("Diagnostics"));
 }
 
 bool DiagDialog::needsCloseConfirmation(QString &question)
@@ -98,20 +72,18 @@ void DiagDialog::message(const QString &text)
 
 void DiagDialog::_onProgress(int processed, int total, int status, QString msg)
 {
-    if (total != m_progress->maximum())
-        m_progress->setRange(0, total == 1 ? 0 : total);
-    m_progress->setValue(processed);
+    showProgress(processed, total);
     switch (status) {
     case Diagnostics::CopyingLogs:
     case Diagnostics::NetworkTests:
     case Diagnostics::SystemInformation:
-        m_status->setText(TR::tr("DataCollection"));
+        setStatus(TR::tr("DataCollection"));
         break;
     case Diagnostics::Packing:
-        m_status->setText(TR::tr("Packing"));
+        setStatus(TR::tr("Packing"));
         break;
     default:
-        m_status->setText(msg);
+        setStatus(msg);
     }
 }
 

@@ -1,15 +1,12 @@
 #pragma once
 
-#include "ui/styleddialog.h"
+#include "ui/taskprogressdialog.h"
 
-class BaseButton;
 class Diagnostics;
-class QProgressBar;
-class SettingsElidedLabel;
 
 // Runs the diagnostics collector with a progress bar, then tells the player where the archive
 // is and offers to show it.
-class DiagDialog : public StyledDialog
+class DiagDialog : public TaskProgressDialog
 {
     Q_OBJECT
 public:
@@ -37,9 +34,5 @@ private slots:
 private:
     void message(const QString &text);
 
-    SettingsElidedLabel *m_title;
-    SettingsElidedLabel *m_status;
-    QProgressBar *m_progress;
-    BaseButton *m_cancel;
     Diagnostics *m_diagnostics;
 };

@@ -5,6 +5,7 @@
 #include "app/productinfo.h"
 #include "diag/diagnostics.h"
 #include "platform/filereveal.h"
+#include "tests/patch/testfiles.h"
 #include "tests/support/privatesessionbus.h"
 #include "tests/ui/modalanswerer.h"
 #include "tests/ui/playerrun.h"
@@ -27,13 +28,6 @@ namespace {
 constexpr int Yes = StyledMessageBox::Yes;
 constexpr int No = StyledMessageBox::No;
 constexpr int Ok = StyledMessageBox::Ok;
-
-bool writeFile(const QString &path, const QByteArray &bytes)
-{
-    QDir().mkpath(QFileInfo(path).path());
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
 
 QByteArray loopbackDeployment()
 {
@@ -105,10 +99,10 @@ void DiagDialogTest::initTestCase()
     for (const char *name : {"XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_STATE_HOME"})
         qunsetenv(name);
     const QString config = m_home.filePath(QStringLiteral("deployment.json"));
-    QVERIFY(writeFile(config, loopbackDeployment()));
+    QVERIFY(writeAll(config, loopbackDeployment()));
     QVERIFY(DeploymentConfig::loadInstance(config));
     Paths::setApplicationFolder(m_app.path());
-    QVERIFY(writeFile(Paths::logPath(), "launcher log\n"));
+    QVERIFY(writeAll(Paths::logPath(), "launcher log\n"));
     QVERIFY(m_bus.start());
     m_calls = m_home.filePath(QStringLiteral("filemanager.jsonl"));
     QDesktopServices::setUrlHandler(QStringLiteral("file"), &m_urls, "open");
@@ -297,7 +291,7 @@ void DiagDialogTest::revealOnlyShowsLocalFiles()
     QFETCH(bool, withFileManager);
     QFETCH(int, result);
     QFETCH(QString, shown);
-    QVERIFY(writeFile(desktop() + QStringLiteral("report 1.7z"), "7z"));
+    QVERIFY(writeAll(desktop() + QStringLiteral("report 1.7z"), "7z"));
     if (!withFileManager)
         stopFileManager();
     const QString full = path.isEmpty() || path.contains(QLatin1Char(':')) ? path : m_home.filePath(path);
