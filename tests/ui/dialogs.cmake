@@ -1,5 +1,6 @@
 # The settings panel and the tool dialogs, against real servers, proxies, torrents and a private bus.
-add_library(gd7_dialogtestsupport STATIC modalanswerer.cpp modalanswerer.h playerrun.cpp playerrun.h)
+add_library(gd7_dialogtestsupport STATIC modalanswerer.cpp modalanswerer.h playerrun.cpp playerrun.h
+  urlrecorder.h)
 target_link_libraries(gd7_dialogtestsupport PUBLIC gd7_ui)
 
 # A Spanish bundle of the panel's texts beside the real English one.

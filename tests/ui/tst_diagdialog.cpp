@@ -9,6 +9,7 @@
 #include "tests/support/privatesessionbus.h"
 #include "tests/ui/modalanswerer.h"
 #include "tests/ui/playerrun.h"
+#include "tests/ui/urlrecorder.h"
 #include "ui/diagdialog.h"
 #include "ui/styledmessagebox.h"
 
@@ -41,16 +42,6 @@ QByteArray loopbackDeployment()
                            {"diagnostics", QJsonObject{{"hosts", hosts}, {"servers", servers}}}};
     return QJsonDocument(root).toJson();
 }
-
-// Records the addresses handed to the desktop instead of opening them.
-class UrlRecorder : public QObject
-{
-    Q_OBJECT
-public:
-    QList<QUrl> urls;
-public slots:
-    void open(const QUrl &url) { urls.append(url); }
-};
 
 } // namespace
 

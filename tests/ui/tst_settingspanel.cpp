@@ -8,6 +8,7 @@
 #include "net/torrentsession.h"
 #include "tests/support/testhttpserver.h"
 #include "tests/ui/modalanswerer.h"
+#include "tests/ui/urlrecorder.h"
 #include "ui/linklabel.h"
 #include "ui/proxydialog.h"
 #include "ui/settingspanel.h"
@@ -25,16 +26,6 @@
 #include <QtTest>
 
 namespace {
-
-// Records the addresses handed to the desktop instead of starting a browser.
-class UrlRecorder : public QObject
-{
-    Q_OBJECT
-public:
-    QList<QUrl> urls;
-public slots:
-    void open(const QUrl &url) { urls.append(url); }
-};
 
 QStringList itemTexts(const QComboBox *list)
 {
