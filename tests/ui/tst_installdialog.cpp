@@ -63,6 +63,7 @@ private slots:
     void pathCheckEdges();
     void folderPickerIsTheStyledOne();
     void manifestSizeReplacesTheDefault();
+    void closingAsksFirst();
     void installsAsPlayer();
 
 private:
@@ -282,6 +283,23 @@ void InstallDialogTest::manifestSizeReplacesTheDefault()
     QCOMPARE(error(dialog)->text(),
              QStringLiteral("Not enough disk space. Select a different installation path."));
     AutoUpdate::destroyInstance();
+}
+
+void InstallDialogTest::closingAsksFirst()
+{
+    InstallDialog dialog;
+    dialog.setPath(m_home->filePath(QStringLiteral("Games/GD7_EN")));
+    dialog.show();
+    ModalAnswerer answerer;
+    answerer.queue({StyledMessageBox::No});
+    dialog.reject();
+    QCOMPARE(answerer.texts, QStringList{QStringLiteral("Program will exit. Do you want to continue?")});
+    QVERIFY(dialog.isVisible());
+    answerer.queue({StyledMessageBox::Yes});
+    dialog.reject();
+    QVERIFY(!dialog.isVisible());
+    QCOMPARE(dialog.result(), int(QDialog::Rejected));
+    QVERIFY(!QFileInfo::exists(m_home->filePath(QStringLiteral("Games/GD7_EN"))));
 }
 
 void InstallDialogTest::installsAsPlayer()
