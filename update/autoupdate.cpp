@@ -387,16 +387,16 @@ bool AutoUpdate::hasTorrents() const
     return m_torrent->hasTorrents();
 }
 
-bool AutoUpdate::gameProductInfo(ProductUpdateInfo &product) const
-{
-    QMutexLocker lock(&m_progressMutex);
-    return m_updateInfo.isValid() && m_updateInfo.product(gameId, product);
-}
-
 UpdateInfo AutoUpdate::updateInfo() const
 {
     QMutexLocker lock(&m_progressMutex);
     return m_updateInfo;
+}
+
+bool AutoUpdate::gameProductInfo(ProductUpdateInfo &product) const
+{
+    QMutexLocker lock(&m_progressMutex);
+    return m_updateInfo.isValid() && m_updateInfo.product(gameId, product);
 }
 
 void AutoUpdate::startProgressTimer()
