@@ -1,6 +1,8 @@
 // Renders the settings panel and the tool dialogs in their main states with the shipped style
 // sheet and fonts into PNG files, so they can be looked at.
-// Usage: ui_dialog_screenshots <output folder> [language code]   (run under Xvfb)
+// Usage: ui_dialog_screenshots <output folder> [language code [translation .qm]]   (under Xvfb)
+// A .qm file given on the command line previews a translation not yet compiled in: it is put
+// over the English texts, so keys it lacks still read in English.
 // The main window's update check goes to a local server that keeps it waiting, so nothing
 // leaves the machine.
 
@@ -31,6 +33,7 @@
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QTranslator>
 
 namespace {
 
@@ -165,8 +168,16 @@ int main(int argc, char **argv)
     addApplicationFonts();
     app.setStyleSheet(loadStyleSheet());
     launcherProduct = makeLauncherProduct();
-    if (!LanguageManager::instance().setLanguage(language))
+    QTranslator preview;
+    if (app.arguments().size() > 3) {
+        LanguageManager::instance().setLanguage(QStringLiteral("en"));
+        if (preview.load(app.arguments().at(3)))
+            QCoreApplication::installTranslator(&preview);
+        else
+            g_suffix += QStringLiteral("-untranslated");
+    } else if (!LanguageManager::instance().setLanguage(language)) {
         g_suffix += QStringLiteral("-untranslated");
+    }
 
     TestHttpServer server;
     TestHttpServer::Response waiting;
