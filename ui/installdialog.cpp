@@ -166,7 +166,6 @@ bool InstallDialog::needsCloseConfirmation(QString &)
 bool InstallDialog::checkPath()
 {
     const InstallPathCheck check = InstallPathCheck::run(m_folder, m_requiredSize);
-    m_pathOk = check.ok;
     m_error->setText(check.errorKey.isEmpty() ? QString() : TR::tr(check.errorKey.toUtf8().constData()));
     // The warning colour comes from the style sheet's rule for this state.
     m_size->setProperty("short", check.spaceShort);
@@ -174,7 +173,7 @@ bool InstallDialog::checkPath()
     m_size->style()->polish(m_size);
     if (blockOverlay()->isVisible())
         blockOverlay()->refresh();
-    return m_pathOk;
+    return check.ok;
 }
 
 void InstallDialog::selectPath()

@@ -46,7 +46,6 @@ private:
 
     QString m_folder;
     qint64 m_requiredSize = 0;
-    bool m_pathOk = false;
     QLabel *m_size;
     QLabel *m_path;
     QLabel *m_error;

@@ -123,7 +123,7 @@ void ProxyDialog::load(bool apply)
     const QVariant stored = m_settings->value(SettingsKey::Proxy);
     if (!stored.isValid() || stored.isNull() || stored.toList().isEmpty()) {
         if (apply)
-            applyProxy(QString(), QNetworkProxy::NoProxy, 0, QString(), QString());
+            ProxySettings().apply(); // no host: no proxy
         return;
     }
     const ProxySettings values = ProxySettings::fromValue(stored);
@@ -136,12 +136,6 @@ void ProxyDialog::load(bool apply)
     m_password->setText(values.password);
     if (apply)
         values.apply();
-}
-
-void ProxyDialog::applyProxy(const QString &host, int type, quint16 port, const QString &user,
-                             const QString &password)
-{
-    ::applyProxy(host, type, port, user, password);
 }
 
 QString ProxyDialog::inputProblem(const QString &host, int port, const QString &user)

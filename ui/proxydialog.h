@@ -21,8 +21,6 @@ public:
 
     // Puts the stored values into the controls; with apply also installs them.
     void load(bool apply);
-    static void applyProxy(const QString &host, int type, quint16 port, const QString &user,
-                           const QString &password);
 
     // The text key of what is wrong with the entered values; empty when they can be used.
     static QString inputProblem(const QString &host, int port, const QString &user);
