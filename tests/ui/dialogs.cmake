@@ -36,4 +36,6 @@ add_executable(ui_dialog_screenshots dialogscreenshots.cpp)
 target_link_libraries(ui_dialog_screenshots PRIVATE gd7_ui gd7_testsupport gd7_resources)
 
 gd7_add_test(tst_launcherdialogs SOURCES tst_launcherdialogs.cpp ${panel_language_rcc} ${panel_qm}
-  LIBS gd7_dialogtestsupport gd7_testsupport TIMEOUT 120)
+  LIBS gd7_dialogtestsupport gd7_uitestsupport gd7_testsupport TIMEOUT 120)
+add_dependencies(tst_launcherdialogs ui_test_eula)
+target_compile_definitions(tst_launcherdialogs PRIVATE EULA_RCC="${CMAKE_CURRENT_BINARY_DIR}/testeula.rcc")

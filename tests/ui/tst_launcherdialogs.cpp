@@ -7,19 +7,25 @@
 #include "app/paths.h"
 #include "app/productinfo.h"
 #include "net/torrentsession.h"
+#include "tests/support/modalanswer.h"
 #include "tests/support/testhttpserver.h"
 #include "tests/ui/modalanswerer.h"
+#include "ui/euladialog.h"
+#include "ui/installdialog.h"
 #include "ui/launcher.h"
 #include "ui/settingspanel.h"
 #include "ui/styledmessagebox.h"
 #include "ui/tabs.h"
 #include "update/autoupdate.h"
+#include "update/formatting.h"
 
 #include <QAction>
 #include <QComboBox>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QLabel>
 #include <QPushButton>
+#include <QResource>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -32,6 +38,7 @@ private slots:
     void cleanup();
     void settingsPanelInTheWindow();
     void retryPromptOpensTheDiagnostics();
+    void installModeRunsTheInstaller();
 
 private:
     QByteArray manifest() const;
@@ -151,6 +158,42 @@ void LauncherDialogsTest::retryPromptOpensTheDiagnostics()
     QVERIFY2(answerer.texts.last().contains(QStringLiteral("does not exist")),
              qPrintable(answerer.texts.last()));
     QVERIFY(!QFileInfo::exists(m_home.filePath(QStringLiteral("Desktop"))));
+}
+
+void LauncherDialogsTest::installModeRunsTheInstaller()
+{
+    QVERIFY(QResource::registerResource(QStringLiteral(EULA_RCC)));
+    TestHttpServer::Response ok;
+    ok.body = manifest();
+    m_server.serve("/update.json", ok);
+    // What the installer shows once the agreement is accepted: the player's own folder and the
+    // size the manifest of the start-up names.
+    QString seen;
+    answerNextModal(this, [this, &seen](QWidget *agreement) {
+        auto *eula = qobject_cast<EulaDialog *>(agreement);
+        if (!eula)
+            return;
+        answerNextModal(this, [&seen](QWidget *modal) {
+            auto *installer = qobject_cast<InstallDialog *>(modal);
+            if (!installer)
+                return;
+            QTRY_COMPARE(installer->findChild<QLabel *>(QStringLiteral("wizard_size"))->text(),
+                         formatSize(123456789));
+            seen = installer->path();
+            installer->done(QDialog::Rejected);
+        });
+        eula->acceptButton()->click();
+    });
+    // The start-up fetches the manifest while the window runs in install mode.
+    QVERIFY(
+        AutoUpdate::instance()->check({m_server.url(QStringLiteral("/update.json"))}, AutoUpdate::FetchOnly));
+    m_window = std::make_unique<Launcher>(&m_settings, true);
+    m_window->show();
+    QTRY_COMPARE_WITH_TIMEOUT(seen, QDir(m_home.path()).filePath(QStringLiteral("Games/GD7_EN")), 15000);
+    QResource::unregisterResource(QStringLiteral(EULA_RCC));
+    // The installer's end ends the application's loops; let later ones run again.
+    QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+    QCoreApplication::exec();
 }
 
 QTEST_MAIN(LauncherDialogsTest)
