@@ -449,6 +449,13 @@ void Launcher::resizeEvent(QResizeEvent *event)
     updateScreen();
 }
 
+// The header's frosted copy of the backdrop is only right once the window has its final layout.
+void Launcher::showEvent(QShowEvent *event)
+{
+    StyledDialog::showEvent(event);
+    m_header->refreshBackground();
+}
+
 // PLAY and the footer sit outside the layouts, at the window's bottom edge.
 void Launcher::placeBottomControls()
 {
