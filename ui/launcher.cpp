@@ -449,10 +449,12 @@ void Launcher::resizeEvent(QResizeEvent *event)
     updateScreen();
 }
 
-// The header's frosted copy of the backdrop is only right once the window has its final layout.
+// The window's screen, and the header's frosted copy of the backdrop, are only right once the
+// window is shown.
 void Launcher::showEvent(QShowEvent *event)
 {
     StyledDialog::showEvent(event);
+    updateScreen();
     m_header->refreshBackground();
 }
 
