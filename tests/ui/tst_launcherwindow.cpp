@@ -2,6 +2,7 @@
 #include "app/languagemanager.h"
 #include "app/paths.h"
 #include "app/productinfo.h"
+#include "app/tr.h"
 #include "net/torrentsession.h"
 #include "tests/install/testhome.h"
 #include "tests/support/logcapture.h"
@@ -96,6 +97,7 @@ private slots:
     void playFailureKeepsTheWindow();
     void closingWhileUpdatingAsksOnce();
     void tabSwitchFadesTheBackdrop();
+    void followsLanguageChange();
 
 private:
     void writeSettings(const QJsonObject &settings);
@@ -520,6 +522,27 @@ void LauncherWindowTest::tabSwitchFadesTheBackdrop()
     QTest::mouseClick(tabs->button(0), Qt::LeftButton);
     QVERIFY(backdrop->isVisible());
     QTRY_COMPARE(launcher->backgroundOpacity(), 1.0f);
+}
+
+// A language picked while the window is open reaches PLAY, the version label and the title.
+void LauncherWindowTest::followsLanguageChange()
+{
+    writeSettings(
+        {{"eula_accepted", 20171002}, {"update_url", m_release.toString()}, {"use_torrents", false}});
+    Launcher *launcher = openLauncher();
+    QVERIFY(waitForPlay());
+    auto *play = launcher->findChild<QPushButton *>(QStringLiteral("play"));
+    auto *version = launcher->findChild<QLabel *>(QStringLiteral("version"));
+    for (const char *language : {"de", "ja", "en"}) {
+        QVERIFY(LanguageManager::instance().setLanguage(QString::fromLatin1(language)));
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
+        QCOMPARE(play->text(), TR::tr("LauncherBtnPlay"));
+        QCOMPARE(version->text(), TR::tr("LauncherVersion").arg(1).arg(0).arg(0));
+        QCOMPARE(launcher->windowTitle(), TR::tr("ProductName"));
+        // The wider text still fits inside the window, right-aligned as before.
+        QCOMPARE(play->geometry().right(), launcher->width() - 25 - 1);
+    }
+    QCOMPARE(play->text(), QStringLiteral("PLAY"));
 }
 
 QTEST_MAIN(LauncherWindowTest)
