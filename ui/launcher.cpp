@@ -80,7 +80,11 @@ Launcher::Launcher(IProgramSettings *settings, bool installMode, QWidget *parent
     setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
     m_backdrop = new LauncherBackdrop(this);
     m_header = new LauncherHeader(this, m_backdrop);
-    connect(m_backdrop, &LauncherBackdrop::changed, m_header, &LauncherHeader::refreshBackground);
+    // Until the window is shown there is nothing to frost; showEvent does the first one.
+    connect(m_backdrop, &LauncherBackdrop::changed, m_header, [this] {
+        if (isVisible())
+            m_header->refreshBackground();
+    });
 
     m_pages = new QStackedWidget;
     m_pages->addWidget(createGamePage());

@@ -54,6 +54,18 @@ QMap<QString, QByteArray> withoutLogs(QMap<QString, QByteArray> snapshot)
     return snapshot;
 }
 
+QString describe(const QList<QRect> &windows)
+{
+    QStringList lines;
+    for (const QRect &window : windows)
+        lines.append(QStringLiteral("%1,%2 %3x%4")
+                         .arg(window.x())
+                         .arg(window.y())
+                         .arg(window.width())
+                         .arg(window.height()));
+    return QStringLiteral("windows titled so: ") + lines.join(QStringLiteral("; "));
+}
+
 } // namespace
 
 // The real GD7Launcher, copied into a player's home with blanks and non-ASCII characters in its
@@ -90,13 +102,14 @@ private:
     QUrl m_release;
     std::unique_ptr<TestHome> m_home;
     QTemporaryDir m_runtime;
+    QTemporaryDir m_temp;
     std::list<std::unique_ptr<QProcess>> m_processes;
 };
 
 void LauncherProcessTest::initTestCase()
 {
     QVERIFY(m_kit.start());
-    QVERIFY(m_runtime.isValid());
+    QVERIFY(m_runtime.isValid() && m_temp.isValid());
     const QByteArray game = readFile(QStringLiteral(GAME_PROBE));
     QVERIFY(!game.isEmpty());
     m_release = m_kit.publishGame(QStringLiteral("mirror"), QStringLiteral("1.0.0"),
@@ -110,7 +123,6 @@ void LauncherProcessTest::init()
     QVERIFY(m_home->isValid());
     QVERIFY(QDir().mkpath(installFolder()));
     QVERIFY(QFile::copy(QStringLiteral(GD7_LAUNCHER), launcherPath()));
-    QVERIFY(QDir().mkpath(m_home->filePath(QStringLiteral("tmp"))));
 }
 
 void LauncherProcessTest::cleanup()
@@ -138,8 +150,9 @@ QProcess *LauncherProcessTest::start(const QStringList &arguments)
     environment.insert(QStringLiteral("GD7_DEPLOYMENT_CONFIG"), m_kit.deploymentConfigPath());
     environment.insert(QStringLiteral("GD7_GAME_PROBE_RECORD"),
                        m_home->filePath(QStringLiteral("game.json")));
-    // The single-instance lock lives in the temporary folder: each test has its own.
-    environment.insert(QStringLiteral("TMPDIR"), m_home->filePath(QStringLiteral("tmp")));
+    // The single-instance lock lives in the temporary folder: one for the whole test, kept like
+    // a system's, so each start finds the objects the previous one left there.
+    environment.insert(QStringLiteral("TMPDIR"), m_temp.path());
     environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), m_runtime.path());
     // An English system, whatever the machine's own locale.
     environment.insert(QStringLiteral("LC_ALL"), QStringLiteral("en_US.UTF-8"));
@@ -255,7 +268,7 @@ void LauncherProcessTest::leavingWithoutQuestion()
                    {"general.ui_language", "en"}});
     QProcess *launcher = start();
     const QRect window = xdriver::waitForWindow(Title, MainWindow);
-    QVERIFY(!window.isEmpty());
+    QVERIFY2(!window.isEmpty(), qPrintable(describe(xdriver::windows(Title))));
     if (prompt) {
         QVERIFY(!xdriver::waitForBoxSmallerThan(Title, MainWindow).isEmpty());
         // Exit is the box's default button.

@@ -270,6 +270,8 @@ void LauncherWindowTest::agreementGate_data()
 
 void LauncherWindowTest::agreementGate()
 {
+    // Answers still waiting when the test ends go with it.
+    QObject scope;
     QFETCH(QJsonValue, stored);
     QFETCH(bool, asked);
     QJsonObject settings{{"update_url", m_release.toString()}, {"use_torrents", false}};
@@ -280,7 +282,7 @@ void LauncherWindowTest::agreementGate()
 
     bool agreementShown = false;
     int requestsWhileAsked = -1;
-    answerNextModal(this, [&](QWidget *modal) {
+    answerNextModal(&scope, [&](QWidget *modal) {
         auto *eula = qobject_cast<EulaDialog *>(modal);
         agreementShown = eula != nullptr;
         requestsWhileAsked = m_kit.requests().size() - before;
@@ -373,6 +375,8 @@ void LauncherWindowTest::retryPrompts_data()
 // The result codes as the orchestrator delivers them: the box, its buttons, and the retry.
 void LauncherWindowTest::retryPrompts()
 {
+    // Answers still waiting when the test ends go with it.
+    QObject scope;
     writeSettings(
         {{"eula_accepted", 20171002}, {"update_url", m_release.toString()}, {"use_torrents", false}});
     Launcher *launcher = openLauncher();
@@ -383,7 +387,7 @@ void LauncherWindowTest::retryPrompts()
     QStringList shown;
     QString text;
     QString title;
-    answerNextModal(this, [&](QWidget *modal) {
+    answerNextModal(&scope, [&](QWidget *modal) {
         shown = buttonTexts(modal);
         text = labelText(modal);
         title = modal->windowTitle();
@@ -404,12 +408,14 @@ void LauncherWindowTest::retryPrompts()
 // A failing update offers the retry; the retry reads the settings again.
 void LauncherWindowTest::failedUpdateRetriedFromThePrompt()
 {
+    // Answers still waiting when the test ends go with it.
+    QObject scope;
     writeSettings({{"eula_accepted", 20171002},
                    {"update_url", m_kit.url(QStringLiteral("missing/update.json")).toString()},
                    {"use_torrents", false}});
     QString question;
     answerNextModal(
-        this,
+        &scope,
         [&](QWidget *modal) {
             question = labelText(modal);
             m_settings->setValue(SettingsKey::UpdateUrl, m_release.toString());
@@ -434,6 +440,8 @@ void LauncherWindowTest::playFailureKeepsTheWindow_data()
 // PLAY that cannot start the game says so, logs the path and leaves the launcher open.
 void LauncherWindowTest::playFailureKeepsTheWindow()
 {
+    // Answers still waiting when the test ends go with it.
+    QObject scope;
     QFETCH(QString, kind);
     writeSettings(
         {{"eula_accepted", 20171002}, {"update_url", m_release.toString()}, {"use_torrents", false}});
@@ -449,7 +457,7 @@ void LauncherWindowTest::playFailureKeepsTheWindow()
 
     LogCapture log;
     QString message;
-    answerNextModal(this, [&](QWidget *modal) {
+    answerNextModal(&scope, [&](QWidget *modal) {
         message = labelText(modal);
         buttonWithText(modal, QStringLiteral("OK"))->click();
     });
@@ -463,6 +471,8 @@ void LauncherWindowTest::playFailureKeepsTheWindow()
 // Closing while the update runs asks once; No keeps the window and the update going.
 void LauncherWindowTest::closingWhileUpdatingAsksOnce()
 {
+    // Answers still waiting when the test ends go with it.
+    QObject scope;
     writeSettings({{"eula_accepted", 20171002}, {"update_url", m_slow.toString()}, {"use_torrents", false}});
     Launcher *launcher = openLauncher();
     auto *status = launcher->findChild<QLabel *>(QStringLiteral("status"));
@@ -475,10 +485,10 @@ void LauncherWindowTest::closingWhileUpdatingAsksOnce()
         ++questions;
         question = labelText(modal);
         // Arm a second answer: a second question would be caught and counted.
-        answerNextModal(this, answer, 500);
+        answerNextModal(&scope, answer, 500);
         buttonWithText(modal, QStringLiteral("No"))->click();
     };
-    answerNextModal(this, answer);
+    answerNextModal(&scope, answer);
     launcher->closeButton()->click();
     QTest::qWait(700);
     QCOMPARE(questions, 1);
