@@ -84,7 +84,11 @@ Launcher::Launcher(IProgramSettings *settings, bool installMode, QWidget *parent
     setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
     m_backdrop = new LauncherBackdrop(this);
     m_header = new LauncherHeader(this, m_backdrop);
-    connect(m_backdrop, &LauncherBackdrop::changed, m_header, &LauncherHeader::refreshBackground);
+    // Until the window is shown there is nothing to frost; showEvent does the first one.
+    connect(m_backdrop, &LauncherBackdrop::changed, m_header, [this] {
+        if (isVisible())
+            m_header->refreshBackground();
+    });
 
     m_pages = new QStackedWidget;
     m_pages->addWidget(createGamePage());
@@ -490,6 +494,15 @@ void Launcher::resizeEvent(QResizeEvent *event)
     StyledDialog::resizeEvent(event);
     placeBottomControls();
     updateScreen();
+}
+
+// The window's screen, and the header's frosted copy of the backdrop, are only right once the
+// window is shown.
+void Launcher::showEvent(QShowEvent *event)
+{
+    StyledDialog::showEvent(event);
+    updateScreen();
+    m_header->refreshBackground();
 }
 
 // PLAY and the footer sit outside the layouts, at the window's bottom edge.

@@ -49,6 +49,7 @@ public slots:
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
+    void showEvent(QShowEvent *event) override;
     void retranslate() override;
     bool needsCloseConfirmation(QString &question) override;
     void closeAction() override;
