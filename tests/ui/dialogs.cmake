@@ -11,7 +11,7 @@ file(CONFIGURE OUTPUT ${CMAKE_CURRENT_BINARY_DIR}/panellanguages.qrc CONTENT
   "<RCC><qresource prefix=\"/Language\"><file alias=\"es/translation\">${CMAKE_CURRENT_BINARY_DIR}/panelqm/es.qm</file><file alias=\"en/translation\">${CMAKE_CURRENT_BINARY_DIR}/panelqm/en.qm</file></qresource></RCC>\n")
 qt5_add_resources(panel_language_rcc ${CMAKE_CURRENT_BINARY_DIR}/panellanguages.qrc)
 
-gd7_add_test(tst_settingspanel SOURCES tst_settingspanel.cpp ${panel_language_rcc} ${panel_qm}
+gd7_add_window_test(tst_settingspanel SOURCES tst_settingspanel.cpp ${panel_language_rcc} ${panel_qm}
   LIBS gd7_dialogtestsupport gd7_testsupport)
 gd7_add_test(tst_proxydialog SOURCES tst_proxydialog.cpp LIBS gd7_dialogtestsupport gd7_testsupport gd7_resources)
 gd7_add_test(tst_checkdialog SOURCES tst_checkdialog.cpp
@@ -35,7 +35,7 @@ add_dependencies(tst_installdialog launcher_probe)
 add_executable(ui_dialog_screenshots dialogscreenshots.cpp)
 target_link_libraries(ui_dialog_screenshots PRIVATE gd7_ui gd7_testsupport gd7_resources)
 
-gd7_add_test(tst_launcherdialogs SOURCES tst_launcherdialogs.cpp ${panel_language_rcc} ${panel_qm}
+gd7_add_window_test(tst_launcherdialogs SOURCES tst_launcherdialogs.cpp ${panel_language_rcc} ${panel_qm}
   LIBS gd7_dialogtestsupport gd7_uitestsupport gd7_testsupport TIMEOUT 120)
 add_dependencies(tst_launcherdialogs ui_test_eula)
 target_compile_definitions(tst_launcherdialogs PRIVATE EULA_RCC="${CMAKE_CURRENT_BINARY_DIR}/testeula.rcc")
