@@ -506,7 +506,7 @@ def great_gate(c, rng):
     """A gate carved into the living rock, its runes awake; braziers burn on either side."""
     gx, sill = 640, 470
     c.vertical_gradient([(0, '#050508'), (0.4, '#0e1018'), (0.65, '#161820'), (1, '#030304')])
-    lights = [(gx, 392, '#5fe0ec', 1.0, 420), (420, 430, '#ffa850', 1.6, 320), (860, 430, '#ffa850', 1.6, 320)]
+    lights = [(gx, 424, '#5fe0ec', 1.0, 420), (420, 430, '#ffa850', 1.6, 320), (860, 430, '#ffa850', 1.6, 320)]
     wall = np.ones((c.h, c.w), dtype=np.float32)
     el.lay_rock(c, rng, wall, '#25262c', lights, ambient=0.25, roundness=2, bump=0.7, cell=110)
     # the door frame and its two leaves
@@ -524,10 +524,10 @@ def great_gate(c, rng):
     c.multiply(1 - seam.mask() * 0.8)
     # runes: a ring and spokes on the leaves, and a band of marks round the arch
     runes = MaskPen(c.w, c.h)
-    runes.line([(gx + 56 * np.cos(a), 392 + 56 * np.sin(a)) for a in np.linspace(0, 2 * np.pi, 60)], 2.2)
-    runes.line([(gx + 26 * np.cos(a), 392 + 26 * np.sin(a)) for a in np.linspace(0, 2 * np.pi, 40)], 1.6)
+    runes.line([(gx + 40 * np.cos(a), 424 + 40 * np.sin(a)) for a in np.linspace(0, 2 * np.pi, 60)], 2.0)
+    runes.line([(gx + 18 * np.cos(a), 424 + 18 * np.sin(a)) for a in np.linspace(0, 2 * np.pi, 40)], 1.5)
     for a in np.linspace(0, 2 * np.pi, 9)[:-1]:
-        runes.line([(gx + 31 * np.cos(a), 392 + 31 * np.sin(a)), (gx + 50 * np.cos(a), 392 + 50 * np.sin(a))], 1.8)
+        runes.line([(gx + 22 * np.cos(a), 424 + 22 * np.sin(a)), (gx + 35 * np.cos(a), 424 + 35 * np.sin(a))], 1.6)
     for k in range(15):
         a = np.pi + np.pi * (k + 0.5) / 15
         x, y = gx + 170 * np.cos(a), 150 + 80 * np.sin(a)
