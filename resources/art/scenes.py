@@ -161,7 +161,7 @@ def chasm_bridge(c, rng):
     c.vertical_gradient([(0, '#05060a'), (0.3, '#0d1420'), (0.6, '#12222c'), (1, '#020304')])
     c.glow(640, 560, 300, '#2c8f8a', 0.45, ry=160)
     c.glow(640, 620, 120, '#c8d63f', 0.18, ry=60)
-    el.light_rays(c, rng, (610, 0), 8, 7, 700, 9, '#cfe6f0', 0.22, (10, 34))
+    el.light_rays(c, rng, (610, 0), 8, 7, 700, 9, '#cfe6f0', 0.34, (10, 34))
     # far walls of the chasm, fading into its mist
     for depth, (lx, rx, col) in enumerate(((520, 760, '#1a2c38'), (430, 850, '#132430'))):
         pen = MaskPen(c.w, c.h)
