@@ -494,7 +494,8 @@ def frost_grotto(c, rng):
     rocks = MaskPen(c.w, c.h)
     rocks.polygon(el.roughen([(-10, 300), (140, 320), (250, 430), (330, 560), (300, 730), (-10, 730)], rng, 5))
     rocks.polygon(el.roughen([(1290, 260), (1150, 290), (1020, 420), (960, 560), (1000, 730), (1290, 730)], rng, 5))
-    el.lay_rock(c, rng, rocks.mask(), '#1a2c48', [cold, violet], ambient=0.35, roundness=14, bump=0.45)
+    el.lay_rock(c, rng, rocks.mask(), '#1e3452', [cold, violet, (250, 440, '#bfe6ff', 1.0, 200), (1030, 420, '#bfe6ff', 1.0, 200)],
+                ambient=0.4, roundness=14, bump=0.45)
     pens = el.crystal_pens(c)
     el.crystal_cluster(pens, rng, 240, 470, 5, 110, 22, 0.6, 0.3)
     el.crystal_cluster(pens, rng, 1030, 450, 4, 100, 20, 0.6, -0.3)
