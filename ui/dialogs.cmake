@@ -10,6 +10,5 @@ target_sources(gd7_ui PRIVATE
   proxydialog.cpp proxydialog.h
   settingspanel.cpp settingspanel.h
   taskprogressdialog.cpp taskprogressdialog.h
-  weblink.cpp weblink.h
 )
 target_link_libraries(gd7_ui PUBLIC gd7_recovery gd7_diag gd7_install gd7_update gd7_net gd7_platform)

@@ -2,6 +2,7 @@
 
 #include "app/deploymentconfig.h"
 #include "app/languagemanager.h"
+#include "app/logger.h"
 #include "app/paths.h"
 #include "app/productinfo.h"
 #include "app/programsettings.h"
@@ -15,10 +16,11 @@
 #include "ui/settingsbutton.h"
 #include "ui/settingscombobox.h"
 #include "ui/settingslabel.h"
+#include "ui/social.h"
 #include "ui/styledmessagebox.h"
-#include "ui/weblink.h"
 #include "update/autoupdate.h"
 
+#include <QDesktopServices>
 #include <QEvent>
 #include <QListView>
 #include <QLocale>
@@ -136,7 +138,8 @@ QUrl SettingsPanel::documentUrl(const QString &webSite, const QString &link)
     if (link != EulaLink && link != PrivacyLink && link != RulesLink)
         return QUrl();
     const QUrl url(webSite + QLatin1Char('/') + link);
-    return isWebUrl(url) ? url : QUrl();
+    // Only pages on the web: a site configured with another scheme opens nothing.
+    return Social::isOpenable(url) ? url : QUrl();
 }
 
 void SettingsPanel::toggle()
@@ -165,7 +168,12 @@ void SettingsPanel::saveSettings()
 
 void SettingsPanel::_onOpenExternalLink(QString link)
 {
-    openWebLink(documentUrl(DeploymentConfig::instance().webSiteUrl(), link));
+    const QUrl url = documentUrl(DeploymentConfig::instance().webSiteUrl(), link);
+    if (url.isEmpty()) {
+        Logger::instance().crit(QStringLiteral("refused to open document link ") + link);
+        return;
+    }
+    QDesktopServices::openUrl(url);
 }
 
 void SettingsPanel::_onLanguageSet(int index)
