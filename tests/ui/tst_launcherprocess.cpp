@@ -97,6 +97,12 @@ private:
     // Started processes are ended by cleanup() if they still run.
     QProcess *start(const QStringList &arguments = {});
     bool waitForInstalledGame();
+    // What the launcher logged so far, to explain a window that did not come.
+    QString launcherLog() const
+    {
+        return QStringLiteral("\nlauncher log:\n") +
+               QString::fromUtf8(readFile(installFolder() + QStringLiteral("log.txt")));
+    }
 
     LauncherKit m_kit;
     QUrl m_release;
@@ -178,7 +184,7 @@ void LauncherProcessTest::playStartsTheGame()
         {{"update_url", m_release.toString()}, {"use_torrents", false}, {"general.ui_language", "en"}});
     QProcess *launcher = start();
     const QRect agreement = xdriver::waitForWindow(QStringLiteral("License agreement"), Agreement);
-    QVERIFY(!agreement.isEmpty());
+    QVERIFY2(!agreement.isEmpty(), qPrintable(launcherLog()));
     QVERIFY(xdriver::click(agreement.topLeft() + QPoint(682, 597)));
     QVERIFY(waitForInstalledGame());
     QCOMPARE(readJson(settingsPath()).value("eula_accepted"), QJsonValue(20171002));
@@ -238,7 +244,7 @@ void LauncherProcessTest::refusingTheAgreement()
     const int requests = m_kit.requests().size();
     QProcess *launcher = start();
     const QRect agreement = xdriver::waitForWindow(QStringLiteral("License agreement"), Agreement);
-    QVERIFY(!agreement.isEmpty());
+    QVERIFY2(!agreement.isEmpty(), qPrintable(launcherLog()));
     QVERIFY(xdriver::click(agreement.topLeft() + QPoint(822, 597)));
     const QRect question = xdriver::waitForBoxSmallerThan(Title, Agreement);
     QVERIFY(!question.isEmpty());
@@ -268,7 +274,7 @@ void LauncherProcessTest::leavingWithoutQuestion()
                    {"general.ui_language", "en"}});
     QProcess *launcher = start();
     const QRect window = xdriver::waitForWindow(Title, MainWindow);
-    QVERIFY2(!window.isEmpty(), qPrintable(describe(xdriver::windows(Title))));
+    QVERIFY2(!window.isEmpty(), qPrintable(describe(xdriver::windows(Title)) + launcherLog()));
     if (prompt) {
         QVERIFY(!xdriver::waitForBoxSmallerThan(Title, MainWindow).isEmpty());
         // Exit is the box's default button.
