@@ -86,6 +86,7 @@ private slots:
     void refusingTheAgreement();
     void leavingWithoutQuestion_data();
     void leavingWithoutQuestion();
+    void updateCopierReportsItsFailure();
     void uninstallAsksFirst_data();
     void uninstallAsksFirst();
 
@@ -287,6 +288,20 @@ void LauncherProcessTest::leavingWithoutQuestion()
     QVERIFY(launcher->waitForFinished(20000));
     QCOMPARE(launcher->exitStatus(), QProcess::NormalExit);
     QCOMPARE(launcher->exitCode(), 0);
+}
+
+// The self-update copier without its options says why in a box and ends with 1.
+void LauncherProcessTest::updateCopierReportsItsFailure()
+{
+    writeSettings({{"general.ui_language", "en"}});
+    QProcess *copier = start({QStringLiteral("--update"), QStringLiteral("--pid"), QStringLiteral("1")});
+    const QRect box = xdriver::waitForBoxSmallerThan(Title, MainWindow);
+    QVERIFY2(!box.isEmpty(), qPrintable(launcherLog()));
+    QCOMPARE(copier->state(), QProcess::Running);
+    QVERIFY(xdriver::key(QStringLiteral("Return")));
+    QVERIFY(copier->waitForFinished(20000));
+    QCOMPARE(copier->exitCode(), 1);
+    QCOMPARE(xdriver::windows(Title).size(), 0);
 }
 
 void LauncherProcessTest::uninstallAsksFirst_data()
