@@ -2,12 +2,13 @@
 
 #include "ui/styleddialog.h"
 
-#include <QHash>
+#include <memory>
 
 class IProgramSettings;
 class LauncherBackdrop;
 class LauncherFooter;
 class LauncherHeader;
+class LauncherScreens;
 class QAction;
 class QLabel;
 class QScreen;
@@ -27,6 +28,7 @@ class Launcher : public StyledDialog
     Q_PROPERTY(int backgroundPosition READ backgroundPosition WRITE setBackgroundPosition)
 public:
     Launcher(IProgramSettings *settings, bool installMode, QWidget *parent = nullptr);
+    ~Launcher() override;
 
     float backgroundOpacity() const;
     int backgroundPosition() const;
@@ -93,7 +95,5 @@ private:
     LauncherFooter *m_footer;
     StyledButton *m_play;
     SettingsPanel *m_settingsPanel;
-    bool m_highDpi = false;
-    QScreen *m_screen = nullptr;
-    QHash<QScreen *, double> m_screenFactors;
+    std::unique_ptr<LauncherScreens> m_screens;
 };

@@ -86,6 +86,7 @@ private slots:
     void refusingTheAgreement();
     void leavingWithoutQuestion_data();
     void leavingWithoutQuestion();
+    void updateCopierReportsItsFailure();
     void uninstallAsksFirst_data();
     void uninstallAsksFirst();
 
@@ -97,6 +98,12 @@ private:
     // Started processes are ended by cleanup() if they still run.
     QProcess *start(const QStringList &arguments = {});
     bool waitForInstalledGame();
+    // What the launcher logged so far, to explain a window that did not come.
+    QString launcherLog() const
+    {
+        return QStringLiteral("\nlauncher log:\n") +
+               QString::fromUtf8(readFile(installFolder() + QStringLiteral("log.txt")));
+    }
 
     LauncherKit m_kit;
     QUrl m_release;
@@ -178,7 +185,7 @@ void LauncherProcessTest::playStartsTheGame()
         {{"update_url", m_release.toString()}, {"use_torrents", false}, {"general.ui_language", "en"}});
     QProcess *launcher = start();
     const QRect agreement = xdriver::waitForWindow(QStringLiteral("License agreement"), Agreement);
-    QVERIFY(!agreement.isEmpty());
+    QVERIFY2(!agreement.isEmpty(), qPrintable(launcherLog()));
     QVERIFY(xdriver::click(agreement.topLeft() + QPoint(682, 597)));
     QVERIFY(waitForInstalledGame());
     QCOMPARE(readJson(settingsPath()).value("eula_accepted"), QJsonValue(20171002));
@@ -238,7 +245,7 @@ void LauncherProcessTest::refusingTheAgreement()
     const int requests = m_kit.requests().size();
     QProcess *launcher = start();
     const QRect agreement = xdriver::waitForWindow(QStringLiteral("License agreement"), Agreement);
-    QVERIFY(!agreement.isEmpty());
+    QVERIFY2(!agreement.isEmpty(), qPrintable(launcherLog()));
     QVERIFY(xdriver::click(agreement.topLeft() + QPoint(822, 597)));
     const QRect question = xdriver::waitForBoxSmallerThan(Title, Agreement);
     QVERIFY(!question.isEmpty());
@@ -268,7 +275,7 @@ void LauncherProcessTest::leavingWithoutQuestion()
                    {"general.ui_language", "en"}});
     QProcess *launcher = start();
     const QRect window = xdriver::waitForWindow(Title, MainWindow);
-    QVERIFY2(!window.isEmpty(), qPrintable(describe(xdriver::windows(Title))));
+    QVERIFY2(!window.isEmpty(), qPrintable(describe(xdriver::windows(Title)) + launcherLog()));
     if (prompt) {
         QVERIFY(!xdriver::waitForBoxSmallerThan(Title, MainWindow).isEmpty());
         // Exit is the box's default button.
@@ -281,6 +288,20 @@ void LauncherProcessTest::leavingWithoutQuestion()
     QVERIFY(launcher->waitForFinished(20000));
     QCOMPARE(launcher->exitStatus(), QProcess::NormalExit);
     QCOMPARE(launcher->exitCode(), 0);
+}
+
+// The self-update copier without its options says why in a box and ends with 1.
+void LauncherProcessTest::updateCopierReportsItsFailure()
+{
+    writeSettings({{"general.ui_language", "en"}});
+    QProcess *copier = start({QStringLiteral("--update"), QStringLiteral("--pid"), QStringLiteral("1")});
+    const QRect box = xdriver::waitForBoxSmallerThan(Title, MainWindow);
+    QVERIFY2(!box.isEmpty(), qPrintable(launcherLog()));
+    QCOMPARE(copier->state(), QProcess::Running);
+    QVERIFY(xdriver::key(QStringLiteral("Return")));
+    QVERIFY(copier->waitForFinished(20000));
+    QCOMPARE(copier->exitCode(), 1);
+    QCOMPARE(xdriver::windows(Title).size(), 0);
 }
 
 void LauncherProcessTest::uninstallAsksFirst_data()
