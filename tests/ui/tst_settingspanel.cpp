@@ -22,6 +22,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -54,6 +55,7 @@ private slots:
     void pressOutsideClosesInsideDoesNot();
     void troubleshootingFollowsTheGameAndTheUpdate();
     void proxyButtonOpensTheEditor();
+    void troubleshootingButtonsOpenTheDialogs();
     void documentLinksOpenOnlyWebPages_data();
     void documentLinksOpenOnlyWebPages();
 
@@ -312,6 +314,31 @@ void SettingsPanelTest::proxyButtonOpensTheEditor()
     QCOMPARE(seen->findChild<QLineEdit *>(QStringLiteral("proxy_host"))->text(), QStringLiteral("127.0.0.1"));
     // Cancel leaves the stored proxy as it was.
     QCOMPARE(m_settings.value(QStringLiteral("proxy")).toList().value(2).toInt(), 3128);
+}
+
+void SettingsPanelTest::troubleshootingButtonsOpenTheDialogs()
+{
+    // No game folder in the scratch launcher folder: the check offers the repair, which can
+    // only be a reinstallation, passed on to the window.
+    m_panel->setHasGame(true);
+    openPanel();
+    QSignalSpy reinstall(m_panel, &SettingsPanel::reinstallGame);
+    ModalAnswerer answerer;
+    answerer.queue({StyledMessageBox::Yes});
+    child<QPushButton>("check_files")->click();
+    QCOMPARE(answerer.texts, QStringList{"Damaged files were found! Start recovery?"});
+    QCOMPARE(reinstall.size(), 1);
+
+    // No desktop folder in the scratch home: the diagnostics say so before they start.
+    QTemporaryDir home;
+    const QByteArray previousHome = qgetenv("HOME");
+    qputenv("HOME", home.path().toUtf8());
+    answerer.queue({StyledMessageBox::Ok});
+    child<QPushButton>("diagnostics")->click();
+    qputenv("HOME", previousHome);
+    QCOMPARE(answerer.texts.size(), 2);
+    QVERIFY2(answerer.texts.last().contains(QStringLiteral("does not exist")),
+             qPrintable(answerer.texts.last()));
 }
 
 void SettingsPanelTest::documentLinksOpenOnlyWebPages_data()
