@@ -65,9 +65,9 @@ void NewsFeed::startImageLoader()
 void NewsFeed::queuePicture(FeedItem *item)
 {
     ++m_waiting;
-    QMutexLocker lock(&m_queueMutex);
+    std::lock_guard<std::mutex> lock(m_queueMutex);
     m_queue.enqueue(item);
-    m_queueChanged.wakeAll();
+    m_queueChanged.notify_all();
 }
 
 void NewsFeed::stop()
@@ -76,9 +76,9 @@ void NewsFeed::stop()
     if (m_feedThread)
         m_feedThread->wait();
     {
-        QMutexLocker lock(&m_queueMutex);
+        std::lock_guard<std::mutex> lock(m_queueMutex);
         m_imagesDone = true;
-        m_queueChanged.wakeAll();
+        m_queueChanged.notify_all();
     }
     if (m_imageThread)
         m_imageThread->wait();
@@ -121,9 +121,9 @@ void NewsFeed::finishFeed(bool ok)
         this,
         [this, ok] {
             {
-                QMutexLocker lock(&m_queueMutex);
+                std::lock_guard<std::mutex> lock(m_queueMutex);
                 m_feedDelivered = true;
-                m_queueChanged.wakeAll();
+                m_queueChanged.notify_all();
             }
             emit feedFinished(ok);
         },
@@ -136,18 +136,18 @@ void NewsFeed::loadImages()
     while (!m_imagesDone) {
         FeedItem *item = nullptr;
         {
-            QMutexLocker lock(&m_queueMutex);
+            std::unique_lock<std::mutex> lock(m_queueMutex);
             if (m_queue.isEmpty()) {
                 if (m_feedDelivered)
                     break;
-                m_queueChanged.wait(&m_queueMutex, IdleWaitMs);
+                m_queueChanged.wait_for(lock, std::chrono::milliseconds(IdleWaitMs));
                 continue;
             }
             item = m_queue.head();
         }
         item->loadImage(*connection);
         --m_waiting;
-        QMutexLocker lock(&m_queueMutex);
+        std::lock_guard<std::mutex> lock(m_queueMutex);
         m_queue.dequeue();
     }
     m_imagesDone = true;

@@ -2,14 +2,14 @@
 
 #include "ui/feeditem.h"
 
-#include <QMutex>
 #include <QObject>
 #include <QQueue>
 #include <QUrl>
-#include <QWaitCondition>
 
 #include <atomic>
+#include <condition_variable>
 #include <memory>
+#include <mutex>
 
 class QThread;
 
@@ -65,8 +65,8 @@ private:
     std::atomic<bool> m_imagesDone{false};
     // Cards waiting for their picture, the one being loaded included.
     std::atomic<int> m_waiting{0};
-    QMutex m_queueMutex;
-    QWaitCondition m_queueChanged;
+    std::mutex m_queueMutex;
+    std::condition_variable m_queueChanged;
     QQueue<FeedItem *> m_queue;
     std::unique_ptr<QThread> m_feedThread;
     std::unique_ptr<QThread> m_imageThread;
