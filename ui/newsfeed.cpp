@@ -8,6 +8,8 @@
 #include <QThread>
 #include <QXmlStreamReader>
 
+#include <optional>
+
 namespace {
 
 constexpr int IdleWaitMs = 200;
@@ -103,7 +105,11 @@ void NewsFeed::readFeed(const QUrl &feedUrl)
         [this](const NewsRecord &item) {
             if (m_feedDone)
                 return false;
-            emit insertNews(item);
+            {
+                std::lock_guard<std::mutex> lock(m_arrivedMutex);
+                m_arrived.enqueue(item);
+            }
+            scheduleDelivery();
             return true;
         },
         &error);
@@ -115,19 +121,56 @@ void NewsFeed::readFeed(const QUrl &feedUrl)
 
 void NewsFeed::finishFeed(bool ok)
 {
+    {
+        std::lock_guard<std::mutex> lock(m_arrivedMutex);
+        m_readerEnded = true;
+        m_feedOk = ok;
+    }
     m_feedDone = true;
-    // Queued behind the items emitted before it, so it arrives after the last of them.
-    QMetaObject::invokeMethod(
-        this,
-        [this, ok] {
-            {
-                std::lock_guard<std::mutex> lock(m_queueMutex);
-                m_feedDelivered = true;
-                m_queueChanged.notify_all();
-            }
-            emit feedFinished(ok);
-        },
-        Qt::QueuedConnection);
+    scheduleDelivery();
+}
+
+void NewsFeed::scheduleDelivery()
+{
+    if (!m_deliveryScheduled.exchange(true))
+        QMetaObject::invokeMethod(this, &NewsFeed::deliverNext, Qt::QueuedConnection);
+}
+
+void NewsFeed::deliverNext()
+{
+    std::optional<NewsRecord> item;
+    {
+        std::lock_guard<std::mutex> lock(m_arrivedMutex);
+        if (!m_arrived.isEmpty())
+            item = m_arrived.dequeue();
+    }
+    if (item) {
+        emit insertNews(*item);
+        // One card per pass of the event loop: a burst of items must not freeze the window.
+        QMetaObject::invokeMethod(this, &NewsFeed::deliverNext, Qt::QueuedConnection);
+        return;
+    }
+    m_deliveryScheduled = false;
+    bool ended = false;
+    bool ok = false;
+    {
+        std::lock_guard<std::mutex> lock(m_arrivedMutex);
+        // An item may have arrived between the look above and the reset of the flag.
+        if (!m_arrived.isEmpty()) {
+            scheduleDelivery();
+            return;
+        }
+        ended = m_readerEnded;
+        ok = m_feedOk;
+    }
+    if (!ended || m_feedDelivered)
+        return;
+    {
+        std::lock_guard<std::mutex> lock(m_queueMutex);
+        m_feedDelivered = true;
+        m_queueChanged.notify_all();
+    }
+    emit feedFinished(ok);
 }
 
 void NewsFeed::loadImages()

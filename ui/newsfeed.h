@@ -14,7 +14,8 @@
 class QThread;
 
 // The news tab's two threads: the feed reader, which downloads and parses the feed once and
-// hands each item over as insertNews (queued to the GUI thread), and the image loader, which
+// hands each item over to the GUI thread, where insertNews announces it (one item per pass of
+// the event loop, so that a long feed never freezes the window), and the image loader, which
 // fetches the pictures of the cards queued with queuePicture. Neither touches a widget: the
 // loader only fetches and decodes, the cards show their pictures on the GUI thread.
 // Destroying the object stops both threads at once, even in the middle of a download.
@@ -46,7 +47,7 @@ public:
     void stop();
 
 signals:
-    // Emitted on the feed reader's thread, once per item of the feed.
+    // GUI thread: one item of the feed, in feed order.
     void insertNews(FeedItem::SFeedItem item);
     // GUI thread: every item of the feed has been delivered (ok false: no feed, or a broken one).
     void feedFinished(bool ok);
@@ -55,9 +56,18 @@ private:
     void readFeed(const QUrl &feedUrl);
     void loadImages();
     void finishFeed(bool ok);
+    void scheduleDelivery();
+    void deliverNext();
 
     // Raised by stop(), or by the reader itself when it is done; also its HTTP cancel flag.
     std::atomic<bool> m_feedDone{false};
+    // Items parsed and not yet announced on the GUI thread, and how the reader ended.
+    std::mutex m_arrivedMutex;
+    QQueue<NewsRecord> m_arrived;
+    bool m_readerEnded = false;
+    bool m_feedOk = false;
+    // A delivery is queued on the GUI thread.
+    std::atomic<bool> m_deliveryScheduled{false};
     // Set on the GUI thread once the reader's last item has been delivered there, so that
     // the loader does not leave while cards are still on their way.
     std::atomic<bool> m_feedDelivered{false};

@@ -10,6 +10,9 @@ FeedItem *appendCard(QGridLayout *grid, QWidget *container, int width, const Fee
     const int index = grid->count();
     auto *card = new FeedItem(item, settings, container);
     grid->addWidget(card, index / Columns, index % Columns);
+    // Shown now rather than by the layout's deferred call, which would show every card that
+    // arrived meanwhile in one go.
+    card->show();
     container->setMinimumSize(width, card->sizeHint().height() * (index / Columns + 1));
     return card;
 }
