@@ -12,6 +12,7 @@
 #include "ui/newspicture.h"
 #include "ui/newstext.h"
 #include "ui/newstexts.h"
+#include "ui/social.h"
 #include "ui/socialbutton.h"
 
 #include <QDesktopServices>
@@ -22,11 +23,6 @@
 namespace {
 
 constexpr int FooterSideSpace = 15;
-
-bool isWebLink(const QUrl &url)
-{
-    return url.isValid() && (url.scheme() == QLatin1String("http") || url.scheme() == QLatin1String("https"));
-}
 
 QStringList readNewsIds(const IProgramSettings *settings)
 {
@@ -140,7 +136,7 @@ void FeedItem::open()
 {
     // Only web pages: a feed is outside content, and any other scheme (file, javascript, a
     // custom handler) could start something on the player's machine.
-    if (!isWebLink(m_link) || !QDesktopServices::openUrl(m_link) || m_read)
+    if (!Social::isOpenable(m_link) || !QDesktopServices::openUrl(m_link) || m_read)
         return;
     markRead();
     m_read = true;
