@@ -578,6 +578,10 @@
         <translation>Type</translation>
     </message>
     <message>
+        <source>UninstallConfirm</source>
+        <translation>Uninstall Glimmerdeep? The game files and your Glimmerdeep settings will be removed from this computer.</translation>
+    </message>
+    <message>
         <source>UninstallLinkName</source>
         <translation>Uninstall Glimmerdeep</translation>
     </message>
