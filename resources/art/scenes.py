@@ -1,0 +1,622 @@
+"""The twelve backdrops of the main window: twelve places of the one world of Glimmerdeep.
+
+Each scene paints back to front: the far air and light, distant stone, the things that give
+the place its name, near stone framing the view, motes in the air, then the finishing every
+backdrop shares (calm header band, dark lower quarter, vignette).
+"""
+
+import math
+
+import numpy as np
+
+import elements as el
+from paint import Canvas, MaskPen, blur, fbm, mix, profile_mask, rgb
+
+WIDTH, HEIGHT = 1280, 720
+
+
+def crystal_caves(c, rng):
+    """A cavern lit from within by clusters of cyan crystal."""
+    c.vertical_gradient([(0, '#03050a'), (0.35, '#091522'), (0.62, '#0d2232'), (1, '#03050a')])
+    c.glow(760, 400, 460, '#0f4a5c', 0.6, ry=250)
+    c.glow(760, 420, 170, '#3fc6d6', 0.35)
+    centre = (760, 440, '#5fe0ec', 1.4, 520)
+    lights = [centre, (180, 560, '#6ee6f0', 1.1, 300), (1110, 540, '#6ee6f0', 1.0, 300)]
+    # far hall: ceiling with a curtain of stalactites, a rolling floor
+    far = el.ground(c, rng, 475, 30, 220) + el.ceiling(c, rng, 175, 45, 200)
+    pen = MaskPen(c.w, c.h)
+    el.stalactites(pen, rng, 30, (150, 1150), 165, (20, 130), (10, 36))
+    far = np.clip(far + pen.mask(), 0, 1)
+    el.lay_rock(c, rng, far, '#1a3c4e', [(760, 380, '#4fc4d4', 0.6, 600)], ambient=0.75, roundness=5, bump=0.15, texture=0.15)
+    el.mist(c, rng, 455, 50, '#1d5566', 0.4)
+    el.mist(c, rng, 250, 80, '#12384a', 0.25)
+    pens = el.crystal_pens(c)
+    el.crystal_cluster(pens, rng, 760, 478, 8, 130, 26, 0.7)
+    el.crystal_cluster(pens, rng, 905, 486, 4, 70, 18, 0.8, 0.3)
+    el.crystal_cluster(pens, rng, 612, 490, 4, 55, 15, 0.8, -0.3)
+    el.lay_crystals(c, pens, '#56d8e6', 0.8, 16)
+    c.glow(760, 490, 200, '#4fd4e2', 0.25, ry=22)
+    # the walls of the nearer chamber frame the hall
+    pen = MaskPen(c.w, c.h)
+    pen.polygon(el.roughen([(0, 0), (300, 0), (260, 90), (210, 200), (236, 330), (170, 460), (190, 560),
+                            (0, 620)], rng, 5))
+    pen.polygon(el.roughen([(1280, 0), (1010, 0), (1060, 120), (1020, 260), (1090, 380), (1070, 480),
+                            (1280, 560)], rng, 5))
+    el.stalactites(pen, rng, 12, (250, 1060), 0, (40, 170), (20, 56))
+    mid = np.clip(pen.mask() + el.ceiling(c, rng, 30, 20, 160) + el.ground(c, rng, 575, 25, 140), 0, 1)
+    el.lay_rock(c, rng, mid, '#0a1720', lights, ambient=0.22, roundness=14, bump=0.5)
+    pens = el.crystal_pens(c)
+    el.crystal_cluster(pens, rng, 175, 600, 6, 180, 34, 0.55, 0.25)
+    el.crystal_cluster(pens, rng, 1112, 578, 5, 150, 30, 0.5, -0.3)
+    el.crystal_cluster(pens, rng, 470, 606, 3, 60, 16, 0.6)
+    el.lay_crystals(c, pens, '#6ee6f0', 1.0, 20)
+    pens = el.crystal_pens(c)
+    for x in (430, 870, 975):
+        el.crystal(pens, x, 20, math.pi + rng.uniform(-0.25, 0.25), rng.uniform(40, 80), rng.uniform(12, 18))
+    el.lay_crystals(c, pens, '#9a86f4', 0.5, 12, 0.75)
+    near = el.ground(c, rng, 660, 30, 120)
+    el.lay_rock(c, rng, near, '#060b10', lights, ambient=0.15, roundness=10)
+    el.particles(c, rng, 140, (80, 200, 1200, 620), '#9ff2ff', (0.4, 1.3), 0.9)
+
+
+def underground_lake(c, rng):
+    """A still black lake under a ceiling of stalactites; a lantern boat far out."""
+    horizon = 440
+    c.vertical_gradient([(0, '#04050b'), (0.35, '#0a1228'), (0.6, '#1c3050'), (1, '#050810')])
+    c.glow(640, horizon - 30, 560, '#1c4c6c', 0.6, ry=170)
+    c.glow(640, horizon - 10, 200, '#7fdbe8', 0.22, ry=60)
+    glow = (640, horizon - 40, '#7fd0e8', 0.9, 700)
+    far = el.ground(c, rng, horizon - 22, 18, 80)
+    el.lay_rock(c, rng, far * (c.ys < horizon), '#22405c', [glow], ambient=0.7, roundness=3, bump=0.1)
+    el.mist(c, rng, horizon - 14, 22, '#5d9cc0', 0.35, 260)
+    pen = MaskPen(c.w, c.h)
+    pen.polygon(el.roughen([(-10, horizon - 150), (90, horizon - 185), (200, horizon - 120), (330, horizon - 44),
+                            (430, horizon + 2), (-10, horizon + 2)], rng, 3))
+    pen.polygon(el.roughen([(1290, horizon - 230), (1150, horizon - 250), (1040, horizon - 160),
+                            (930, horizon - 70), (850, horizon + 2), (1290, horizon + 2)], rng, 3))
+    el.lay_rock(c, rng, pen.mask(), '#0e1b2c', [glow], ambient=0.3, roundness=10, bump=0.4)
+    pens = el.crystal_pens(c)
+    el.crystal_cluster(pens, rng, 262, horizon - 1, 5, 56, 13, 0.7, 0.2)
+    el.crystal_cluster(pens, rng, 1005, horizon - 1, 4, 48, 12, 0.7, -0.2)
+    el.lay_crystals(c, pens, '#5fd6e4', 0.6, 12)
+    ceil = el.ceiling(c, rng, 115, 35, 200)
+    pen = MaskPen(c.w, c.h)
+    el.stalactites(pen, rng, 46, (0, 1280), 105, (20, 190), (8, 34))
+    ceil = np.clip(ceil + pen.mask(), 0, 1)
+    el.lay_rock(c, rng, ceil, '#0a1424', [(640, horizon, '#5aa8cc', 0.8, 700)], ambient=0.35, roundness=8)
+    # a small boat with its lantern, far out on the water
+    boat = MaskPen(c.w, c.h)
+    boat.polygon([(700, horizon + 5), (762, horizon + 5), (752, horizon + 12), (710, horizon + 12)])
+    boat.line([(740, horizon + 5), (740, horizon - 16)], 1.4)
+    boat.ellipse(726, horizon + 1, 3, 5)
+    c.over(rgb('#030508'), boat.mask())
+    el.lantern(c, 740, horizon - 18, '#ffc45c', 0.7)
+    el.reflect(c, rng, horizon, 0.45, 3.5)
+    c.glow(740, horizon + 40, 10, '#ffc45c', 0.35, ry=60)
+    el.particles(c, rng, 70, (0, 150, 1280, horizon - 20), '#a8e6ff', (0.4, 1.1), 0.7)
+
+
+def lantern_mine(c, rng):
+    """A timbered mine gallery running into the dark, lanterns on every other frame."""
+    vx, vy = 700, 370
+    c.vertical_gradient([(0, '#0b0806'), (0.5, '#140e09'), (1, '#050403')])
+    depth = np.sqrt(((c.xs - vx) / 1.3) ** 2 + (c.ys - vy) ** 2)
+    tunnel = np.clip(1 - depth / 900, 0, 1)
+    frames, lights = [], []
+    for i in range(9):
+        z = 0.9 ** (i * 2.2)
+        hw, top, bottom = 560 * z, vy - 330 * z, vy + 380 * z
+        frames.append((z, hw, top, bottom))
+        if i % 2 == 0:
+            lights.append((vx + hw - 34 * z * 2.2, top + 34 * z * 2.6, z))
+    rock_lights = [(x, y, '#ffa850', 2.2 * z + 0.4, 520 * z + 80) for x, y, z in lights]
+    walls = np.ones((c.h, c.w), dtype=np.float32)
+    el.lay_rock(c, rng, walls, '#4a3322', rock_lights, ambient=0.22, roundness=2, bump=0.8, cell=70, texture=0.45)
+    c.multiply(0.25 + 0.75 * tunnel ** 1.3)
+    hole = MaskPen(c.w, c.h)
+    hole.ellipse(vx, vy + 8, 30, 38)
+    c.over(rgb('#020202'), blur(hole.mask(), 8))
+    grain = 0.7 + 0.6 * fbm(rng, c.w, c.h, 5, octaves=3)
+    sleepers = MaskPen(c.w, c.h)
+    for i in range(16):
+        z = 0.87 ** (i * 1.5)
+        y = vy + 34 + 390 * z
+        sleepers.polygon(el.roughen([(vx - 300 * z, y), (vx + 300 * z, y), (vx + 310 * z, y + 22 * z),
+                                     (vx - 310 * z, y + 22 * z)], rng, 0.8 * z, 8))
+    m = sleepers.mask()
+    c.over(rgb('#3a2614')[None, None, :] * (grain * (0.15 + 0.7 * tunnel))[..., None], m)
+    el.lay_rock(c, rng, m, '#000000', rock_lights, ambient=0, roundness=2, bump=0.2, cell=20, lit_only=True)
+    rails = MaskPen(c.w, c.h)
+    for side in (-1, 1):
+        for g in (70, 140):
+            rails.line([(vx + side * g * 0.05, vy + 34), (vx + side * g * 2.7, c.h + 40)], 5)
+    c.over(rgb('#5a5048') * (0.2 + 0.8 * tunnel[..., None]), rails.mask())
+    for k, (z, hw, top, bottom) in enumerate(reversed(frames)):
+        timber = MaskPen(c.w, c.h)
+        post = 40 * z
+        x0, x1 = vx - hw, vx + hw
+        lean = rng.uniform(-6, 6) * z
+        timber.polygon(el.roughen([(x0 + lean, top), (x0 + post + lean, top), (x0 + post, bottom), (x0, bottom)], rng, 1.2 * z, 9))
+        timber.polygon(el.roughen([(x1 - post, top), (x1 - lean * 0.5, top), (x1, bottom), (x1 - post, bottom)], rng, 1.2 * z, 9))
+        timber.polygon(el.roughen([(x0 - 14 * z, top - post * 0.9), (x1 + 14 * z, top - post * 0.9 + lean),
+                                   (x1 + 14 * z, top + post * 0.35 + lean), (x0 - 14 * z, top + post * 0.35)], rng, 1.2 * z, 9))
+        timber.polygon([(x0 + post, top + post * 0.3), (x0 + post * 3.4, top + post * 0.3), (x0 + post, top + post * 2.6)])
+        timber.polygon([(x1 - post, top + post * 0.3), (x1 - post * 3.4, top + post * 0.3), (x1 - post, top + post * 2.6)])
+        m = timber.mask()
+        near = 0.2 + 0.8 * z ** 0.6
+        c.over(rgb('#4a2e16')[None, None, :] * (grain * 0.35 * near)[..., None], m)
+        el.lay_rock(c, rng, m, '#000000', rock_lights, ambient=0, roundness=4 * z + 1, bump=0.3, cell=14, lit_only=True)
+    for x, y, z in lights:
+        chain = MaskPen(c.w, c.h)
+        chain.line([(x, y - 32 * z), (x, y - 4 * z)], max(1.0, 2 * z))
+        c.over(rgb('#080604'), chain.mask())
+        el.lantern(c, x, y, '#ffbf55', 1.8 * z + 0.35, 1.0)
+    el.particles(c, rng, 90, (200, 80, 1200, 620), '#ffcf8a', (0.4, 1.2), 0.5)
+    el.mist(c, rng, vy + 40, 70, '#6a4022', 0.16)
+
+
+def chasm_bridge(c, rng):
+    """A rope bridge over a chasm whose depths glow; daylight falls through a crack above."""
+    c.vertical_gradient([(0, '#05060a'), (0.3, '#0d1420'), (0.6, '#12222c'), (1, '#020304')])
+    c.glow(640, 560, 300, '#2c8f8a', 0.45, ry=160)
+    c.glow(640, 620, 120, '#c8d63f', 0.18, ry=60)
+    el.light_rays(c, rng, (610, 0), 8, 7, 700, 9, '#cfe6f0', 0.22, (10, 34))
+    # far walls of the chasm, fading into its mist
+    for depth, (lx, rx, col) in enumerate(((520, 760, '#1a2c38'), (430, 850, '#132430'))):
+        pen = MaskPen(c.w, c.h)
+        pen.polygon(el.roughen([(-10, -10), (lx, -10), (lx - 30, 200), (lx + 20, 420), (lx - 10, 730), (-10, 730)], rng, 6))
+        pen.polygon(el.roughen([(1290, -10), (rx, -10), (rx + 40, 220), (rx - 10, 430), (rx + 20, 730), (1290, 730)], rng, 6))
+        el.lay_rock(c, rng, pen.mask(), col, [(640, 560, '#3fb0a8', 0.7, 500), (610, 0, '#9fc6d6', 0.5, 500)],
+                    ambient=0.7 - depth * 0.2, roundness=8, bump=0.3)
+        el.mist(c, rng, 470 + depth * 60, 80, '#1d4a50', 0.25)
+    # the near cliffs the bridge hangs between
+    pen = MaskPen(c.w, c.h)
+    pen.polygon(el.roughen([(-10, -10), (250, -10), (300, 150), (330, 352), (300, 420), (340, 560), (250, 730),
+                            (-10, 730)], rng, 5))
+    pen.polygon(el.roughen([(1290, -10), (1030, -10), (1000, 170), (960, 346), (1000, 430), (960, 600),
+                            (1040, 730), (1290, 730)], rng, 5))
+    ends = [(330, 352), (960, 346)]
+    lights = [(334, 322, '#ffb860', 1.6, 260), (956, 316, '#ffb860', 1.6, 260), (640, 560, '#3fb0a8', 0.8, 420)]
+    el.lay_rock(c, rng, pen.mask(), '#0c1014', lights, ambient=0.25, roundness=12, bump=0.5)
+    # the bridge: a sagging walkway of planks under two hand ropes
+    bridge = MaskPen(c.w, c.h)
+    (x0, y0), (x1, y1) = ends
+    def walk(t, sag):
+        return x0 + (x1 - x0) * t, y0 + (y1 - y0) * t + sag * 4 * t * (1 - t)
+    for i in range(70):
+        t = (i + 0.5) / 70
+        x, y = walk(t, 52)
+        bridge.rect(x - 3.2, y - 1, x + 3.2, y + 3.5)
+    for sag, lift in ((52, 0), (40, -30)):
+        pts = [walk(t / 60, sag) for t in range(61)]
+        bridge.line([(x, y + lift) for x, y in pts], 1.5)
+    for t in np.linspace(0, 1, 15):
+        x, y = walk(t, 52)
+        xt, yt = walk(t, 40)
+        bridge.line([(x, y), (xt, yt - 30)], 1.0)
+    for x, y in ends:
+        bridge.rect(x - 3, y - 44, x + 3, y + 4)
+    c.over(np.array([0.02, 0.025, 0.03], dtype=np.float32), bridge.mask())
+    for x, y, *_ in lights[:2]:
+        el.lantern(c, x, y, '#ffc060', 0.9)
+    el.particles(c, rng, 110, (420, 40, 860, 560), '#dff4ff', (0.4, 1.1), 0.6)
+    el.particles(c, rng, 40, (450, 420, 830, 620), '#c8d63f', (0.5, 1.2), 0.5)
+
+
+def ruins(c, rng):
+    """The colonnade of a sunken temple around a rune circle that still glows."""
+    cx, cy = 640, 505
+    c.vertical_gradient([(0, '#07050d'), (0.4, '#160f26'), (0.65, '#1e1634'), (1, '#040308')])
+    c.glow(cx, cy - 80, 520, '#3a2a66', 0.5, ry=260)
+    rune = (cx, cy - 30, '#c8d63f', 1.6, 520)
+    far_light = (cx, 300, '#8a78d8', 0.8, 700)
+    def colonnade(pen, count, spacing, base, height, width, broken_every):
+        for k in range(count):
+            for side in (-1, 1):
+                x = cx + side * (spacing * (k + 0.5))
+                h = height * (1 - 0.04 * k)
+                top = base - h
+                if broken_every and (k + (side > 0)) % broken_every == 0:
+                    top = base - h * rng.uniform(0.45, 0.75)
+                    pen.polygon(el.roughen([(x - width / 2, base), (x - width / 2, top + rng.uniform(0, 12)),
+                                            (x - width / 6, top - 10), (x + width / 4, top + 6),
+                                            (x + width / 2, top - 4), (x + width / 2, base)], rng, 1.5, 5))
+                else:
+                    pen.rect(x - width / 2, top, x + width / 2, base)
+                    pen.rect(x - width * 0.72, top - width * 0.3, x + width * 0.72, top + 2)
+                    pen.rect(x - width * 0.72, base - width * 0.25, x + width * 0.72, base)
+    # the far arcade: a wall pierced by round-headed openings between its columns
+    wall = np.zeros((c.h, c.w), dtype=np.float32)
+    wall[150:432] = 1
+    openings = MaskPen(c.w, c.h)
+    for k in range(-6, 6):
+        xa = cx + 120 * k + 60
+        openings.rect(xa - 44, 236, xa + 44, 426)
+        openings.ellipse(xa, 236, 44, 40)
+    m = np.clip(wall - openings.mask(), 0, 1)
+    cornice = MaskPen(c.w, c.h)
+    cornice.rect(0, 140, 1280, 156)
+    cornice.rect(0, 420, 1280, 436)
+    m = np.clip(m + cornice.mask(), 0, 1)
+    el.lay_rock(c, rng, m, '#2a2244', [far_light, rune], ambient=0.55, roundness=3, bump=0.2)
+    el.mist(c, rng, 420, 60, '#4a3a7a', 0.3)
+    floor = el.ground(c, rng, 436, 2, 300)
+    el.lay_rock(c, rng, floor, '#1a1428', [rune], ambient=0.4, roundness=3, bump=0.3)
+    tiles = MaskPen(c.w, c.h)
+    for k in range(-9, 10):
+        tiles.line([(cx + k * 60, 436), (cx + k * 260, 760)], 1.2)
+    for y in (450, 470, 498, 540, 600, 680):
+        tiles.line([(0, y), (1280, y)], 1.0)
+    c.multiply(1 - tiles.mask() * 0.5)
+    el.mist(c, rng, 440, 18, '#4a3a7a', 0.35)
+    # the rune circle on the floor
+    rp = MaskPen(c.w, c.h)
+    rp.ellipse(cx, cy, 200, 42)
+    inner = MaskPen(c.w, c.h)
+    inner.ellipse(cx, cy, 195, 39)
+    glyphs = MaskPen(c.w, c.h)
+    for k in range(18):
+        a = 2 * np.pi * k / 18
+        gx, gy = cx + np.cos(a) * 168, cy + np.sin(a) * 33
+        glyphs.rect(gx - 4, gy - 1.2, gx + 4, gy + 1.2)
+    glyphs.ellipse(cx, cy, 70, 14)
+    hole = MaskPen(c.w, c.h)
+    hole.ellipse(cx, cy, 66, 12)
+    runes = np.clip(rp.mask() - inner.mask(), 0, 1) + glyphs.mask() - hole.mask()
+    runes = np.clip(runes, 0, 1)
+    c.add(el.rgb('#e8f08a'), runes, 1.0)
+    c.add(el.rgb('#c8d63f'), blur(runes, 6), 1.2)
+    c.add(el.rgb('#c8d63f'), blur(runes, 30), 0.8)
+    el.light_rays(c, rng, (cx, cy), 180, 14, 420, 10, '#c8d63f', 0.12, (20, 60))
+    # the near colonnade, lit from the circle
+    near = MaskPen(c.w, c.h)
+    colonnade(near, 3, 330, 700, 640, 70, 2)
+    el.lay_rock(c, rng, near.mask(), '#1c1826', [rune, far_light], ambient=0.25, roundness=10, bump=0.4)
+    el.particles(c, rng, 90, (250, 200, 1030, 560), '#e6f09a', (0.4, 1.2), 0.7)
+
+
+def fungus_forest(c, rng):
+    """A forest of giant fungi whose gills glow lime and cyan; spores drift in the mist."""
+    c.vertical_gradient([(0, '#05040a'), (0.35, '#110c22'), (0.62, '#16213a'), (1, '#030306')])
+    c.glow(700, 430, 520, '#1f3a5a', 0.5, ry=220)
+    el.mist(c, rng, 430, 70, '#3a4f7a', 0.35)
+    layers = [
+        (14, (380, 470), (60, 150), (40, 90), '#1a2540', 0.75, '#7fe0e8', 0.6),
+        (9, (470, 560), (140, 260), (80, 150), '#121a30', 0.45, '#a8c83a', 0.6),
+        (4, (600, 700), (300, 470), (160, 260), '#0a0f1c', 0.25, '#b4d040', 0.7),
+    ]
+    for count, (ylo, yhi), (hlo, hhi), (wlo, whi), col, ambient, glow_col, glow in layers:
+        stems, caps, gills = MaskPen(c.w, c.h), MaskPen(c.w, c.h), MaskPen(c.w, c.h)
+        tops = []
+        xs = np.sort(rng.uniform(-40, 1320, count))
+        for x in xs:
+            if count == 4 and 380 < x < 900:
+                x = 380 if x < 640 else 900
+            tops.append(el.mushroom(stems, caps, gills, x, rng.uniform(ylo, yhi), rng.uniform(hlo, hhi),
+                                    rng.uniform(wlo, whi), rng.uniform(-0.25, 0.25)))
+        lights = [(tx, ty + 10, glow_col, glow, 260) for tx, ty in tops]
+        body = np.clip(stems.mask() + caps.mask(), 0, 1)
+        el.lay_rock(c, rng, body, col, lights, ambient=ambient, roundness=6, bump=0.25, cell=40)
+        g = gills.mask()
+        c.add(el.rgb(glow_col), g, 0.6 * glow)
+        c.add(el.rgb(glow_col), blur(g, 10), 0.9 * glow)
+        c.add(el.rgb(glow_col), blur(g, 40), 0.35 * glow)
+        # glowing spots on the caps
+        spots = MaskPen(c.w, c.h)
+        for tx, ty in tops:
+            for _ in range(5):
+                spots.ellipse(tx + rng.normal(0, 18), ty - rng.uniform(4, 22), rng.uniform(1, 3), rng.uniform(1, 2.2))
+        c.add(el.rgb('#9ff2ff'), spots.mask() * caps.mask(), 0.7)
+        el.mist(c, rng, ylo + 30, 50, '#2a3a6a', 0.18)
+    el.particles(c, rng, 160, (0, 120, 1280, 640), '#d8ec6a', (0.5, 1.6), 0.8)
+
+
+def streaks(rng, w, h, stretch, cell):
+    """Noise drawn out downwards: falling water, hanging ice."""
+    n = fbm(rng, w, max(4, h // stretch), cell, octaves=3)
+    from PIL import Image
+    return np.asarray(Image.fromarray(n, 'F').resize((w, h), Image.BICUBIC), dtype=np.float32)
+
+
+def waterfall_cavern(c, rng):
+    """An underground river pours from a high opening into a misty pool."""
+    fx, top, pool = 560, 150, 470
+    c.vertical_gradient([(0, '#04060a'), (0.35, '#0b1820'), (0.62, '#13262c'), (1, '#030506')])
+    c.glow(fx, top + 20, 260, '#7ab8c8', 0.35, ry=140)
+    el.light_rays(c, rng, (fx, top), 4, 10, 560, 8, '#cfe8f0', 0.16, (12, 40))
+    light = (fx, top + 40, '#a8dce8', 1.0, 600)
+    mist_light = (fx, pool, '#8fd0dc', 1.2, 360)
+    back = MaskPen(c.w, c.h)
+    back.polygon(el.roughen([(-10, -10), (1290, -10), (1290, 520), (980, 470), (760, 480), (fx + 70, top + 10),
+                             (fx + 36, top - 30), (fx - 40, top - 24), (fx - 70, top + 20), (300, 480), (-10, 500)], rng, 5))
+    el.lay_rock(c, rng, back.mask(), '#14262c', [light, mist_light], ambient=0.45, roundness=10, bump=0.45)
+    # the falling water
+    shape = MaskPen(c.w, c.h)
+    shape.polygon([(fx - 34, top - 10), (fx + 30, top - 10), (fx + 58, pool), (fx - 60, pool)])
+    sm = blur(shape.mask(), 2)
+    water = streaks(rng, c.w, c.h, 10, 5)
+    water = np.clip((water - 0.35) * 2.2, 0, 1)
+    c.over(el.rgb('#0c2a34'), sm * 0.8)
+    c.add(el.rgb('#bfe6f0'), sm * water, 0.9)
+    c.add(el.rgb('#9fd4e0'), blur(sm, 14), 0.25)
+    # foam and spray where it lands
+    spray = c.radial(fx, pool, 150, 34)
+    c.add(el.rgb('#cfeef4'), spray * np.clip(fbm(rng, c.w, c.h, 40, 4) * 1.4, 0, 1), 0.6)
+    el.mist(c, rng, pool - 10, 40, '#7fb8c4', 0.35)
+    # pool and banks
+    pools = MaskPen(c.w, c.h)
+    pools.rect(0, pool, 1280, 720)
+    c.over(el.rgb('#050b0e'), pools.mask())
+    el.reflect(c, rng, pool, 0.55, 4)
+    banks = MaskPen(c.w, c.h)
+    banks.polygon(el.roughen([(-10, 420), (180, 430), (330, 500), (420, 560), (380, 730), (-10, 730)], rng, 4))
+    banks.polygon(el.roughen([(1290, 380), (1080, 400), (900, 500), (780, 600), (820, 730), (1290, 730)], rng, 4))
+    el.lay_rock(c, rng, banks.mask(), '#0a1216', [mist_light, light], ambient=0.25, roundness=12, bump=0.5)
+    pens = el.crystal_pens(c)
+    el.crystal_cluster(pens, rng, 1010, 440, 5, 90, 20, 0.6, -0.2)
+    el.crystal_cluster(pens, rng, 150, 460, 4, 70, 16, 0.6, 0.25)
+    el.lay_crystals(c, pens, '#c8d63f', 0.5, 14, 0.9)
+    el.particles(c, rng, 120, (fx - 220, 300, fx + 220, pool + 20), '#e4f6fa', (0.4, 1.1), 0.6)
+
+
+def magma_depths(c, rng):
+    """Basalt columns over a river of molten rock; embers rise through the smoke."""
+    c.vertical_gradient([(0, '#060303'), (0.4, '#1a0c08'), (0.6, '#2a120a'), (1, '#040202')])
+    c.glow(660, 470, 520, '#7a2a0c', 0.6, ry=160)
+    river = MaskPen(c.w, c.h)
+    pts_l, pts_r = [], []
+    for i in range(40):
+        t = i / 39
+        y = 400 + 190 * t ** 1.3
+        x = 660 + 120 * np.sin(t * 3.2) * t + 200 * t
+        w = 6 + 170 * t ** 1.4
+        pts_l.append((x - w, y))
+        pts_r.append((x + w, y))
+    river.polygon(pts_l + pts_r[::-1])
+    rm = blur(river.mask(), 1.5)
+    crust = fbm(rng, c.w, c.h, 26, 4)
+    hot = np.clip((crust - 0.3) * 2.2, 0, 1)
+    lava = el.rgb('#ff6a1a')[None, None, :] * (0.6 + 0.6 * hot)[..., None] + el.rgb('#ffd070')[None, None, :] * (hot ** 3)[..., None]
+    c.over(lava, rm)
+    c.add(el.rgb('#ff5a14'), blur(rm, 18), 0.6)
+    c.add(el.rgb('#ff7a20'), blur(rm, 60), 0.4)
+    lights = [(700, 470, '#ff8a3a', 1.6, 420), (820, 560, '#ff7a2a', 1.4, 360), (660, 410, '#ffb060', 1.0, 300)]
+    banks = MaskPen(c.w, c.h)
+    banks.polygon(el.roughen([(-10, 390), (640, 398), (560, 480), (520, 600), (640, 730), (-10, 730)], rng, 4))
+    banks.polygon(el.roughen([(1290, 380), (680, 396), (800, 470), (900, 560), (1080, 730), (1290, 730)], rng, 4))
+    bm = np.clip(banks.mask() - rm, 0, 1)
+    el.lay_rock(c, rng, bm, '#1a1210', lights, ambient=0.2, roundness=8, bump=0.5)
+    columns = MaskPen(c.w, c.h)
+    for side, xs in ((-1, np.linspace(20, 430, 9)), (1, np.linspace(860, 1260, 9))):
+        for x in xs:
+            d = abs(x - 660) / 600
+            h = rng.uniform(140, 300) * (0.6 + d)
+            base = 420 + 100 * d
+            w = rng.uniform(26, 44) * (0.7 + d * 0.6)
+            columns.polygon([(x - w / 2, base), (x - w / 2, base - h), (x - w / 4, base - h - w * 0.25),
+                             (x + w / 4, base - h - w * 0.25), (x + w / 2, base - h), (x + w / 2, base)])
+    el.lay_rock(c, rng, columns.mask(), '#201614', lights, ambient=0.2, roundness=6, bump=0.35, cell=40)
+    smoke = fbm(rng, c.w, c.h, 180, 4)
+    c.add(el.rgb('#3a1a10'), np.clip(smoke - 0.4, 0, 1) * c.radial(660, 300, 700, 300), 0.8)
+    el.particles(c, rng, 140, (400, 120, 1000, 560), '#ffae50', (0.5, 1.5), 0.9)
+
+
+def sky_well(c, rng):
+    """A shaft opens far above; a column of daylight falls onto a mossy stone dais."""
+    hx, hy = 700, 110
+    c.vertical_gradient([(0, '#040506'), (0.4, '#0b1412'), (0.65, '#132018'), (1, '#030403')])
+    walls = np.ones((c.h, c.w), dtype=np.float32)
+    hole = MaskPen(c.w, c.h)
+    hole.ellipse(hx, hy, 90, 30)
+    walls = np.clip(walls - el.ceiling(c, rng, 0, 0) * 0 - blur(hole.mask(), 2), 0, 1)
+    shaft = (hx, hy + 40, '#e8f2dc', 1.4, 620)
+    dais = (hx, 470, '#d8ecc0', 1.0, 380)
+    cave = MaskPen(c.w, c.h)
+    cave.polygon(el.roughen([(150, 720), (200, 480), (260, 300), (420, 190), (hx - 120, 150), (hx + 130, 150),
+                             (1020, 200), (1140, 330), (1180, 500), (1220, 720)], rng, 8))
+    inside = blur(cave.mask(), 30)
+    el.lay_rock(c, rng, walls, '#16201a', [shaft, dais], ambient=0.3, roundness=2, bump=0.9, cell=90)
+    c.multiply(0.35 + 0.65 * (1 - inside * 0.6))
+    back = blur(cave.mask(), 3)
+    c.over(el.rgb('#0e1a16') * (0.7 + 0.6 * c.radial(hx, 420, 400, 300))[..., None], back * 0.85)
+    el.light_rays(c, rng, (hx, hy), 0, 6, 600, 14, '#f0f6e0', 0.28, (14, 44))
+    c.glow(hx, hy, 80, '#ffffff', 0.9, ry=26)
+    c.glow(hx, hy + 10, 200, '#dff0d0', 0.3, ry=80)
+    # the dais: stacked round steps
+    steps = MaskPen(c.w, c.h)
+    for k, (rx, y) in enumerate(((230, 520), (180, 500), (130, 482))):
+        steps.rect(hx - rx, y - 10, hx + rx, y + 20)
+        steps.ellipse(hx, y - 10, rx, rx * 0.16)
+    el.lay_rock(c, rng, steps.mask(), '#2a3228', [shaft, dais], ambient=0.35, roundness=4, bump=0.2)
+    c.glow(hx, 472, 150, '#e8f4d8', 0.3, ry=18)
+    # a young crystal tree on the dais
+    pens = el.crystal_pens(c)
+    el.crystal_cluster(pens, rng, hx, 474, 6, 80, 16, 0.5)
+    el.lay_crystals(c, pens, '#c8d63f', 0.6, 12)
+    moss = np.clip(fbm(rng, c.w, c.h, 20, 4) - 0.55, 0, 1) * 2 * inside
+    c.add(el.rgb('#4a6a2a'), moss * c.radial(hx, 400, 500, 300), 0.35)
+    pen = MaskPen(c.w, c.h)
+    el.stalactites(pen, rng, 8, (120, 380), 730, (120, 300), (30, 70), hanging=False)
+    el.stalactites(pen, rng, 8, (1000, 1260), 730, (120, 320), (30, 70), hanging=False)
+    el.lay_rock(c, rng, pen.mask(), '#0c120e', [shaft], ambient=0.25, roundness=8, bump=0.4)
+    el.particles(c, rng, 160, (hx - 200, hy + 20, hx + 200, 520), '#f6f8e8', (0.4, 1.0), 0.7, glow=False)
+
+
+def frost_grotto(c, rng):
+    """A grotto of blue ice: icicles, a frozen floor, snow sifting down."""
+    c.vertical_gradient([(0, '#05070c'), (0.35, '#101c30'), (0.6, '#1c3050'), (1, '#04060a')])
+    c.glow(620, 400, 560, '#2a4a80', 0.55, ry=240)
+    c.glow(620, 420, 200, '#9fc8ff', 0.25, ry=90)
+    cold = (620, 400, '#bfe0ff', 1.2, 650)
+    violet = (1050, 300, '#b49cff', 0.8, 400)
+    far = el.ground(c, rng, 440, 26, 160)
+    el.lay_rock(c, rng, far, '#2a4466', [cold], ambient=0.7, roundness=4, bump=0.2, texture=0.15)
+    el.mist(c, rng, 430, 40, '#7fa8e0', 0.35)
+    # ice hangs from the ceiling in sheets and spikes
+    ice = MaskPen(c.w, c.h)
+    el.stalactites(ice, rng, 60, (0, 1280), 110, (20, 220), (8, 40))
+    ceil = np.clip(el.ceiling(c, rng, 118, 20, 220) + ice.mask(), 0, 1)
+    streak = streaks(rng, c.w, c.h, 12, 4)
+    iced = el.rgb('#3a6a9a')[None, None, :] * (0.4 + 0.8 * streak)[..., None]
+    c.over(iced * (0.5 + 0.8 * c.radial(620, 400, 700, 420))[..., None], ceil)
+    edge = np.clip(ceil - np.roll(ceil, -3, axis=0), 0, 1)
+    c.add(el.rgb('#d8f0ff'), blur(edge, 1), 0.6)
+    c.add(el.rgb('#9fd0ff'), blur(ceil, 8) * (1 - ceil), 0.25)
+    # the frozen floor and ice boulders at the sides
+    floor = el.ground(c, rng, 520, 12, 260)
+    c.over(el.rgb('#0c1a2c'), floor)
+    sheen = np.clip(1 - np.abs(c.xs - 620) / 500, 0, 1) * np.exp(-((c.ys - 540) / 40) ** 2)
+    c.add(el.rgb('#9fc8ff'), sheen * floor, 0.35)
+    rocks = MaskPen(c.w, c.h)
+    rocks.polygon(el.roughen([(-10, 300), (140, 320), (250, 430), (330, 560), (300, 730), (-10, 730)], rng, 5))
+    rocks.polygon(el.roughen([(1290, 260), (1150, 290), (1020, 420), (960, 560), (1000, 730), (1290, 730)], rng, 5))
+    el.lay_rock(c, rng, rocks.mask(), '#1a2c48', [cold, violet], ambient=0.35, roundness=14, bump=0.45)
+    pens = el.crystal_pens(c)
+    el.crystal_cluster(pens, rng, 240, 470, 5, 110, 22, 0.6, 0.3)
+    el.crystal_cluster(pens, rng, 1030, 450, 4, 100, 20, 0.6, -0.3)
+    el.lay_crystals(c, pens, '#a8d8ff', 0.5, 16, 0.9)
+    el.particles(c, rng, 260, (0, 100, 1280, 640), '#ffffff', (0.5, 1.5), 0.6, glow=False)
+
+
+def great_gate(c, rng):
+    """A gate carved into the living rock, its runes awake; braziers burn on either side."""
+    gx, sill = 640, 470
+    c.vertical_gradient([(0, '#050508'), (0.4, '#0e1018'), (0.65, '#161820'), (1, '#030304')])
+    lights = [(gx, 330, '#5fe0ec', 1.0, 420), (420, 430, '#ffa850', 1.6, 320), (860, 430, '#ffa850', 1.6, 320)]
+    wall = np.ones((c.h, c.w), dtype=np.float32)
+    el.lay_rock(c, rng, wall, '#25262c', lights, ambient=0.25, roundness=2, bump=0.7, cell=110)
+    # the door frame and its two leaves
+    frame = MaskPen(c.w, c.h)
+    frame.rect(gx - 190, 150, gx + 190, sill)
+    frame.ellipse(gx, 150, 190, 90)
+    door = MaskPen(c.w, c.h)
+    door.rect(gx - 150, 170, gx + 150, sill)
+    door.ellipse(gx, 170, 150, 70)
+    fm = np.clip(frame.mask() - door.mask(), 0, 1)
+    el.lay_rock(c, rng, fm, '#3a3a44', lights, ambient=0.35, roundness=5, bump=0.25)
+    el.lay_rock(c, rng, door.mask(), '#1e2026', lights, ambient=0.3, roundness=3, bump=0.2, texture=0.2)
+    seam = MaskPen(c.w, c.h)
+    seam.line([(gx, 100), (gx, sill)], 2)
+    c.multiply(1 - seam.mask() * 0.8)
+    # runes: a ring and spokes on the leaves, and a band of marks round the arch
+    runes = MaskPen(c.w, c.h)
+    runes.line([(gx + 62 * np.cos(a), 300 + 62 * np.sin(a)) for a in np.linspace(0, 2 * np.pi, 60)], 2.2)
+    runes.line([(gx + 30 * np.cos(a), 300 + 30 * np.sin(a)) for a in np.linspace(0, 2 * np.pi, 40)], 1.6)
+    for a in np.linspace(0, 2 * np.pi, 9)[:-1]:
+        runes.line([(gx + 36 * np.cos(a), 300 + 36 * np.sin(a)), (gx + 56 * np.cos(a), 300 + 56 * np.sin(a))], 1.8)
+    for k in range(15):
+        a = np.pi + np.pi * (k + 0.5) / 15
+        x, y = gx + 170 * np.cos(a), 150 + 80 * np.sin(a)
+        runes.line([(x - 3, y - 3), (x + 3, y + 3)], 1.6)
+    for side in (-1, 1):
+        for y in range(200, sill - 20, 34):
+            runes.line([(gx + side * 170 - 4, y), (gx + side * 170 + 4, y + 10)], 1.6)
+        runes.line([(gx + side * 110, 380), (gx + side * 110, 440)], 1.8)
+        runes.line([(gx + side * 96, 410), (gx + side * 124, 410)], 1.8)
+    rm = runes.mask()
+    c.add(el.rgb('#cffaff'), rm, 1.0)
+    c.add(el.rgb('#5fe0ec'), blur(rm, 4), 1.2)
+    c.add(el.rgb('#3fb8d0'), blur(rm, 24), 0.6)
+    # stairs up to the sill
+    stairs = MaskPen(c.w, c.h)
+    for k in range(6):
+        y = sill + k * 24
+        w = 220 + k * 46
+        stairs.rect(gx - w, y, gx + w, y + 24)
+    sm = stairs.mask()
+    el.lay_rock(c, rng, sm, '#2c2c34', lights, ambient=0.3, roundness=2, bump=0.2)
+    edges = MaskPen(c.w, c.h)
+    for k in range(6):
+        edges.line([(gx - 220 - k * 46, sill + k * 24), (gx + 220 + k * 46, sill + k * 24)], 1.2)
+    c.add(el.rgb('#ffcf90'), edges.mask() * 0.4, 0.5)
+    # braziers
+    for x in (420, 860):
+        bowl = MaskPen(c.w, c.h)
+        bowl.polygon([(x - 26, 440), (x + 26, 440), (x + 14, 462), (x - 14, 462)])
+        bowl.rect(x - 5, 462, x + 5, 530)
+        bowl.rect(x - 22, 526, x + 22, 536)
+        c.over(el.rgb('#0a0806'), bowl.mask())
+        flame = c.radial(x, 418, 14, 30)
+        c.add(el.rgb('#ffd27a'), flame, 1.2)
+        c.add(el.rgb('#ff8a30'), c.radial(x, 410, 30, 50), 0.7)
+        el.lantern(c, x, 425, '#ff9a40', 1.4, 0.8)
+        el.particles(c, rng, 25, (x - 30, 300, x + 30, 420), '#ffb060', (0.5, 1.2), 0.9)
+    el.mist(c, rng, 560, 50, '#30323c', 0.25)
+
+
+def deep_city(c, rng):
+    """Across the great cavern, a city of lit windows climbs the far wall."""
+    c.vertical_gradient([(0, '#040408'), (0.35, '#0c0e1c'), (0.6, '#171a2e'), (1, '#030305')])
+    c.glow(640, 380, 620, '#2a2850', 0.6, ry=260)
+    far_wall = el.ground(c, rng, 170, 30, 260)
+    el.lay_rock(c, rng, far_wall, '#1c1e34', [(640, 380, '#8a8ad0', 0.6, 700)], ambient=0.6, roundness=4, bump=0.25)
+    # terraces of houses on the wall, each with a few lit windows
+    houses = MaskPen(c.w, c.h)
+    windows = MaskPen(c.w, c.h, ss=2)
+    for row, (y0, scale) in enumerate(((250, 0.55), (300, 0.65), (350, 0.8), (405, 0.95))):
+        x = rng.uniform(-20, 20) + 180 - row * 30
+        while x < 1120 + row * 30:
+            w = rng.uniform(18, 42) * scale
+            h = rng.uniform(20, 60) * scale
+            base = y0 + 10 * np.sin(x / 150 + row)
+            houses.rect(x, base - h, x + w, base + 30 * scale)
+            if rng.random() < 0.5:
+                houses.polygon([(x - 2, base - h), (x + w / 2, base - h - w * 0.5), (x + w + 2, base - h)])
+            for _ in range(int(rng.integers(0, 4))):
+                wx, wy = x + rng.uniform(3, max(4, w - 4)), base - rng.uniform(4, max(5, h - 4))
+                windows.rect(wx - 1.3 * scale, wy - 1.8 * scale, wx + 1.3 * scale, wy + 1.8 * scale)
+            x += w + rng.uniform(2, 10)
+    c.over(el.rgb('#10111e'), houses.mask())
+    wm = windows.mask()
+    c.add(el.rgb('#ffd27a'), wm, 1.2)
+    c.add(el.rgb('#ffb050'), blur(wm, 3), 1.0)
+    c.add(el.rgb('#ff9a40'), blur(wm, 24), 0.9)
+    # a tall tower and the long bridge that reaches it
+    tower = MaskPen(c.w, c.h)
+    tower.polygon([(700, 470), (706, 200), (716, 150), (726, 200), (732, 470)])
+    tower.rect(690, 230, 742, 246)
+    c.over(el.rgb('#0c0d18'), tower.mask())
+    el.lantern(c, 716, 170, '#ffd080', 0.6)
+    bridge = MaskPen(c.w, c.h)
+    bridge.line([(x, 440 - 36 * np.sin(np.pi * (x - 140) / 1000)) for x in range(140, 1141, 10)], 5)
+    for x in range(190, 1100, 100):
+        y = 440 - 36 * np.sin(np.pi * (x - 140) / 1000)
+        bridge.rect(x - 5, y, x + 5, y + 80)
+    c.over(el.rgb('#08090f'), bridge.mask())
+    for x in range(240, 1100, 200):
+        el.lantern(c, x, 432 - 36 * np.sin(np.pi * (x - 140) / 1000), '#ffc060', 0.45, 0.9)
+    el.mist(c, rng, 470, 50, '#3a3a6a', 0.35)
+    # the ledge we look from
+    ledge = MaskPen(c.w, c.h)
+    ledge.polygon(el.roughen([(-10, 540), (300, 560), (520, 610), (700, 640), (1000, 600), (1290, 580), (1290, 730),
+                              (-10, 730)], rng, 4))
+    ledge.polygon(el.roughen([(-10, -10), (140, -10), (110, 200), (60, 420), (-10, 480)], rng, 5))
+    ledge.polygon(el.roughen([(1290, -10), (1180, -10), (1210, 180), (1240, 400), (1290, 460)], rng, 5))
+    el.lay_rock(c, rng, ledge.mask(), '#0a0a12', [(640, 380, '#8a8ad0', 0.6, 700)], ambient=0.2, roundness=12)
+    el.particles(c, rng, 80, (150, 120, 1150, 560), '#ffe0a0', (0.4, 1.0), 0.5)
+
+
+SCENES = {
+    1: crystal_caves,
+    2: underground_lake,
+    3: lantern_mine,
+    4: chasm_bridge,
+    5: ruins,
+    6: fungus_forest,
+    7: waterfall_cavern,
+    8: magma_depths,
+    9: sky_well,
+    10: frost_grotto,
+    11: great_gate,
+    12: deep_city,
+}
+
+
+def render_scene(number, framed=True):
+    """The scene as the window shows it; unframed for the smaller pictures cut from it."""
+    rng = np.random.default_rng(7000 + number)
+    c = Canvas(WIDTH, HEIGHT)
+    SCENES[number](c, rng)
+    if framed:
+        el.frame_for_window(c)
+    return c.to_image(rng)
