@@ -5,6 +5,7 @@
 #include "app/jsonsettings.h"
 #include "tests/support/nginxserver.h"
 #include "tests/ui/newstestkit.h"
+#include "ui/appearance.h"
 
 #include <QApplication>
 #include <QBuffer>
@@ -72,7 +73,8 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
     QStandardPaths::setTestModeEnabled(true);
     QDir(QStandardPaths::writableLocation(QStandardPaths::CacheLocation)).removeRecursively();
-    app.setStyleSheet(cardStyle());
+    addApplicationFonts();
+    app.setStyleSheet(loadStyleSheet());
 
     QTemporaryDir root;
     QDir().mkpath(root.filePath(QStringLiteral("pictures")));

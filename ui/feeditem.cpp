@@ -1,6 +1,5 @@
 #include "ui/feeditem.h"
 
-#include "app/jsonsettings.h"
 #include "app/logger.h"
 #include "app/paths.h"
 #include "app/programsettings.h"
@@ -121,9 +120,8 @@ void FeedItem::markRead()
         return;
     ids.append(m_id);
     m_settings->setValue(SettingsKey::ReadNews, ids);
-    // The process's store is the settings file's; other stores (none today) keep it in memory.
-    if (auto *file = dynamic_cast<JsonSettings *>(m_settings))
-        file->save(Paths::settingsPath());
+    // A failed save is not worth a word to the player: the card is shown as seen either way.
+    m_settings->save(Paths::settingsPath());
 }
 
 void FeedItem::mousePressEvent(QMouseEvent *event)

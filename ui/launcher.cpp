@@ -12,6 +12,8 @@
 #include "ui/launcherbackdrop.h"
 #include "ui/launcherfooter.h"
 #include "ui/launcherheader.h"
+#include "ui/newsfeed.h"
+#include "ui/newsgrid.h"
 #include "ui/styledbutton.h"
 #include "ui/styledmessagebox.h"
 #include "ui/tabs.h"
@@ -84,6 +86,8 @@ Launcher::Launcher(IProgramSettings *settings, bool installMode, QWidget *parent
     m_header = new LauncherHeader(this, m_backdrop);
     connect(m_backdrop, &LauncherBackdrop::changed, m_header, &LauncherHeader::refreshBackground);
 
+    m_news = new NewsFeed(this);
+    connect(m_news, &NewsFeed::insertNews, this, &Launcher::_insertNews);
     m_pages = new QStackedWidget;
     m_pages->addWidget(createGamePage());
     m_pages->addWidget(createNewsPage());
@@ -122,7 +126,7 @@ Launcher::Launcher(IProgramSettings *settings, bool installMode, QWidget *parent
     } else {
         connectUpdate();
         if (eulaAccepted())
-            startUpdate();
+            startOnline();
         else
             QTimer::singleShot(0, this, &Launcher::_onAcceptEULA);
     }
@@ -160,7 +164,34 @@ QWidget *Launcher::createNewsPage()
     grid->setContentsMargins(0, 0, 0, 0);
     grid->setSpacing(0);
     scroll->setWidget(container);
+    m_newsContainer = container;
+    m_newsGrid = grid;
     return scroll;
+}
+
+Launcher::~Launcher()
+{
+    m_news->stop();
+}
+
+void Launcher::startOnline()
+{
+    startUpdate();
+    // Nothing goes on the network before the agreement is accepted, the news feed included.
+    m_news->startFeedReader(NewsFeed::defaultFeedUrl());
+}
+
+void Launcher::_insertNews(FeedItem::SFeedItem item)
+{
+    FeedItem *card = newsgrid::appendCard(m_newsGrid, m_newsContainer, WindowWidth, item, m_settings);
+    connect(card, &FeedItem::readed, this, &Launcher::_updateNewsCounter);
+    _updateNewsCounter();
+    m_news->queuePicture(card);
+}
+
+void Launcher::_updateNewsCounter()
+{
+    m_header->tabs()->updateCounter(1, newsgrid::unreadCount(m_newsGrid), QColor(255, 210, 0, 255));
 }
 
 void Launcher::connectUpdate()
@@ -213,7 +244,7 @@ void Launcher::_onAcceptEULA()
     m_settings->setValue(SettingsKey::EulaAccepted, EulaAcceptedValue);
     saveSettings();
     if (eulaAccepted())
-        startUpdate();
+        startOnline();
 }
 
 void Launcher::saveSettings()
@@ -438,6 +469,8 @@ void Launcher::_selectLayout(QAction *act)
     else
         m_backdrop->showAgain();
     m_footer->setNewsMode(index == 1);
+    if (index != 0)
+        m_news->startImageLoader();
     m_play->setVisible(index == 0);
     m_header->setStyleSheet(index == 0 ? QStringLiteral("LauncherHeader { background: transparent; }")
                                        : QStringLiteral("LauncherHeader { background: #4a4a4a; }"));

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ui/feeditem.h"
 #include "ui/styleddialog.h"
 
 #include <QHash>
@@ -8,6 +9,8 @@ class IProgramSettings;
 class LauncherBackdrop;
 class LauncherFooter;
 class LauncherHeader;
+class NewsFeed;
+class QGridLayout;
 class QAction;
 class QLabel;
 class QScreen;
@@ -26,6 +29,8 @@ class Launcher : public StyledDialog
     Q_PROPERTY(int backgroundPosition READ backgroundPosition WRITE setBackgroundPosition)
 public:
     Launcher(IProgramSettings *settings, bool installMode, QWidget *parent = nullptr);
+    // Stops the news threads before the cards they work for go.
+    ~Launcher() override;
 
     float backgroundOpacity() const;
     int backgroundPosition() const;
@@ -59,6 +64,8 @@ private slots:
     void _onUpdateResume();
     void _onPlay();
     void _selectLayout(QAction *act);
+    void _insertNews(FeedItem::SFeedItem item);
+    void _updateNewsCounter();
     void _onPrimaryScreenChanged(QScreen *act);
 
 private:
@@ -66,6 +73,8 @@ private:
     QWidget *createNewsPage();
     void connectUpdate();
     bool eulaAccepted() const;
+    // What runs once the agreement gate has passed: the update and the news feed.
+    void startOnline();
     void startUpdate();
     int askRetry(const UpdateResultPrompt &prompt);
     void refreshVersionLabel();
@@ -89,6 +98,9 @@ private:
     QLabel *m_version = nullptr;
     LauncherFooter *m_footer;
     StyledButton *m_play;
+    QWidget *m_newsContainer = nullptr;
+    QGridLayout *m_newsGrid = nullptr;
+    NewsFeed *m_news;
     bool m_highDpi = false;
     QScreen *m_screen = nullptr;
     QHash<QScreen *, double> m_screenFactors;

@@ -20,7 +20,7 @@ QImage decode(const QByteArray &data, const QSize &cover, QString *refusal)
         *refusal = QStringLiteral("picture too large: %1x%2").arg(size.width()).arg(size.height());
         return QImage();
     }
-    if (cover.isValid() && size.width() > cover.width() && size.height() > cover.height())
+    if (!cover.isEmpty() && size.width() > cover.width() && size.height() > cover.height())
         reader.setScaledSize(size.scaled(cover, Qt::KeepAspectRatioByExpanding));
     QImage image = reader.read();
     if (image.isNull())

@@ -43,12 +43,3 @@ QImage shownPicture(const FeedItem *card)
 {
     return card->findChild<NewsImage *>()->pixmap(Qt::ReturnByValue).toImage();
 }
-
-QString cardStyle()
-{
-    return QStringLiteral(
-        "FeedItem { min-width: 252px; max-width: 252px; min-height: 374px; max-height: 374px; }"
-        "NewsImage { min-width: 252px; max-width: 252px; min-height: 142px; max-height: 142px; }"
-        "NewsText { min-height: 108px; max-height: 108px; }"
-        "NewsFooter { min-height: 42px; max-height: 42px; }");
-}

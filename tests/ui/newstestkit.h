@@ -43,5 +43,3 @@ public:
 
 // The card's picture as a player sees it (null when it shows the style's default picture).
 QImage shownPicture(const FeedItem *card);
-// Card sizes of the launcher's style, for tests that run without the whole style sheet.
-QString cardStyle();

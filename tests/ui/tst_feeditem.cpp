@@ -2,6 +2,7 @@
 #include "app/languagemanager.h"
 #include "app/paths.h"
 #include "tests/ui/newstestkit.h"
+#include "ui/appearance.h"
 #include "ui/feeditem.h"
 #include "ui/newsdate.h"
 #include "ui/newsgrid.h"
@@ -65,7 +66,8 @@ private:
 void FeedItemTest::initTestCase()
 {
     QVERIFY(LanguageManager::instance().setLanguage(QStringLiteral("en")));
-    qApp->setStyleSheet(cardStyle());
+    addApplicationFonts();
+    qApp->setStyleSheet(loadStyleSheet());
     Paths::setApplicationFolder(m_app.path());
 }
 

@@ -6,9 +6,11 @@
 #include "tests/support/nginxserver.h"
 #include "tests/support/testhttpserver.h"
 #include "tests/ui/newstestkit.h"
+#include "ui/appearance.h"
 #include "ui/newsfeed.h"
 #include "ui/newsgrid.h"
 #include "ui/newsheaderlabel.h"
+#include "ui/newspicture.h"
 
 #include <QApplication>
 #include <QBuffer>
@@ -111,6 +113,8 @@ private slots:
     void readsServedFeeds();
     void usesTheSiteFeed();
     void fitsPicturesIntoCards();
+    void decodesPictures_data();
+    void decodesPictures();
     void stopsWhileServersStall_data();
     void stopsWhileServersStall();
 
@@ -131,7 +135,8 @@ void NewsFeedTest::initTestCase()
     QStandardPaths::setTestModeEnabled(true);
     QDir(QStandardPaths::writableLocation(QStandardPaths::CacheLocation)).removeRecursively();
     QVERIFY(LanguageManager::instance().setLanguage(QStringLiteral("en")));
-    qApp->setStyleSheet(cardStyle());
+    addApplicationFonts();
+    qApp->setStyleSheet(loadStyleSheet());
     Paths::setApplicationFolder(m_app.path());
     const QString root = m_root.path();
     QVERIFY(
@@ -295,6 +300,39 @@ void NewsFeedTest::fitsPicturesIntoCards()
                                .arg(NewsFeed::MaxPictureBytes)));
     QVERIFY(lines.filter(QStringLiteral("news picture refused: %1broken.jpg: not a picture").arg(pictures))
                 .size() == 1);
+}
+
+void NewsFeedTest::decodesPictures_data()
+{
+    QTest::addColumn<QByteArray>("data");
+    QTest::addColumn<QSize>("cover");
+    QTest::addColumn<QSize>("decoded");
+    QTest::addColumn<QString>("refusal");
+    const QByteArray photo = encoded(bandedPicture({1200, 675}), "JPEG");
+    QTest::newRow("large, to the card") << photo << QSize(252, 142) << QSize(252, 142) << QString();
+    QTest::newRow("wider card") << photo << QSize(400, 142) << QSize(400, 225) << QString();
+    QTest::newRow("no card size yet") << photo << QSize(0, 0) << QSize(1200, 675) << QString();
+    QTest::newRow("no cover") << photo << QSize() << QSize(1200, 675) << QString();
+    QTest::newRow("smaller than the card")
+        << encoded(bandedPicture({100, 50}), "PNG") << QSize(252, 142) << QSize(100, 50) << QString();
+    QImage huge(5000, 4000, QImage::Format_Mono);
+    huge.fill(0);
+    QTest::newRow("too many pixels") << encoded(huge, "PNG", 0) << QSize(252, 142) << QSize(0, 0)
+                                     << "picture too large: 5000x4000";
+    QTest::newRow("not a picture") << QByteArray("<html>") << QSize(252, 142) << QSize(0, 0)
+                                   << "not a picture: Unsupported image format";
+    QTest::newRow("cut short") << photo.left(photo.size() / 3) << QSize(252, 142) << QSize(252, 142)
+                               << QString();
+}
+
+void NewsFeedTest::decodesPictures()
+{
+    QFETCH(QByteArray, data);
+    QFETCH(QSize, cover);
+    QString refusal;
+    const QImage image = newspicture::decode(data, cover, &refusal);
+    QTEST(image.size(), "decoded");
+    QTEST(refusal, "refusal");
 }
 
 void NewsFeedTest::stopsWhileServersStall_data()
