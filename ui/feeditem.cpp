@@ -138,29 +138,30 @@ void FeedItem::open()
         return;
     markRead();
     m_read = true;
-    for (QWidget *label : {static_cast<QWidget *>(m_dateLabel), static_cast<QWidget *>(m_headerLabel),
-                           static_cast<QWidget *>(m_textLabel)})
-        setLook(label, "read", true);
-    setLook(this, "read", true);
+    // The style sheet greys the texts of read cards.
+    restyle(m_dateLabel);
+    restyle(m_headerLabel);
+    restyle(m_textLabel);
     emit readed();
 }
 
 void FeedItem::enterEvent(QEvent *event)
 {
     QFrame::enterEvent(event);
-    setLook(m_visitButton, "hovered", true);
+    m_visitButton->setProperty("hovered", true);
+    restyle(m_visitButton);
 }
 
 void FeedItem::leaveEvent(QEvent *event)
 {
     QFrame::leaveEvent(event);
-    setLook(m_visitButton, "hovered", false);
+    m_visitButton->setProperty("hovered", false);
+    restyle(m_visitButton);
 }
 
-void FeedItem::setLook(QWidget *widget, const char *property, bool value)
+void FeedItem::restyle(QWidget *widget)
 {
-    // Style sheet rules select on the property; a new value applies only after a re-polish.
-    widget->setProperty(property, value);
+    // Style sheet rules that select on a property apply a new value only after a re-polish.
     widget->style()->unpolish(widget);
     widget->style()->polish(widget);
     widget->update();

@@ -58,7 +58,7 @@ private:
     void showPicture(const QImage &picture);
     void fitPicture();
     void elideTexts();
-    void setLook(QWidget *widget, const char *property, bool value);
+    void restyle(QWidget *widget);
 
     IProgramSettings *m_settings;
     QString m_id;

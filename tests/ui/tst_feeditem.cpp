@@ -136,6 +136,9 @@ void FeedItemTest::openingStoresOnceAndLowersBadgeOnce()
     QCOMPARE(newsgrid::unreadCount(tab.grid), 5);
 
     QSignalSpy readed(cards[4], &FeedItem::readed);
+    const auto textColour = [](const QWidget *label) { return label->palette().color(QPalette::WindowText); };
+    auto *date = cards[4]->findChild<NewsDate *>();
+    const QColor unreadDate = textColour(date);
     tab.scroll.ensureWidgetVisible(cards[4]);
     QTest::mouseClick(cards[4], Qt::LeftButton);
     QTest::mouseClick(cards[4], Qt::LeftButton);
@@ -143,7 +146,11 @@ void FeedItemTest::openingStoresOnceAndLowersBadgeOnce()
     QCOMPARE(readed.count(), 1);
     QCOMPARE(newsgrid::unreadCount(tab.grid), 4);
     QCOMPARE(storedIds().filter(cards[4]->id()).size(), 1);
-    QVERIFY(cards[4]->findChild<NewsDate *>()->property("read").toBool());
+    // Read cards are greyed by the style sheet; the others keep their colours.
+    QCOMPARE(textColour(date), QColor(0x8e, 0x8e, 0x8e));
+    QCOMPARE(textColour(cards[4]->findChild<NewsHeaderLabel *>()), QColor(0x8e, 0x8e, 0x8e));
+    QCOMPARE(textColour(cards[3]->findChild<NewsDate *>()), unreadDate);
+    QVERIFY(unreadDate != QColor(0x8e, 0x8e, 0x8e));
 }
 
 void FeedItemTest::seenCardCountsFromNextStart()
@@ -223,14 +230,19 @@ void FeedItemTest::hoverSwitchesVisitIcon()
 {
     FeedItem card(record("Hover", March5, "http://127.0.0.1/"), &m_settings);
     card.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&card));
     auto *visit = card.findChild<SocialButton *>("visit");
     QVERIFY(visit);
+    const QImage normal = visit->grab().toImage();
     QEvent enter(QEvent::Enter);
     QApplication::sendEvent(&card, &enter);
-    QVERIFY(visit->property("hovered").toBool());
+    const QImage hovered = visit->grab().toImage();
     QEvent leave(QEvent::Leave);
     QApplication::sendEvent(&card, &leave);
-    QVERIFY(!visit->property("hovered").toBool());
+    // The icon the style sheet gives a hovered card differs from the normal one.
+    QVERIFY(!normal.isNull());
+    QVERIFY(hovered != normal);
+    QCOMPARE(visit->grab().toImage(), normal);
 }
 
 QTEST_MAIN(FeedItemTest)
