@@ -20,6 +20,7 @@
 #include <QImage>
 #include <QPainter>
 #include <QSignalSpy>
+#include <QSslConfiguration>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -128,6 +129,7 @@ private:
     NginxServer m_nginx;
     LogCapture m_log;
     JsonSettings m_settings;
+    quint16 m_tlsPort = 0;
 };
 
 void NewsFeedTest::initTestCase()
@@ -139,10 +141,20 @@ void NewsFeedTest::initTestCase()
     qApp->setStyleSheet(loadStyleSheet());
     Paths::setApplicationFolder(m_app.path());
     const QString root = m_root.path();
+    // The same files over TLS too, with a self-signed certificate for 127.0.0.1 that the tests trust.
+    m_tlsPort = freeLocalPort();
+    const QString tls = QStringLiteral("listen 127.0.0.1:%1 ssl;\nssl_certificate %2/selfsigned.crt;\n"
+                                       "ssl_certificate_key %2/selfsigned.key;\n")
+                            .arg(m_tlsPort)
+                            .arg(QStringLiteral(TEST_CERTIFICATES));
+    QSslConfiguration trusting = QSslConfiguration::defaultConfiguration();
+    trusting.addCaCertificates(QStringLiteral(TEST_CERTIFICATES "/selfsigned.crt"));
+    QSslConfiguration::setDefaultConfiguration(trusting);
     QVERIFY(
         m_nginx.start(root, QStringLiteral("location ~ ^/feeds/(\\w+)/$ { default_type application/rss+xml; "
                                            "try_files /feeds/$1.xml =404; }\n"
-                                           "location = /feed/ { try_files /site-feed.xml =404; }")));
+                                           "location = /feed/ { try_files /site-feed.xml =404; }\n") +
+                                tls));
     const QString site = m_nginx.url().toString();
     for (const QString name : {"wordpress", "truncated", "atom"}) {
         QByteArray feed = readFile(QStringLiteral(TEST_FEEDS "/%1.xml").arg(name));
@@ -167,6 +179,9 @@ void NewsFeedTest::initTestCase()
     for (int i = 0; i < pictures.size(); ++i)
         items.append(item(pictures[i], QStringLiteral("Tue, 05 Mar 2024 %1:00:00 +0000").arg(10 + i),
                           site + QStringLiteral("pictures/") + pictures[i]));
+    // An https picture is fetched over https: the same request in plain http to the TLS port fails.
+    items.append(item("secure.jpg", "Tue, 05 Mar 2024 20:00:00 +0000",
+                      QStringLiteral("https://127.0.0.1:%1/pictures/wide.jpg").arg(m_tlsPort)));
     QVERIFY(writeFile(root + "/feeds/pictures.xml", rss(items)));
 }
 
@@ -268,9 +283,9 @@ void NewsFeedTest::fitsPicturesIntoCards()
 {
     NewsTab tab(&m_settings);
     runTab(tab, m_nginx.url("feeds/pictures/"), true);
-    QCOMPARE(tab.cards.size(), 6);
+    QCOMPARE(tab.cards.size(), 7);
     const QSize area(252, 142);
-    for (const QString fitted : {"wide.jpg", "tall.png"}) {
+    for (const QString fitted : {"wide.jpg", "tall.png", "secure.jpg"}) {
         const FeedItem *card = cardTitled(tab.cards, fitted);
         QVERIFY(card);
         const QImage picture = shownPicture(card);
