@@ -60,12 +60,6 @@ QByteArray photo(int seed)
     return data;
 }
 
-bool writeFile(const QString &path, const QByteArray &data)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(data) == data.size();
-}
-
 } // namespace
 
 int main(int argc, char **argv)

@@ -3,6 +3,9 @@
 #include "ui/newsgrid.h"
 #include "ui/newsimage.h"
 
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QFrame>
 
 namespace {
@@ -42,4 +45,19 @@ NewsTab::NewsTab(IProgramSettings *settings) : container(new QFrame), grid(new Q
 QImage shownPicture(const FeedItem *card)
 {
     return card->findChild<NewsImage *>()->pixmap(Qt::ReturnByValue).toImage();
+}
+
+bool writeFile(const QString &path, const QByteArray &data)
+{
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(data) == data.size();
+}
+
+TestHttpServer::Response stalledResponse()
+{
+    TestHttpServer::Response stalled;
+    stalled.body = "never sent";
+    stalled.delayMs = 60000;
+    return stalled;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "tests/support/testhttpserver.h"
 #include "ui/newsfeed.h"
 
 #include <QDesktopServices>
@@ -43,3 +44,8 @@ public:
 
 // The card's picture as a player sees it (null when it shows the style's default picture).
 QImage shownPicture(const FeedItem *card);
+// Writes a file, making its folder first.
+bool writeFile(const QString &path, const QByteArray &data);
+// An answer that keeps the client waiting for a minute before anything arrives: far longer than
+// any test waits, so a test that ends sooner shows the client was stopped.
+TestHttpServer::Response stalledResponse();

@@ -39,13 +39,6 @@ namespace {
 
 constexpr int Items = 8;
 
-bool writeFile(const QString &path, const QByteArray &data)
-{
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(data) == data.size();
-}
-
 // A picture for card i: a sky over a hill, in a colour of its own.
 QByteArray picture(int i)
 {
@@ -281,9 +274,7 @@ void LauncherNewsTest::closesWhileTheFeedStalls()
 {
     TestHttpServer site;
     QVERIFY(site.start());
-    TestHttpServer::Response stalled;
-    stalled.body = "never sent";
-    stalled.delayMs = 60000;
+    const TestHttpServer::Response stalled = stalledResponse();
     site.serve("/feed/", stalled);
     useSite(site.url("/"));
     auto window = std::make_unique<Launcher>(&m_settings, false);

@@ -27,13 +27,6 @@
 
 namespace {
 
-bool writeFile(const QString &path, const QByteArray &data)
-{
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(data) == data.size();
-}
-
 QByteArray readFile(const QString &path)
 {
     QFile file(path);
@@ -362,9 +355,7 @@ void NewsFeedTest::stopsWhileServersStall()
     QFETCH(bool, pictureStalls);
     TestHttpServer server;
     QVERIFY(server.start());
-    TestHttpServer::Response stalled;
-    stalled.body = "never sent";
-    stalled.delayMs = 60000;
+    const TestHttpServer::Response stalled = stalledResponse();
     server.serve("/stall.jpg", stalled);
     if (pictureStalls)
         server.serveFile("/feed/", rss({item("slow", "", server.url("/stall.jpg").toString())}));
