@@ -6,7 +6,7 @@
 #include "app/productinfo.h"
 #include "app/programsettings.h"
 #include "app/tr.h"
-#include "platform/launcherfiles.h"
+#include "platform/gameexecutable.h"
 #include "platform/processes.h"
 #include "ui/euladialog.h"
 #include "ui/launcherbackdrop.h"
@@ -44,8 +44,6 @@ namespace {
 constexpr int WindowWidth = 1184;
 constexpr int WindowHeight = 720;
 const QString GameProductId = QStringLiteral("gd7");
-// The game's executable as the product records name it; the platform layer gives its file name.
-const QString GameExecutable = QStringLiteral("gd7_x64.exe");
 
 void logInfo(const QString &text)
 {
@@ -377,13 +375,13 @@ void Launcher::_onUpdateResume()
 
 void Launcher::_onPlay()
 {
-    const QString program = Paths::joinPath(QDir(Paths::gameFolder()).absolutePath(),
-                                            platform::executableFileName(GameExecutable));
+    const QString program =
+        Paths::joinPath(QDir(Paths::gameFolder()).absolutePath(), platform::gameExecutableName());
     QString locale = LanguageManager::instance().currentLanguage();
     locale.replace(QLatin1Char('_'), QLatin1Char('-'));
     const QStringList arguments{QStringLiteral("-region"), QStringLiteral("EN"), QStringLiteral("-locale"),
                                 locale};
-    if (platform::startDetachedQuoted(program, arguments)) {
+    if (platform::startGame(program, arguments)) {
         exitApp();
         return;
     }

@@ -51,9 +51,9 @@ def crystal_caves(c, rng):
     el.crystal_cluster(pens, rng, 470, 606, 3, 60, 16, 0.6)
     el.lay_crystals(c, pens, '#6ee6f0', 1.0, 20)
     pens = el.crystal_pens(c)
-    for x in (430, 870, 975):
-        el.crystal(pens, x, 20, math.pi + rng.uniform(-0.25, 0.25), rng.uniform(40, 80), rng.uniform(12, 18))
-    el.lay_crystals(c, pens, '#9a86f4', 0.5, 12, 0.75)
+    for x, y in ((300, 190), (990, 150), (1040, 200)):
+        el.crystal(pens, x, y, math.pi + rng.uniform(-0.25, 0.25), rng.uniform(40, 70), rng.uniform(11, 16))
+    el.lay_crystals(c, pens, '#9a86f4', 0.45, 12, 0.75)
     near = el.ground(c, rng, 660, 30, 120)
     el.lay_rock(c, rng, near, '#060b10', lights, ambient=0.15, roundness=10)
     el.particles(c, rng, 140, (80, 200, 1200, 620), '#9ff2ff', (0.4, 1.3), 0.9)
@@ -107,8 +107,9 @@ def lantern_mine(c, rng):
         z = 0.9 ** (i * 2.2)
         hw, top, bottom = 560 * z, vy - 330 * z, vy + 380 * z
         frames.append((z, hw, top, bottom))
-        if i % 2 == 0:
-            lights.append((vx + hw - 34 * z * 2.2, top + 34 * z * 2.6, z))
+        if i % 2 == 0 and i < 8:
+            side = 1 if i % 4 == 0 else -1
+            lights.append((vx + side * (hw - 40 * z * 2.2), top + 40 * z * 2.6, z))
     rock_lights = [(x, y, '#ffa850', 2.2 * z + 0.4, 520 * z + 80) for x, y, z in lights]
     walls = np.ones((c.h, c.w), dtype=np.float32)
     el.lay_rock(c, rng, walls, '#4a3322', rock_lights, ambient=0.22, roundness=2, bump=0.8, cell=70, texture=0.45)
@@ -347,7 +348,8 @@ def waterfall_cavern(c, rng):
     pools = MaskPen(c.w, c.h)
     pools.rect(0, pool, 1280, 720)
     c.over(el.rgb('#050b0e'), pools.mask())
-    el.reflect(c, rng, pool, 0.55, 4)
+    el.reflect(c, rng, pool, 0.6, 4)
+    el.mist(c, rng, pool + 2, 12, '#6fa8b8', 0.4, 120)
     banks = MaskPen(c.w, c.h)
     banks.polygon(el.roughen([(-10, 420), (180, 430), (330, 500), (420, 560), (380, 730), (-10, 730)], rng, 4))
     banks.polygon(el.roughen([(1290, 380), (1080, 400), (900, 500), (780, 600), (820, 730), (1290, 730)], rng, 4))
@@ -355,91 +357,109 @@ def waterfall_cavern(c, rng):
     pens = el.crystal_pens(c)
     el.crystal_cluster(pens, rng, 1010, 440, 5, 90, 20, 0.6, -0.2)
     el.crystal_cluster(pens, rng, 150, 460, 4, 70, 16, 0.6, 0.25)
-    el.lay_crystals(c, pens, '#c8d63f', 0.5, 14, 0.9)
+    el.lay_crystals(c, pens, '#a8d048', 0.35, 14, 0.8)
     el.particles(c, rng, 120, (fx - 220, 300, fx + 220, pool + 20), '#e4f6fa', (0.4, 1.1), 0.6)
 
 
 def magma_depths(c, rng):
     """Basalt columns over a river of molten rock; embers rise through the smoke."""
-    c.vertical_gradient([(0, '#060303'), (0.4, '#1a0c08'), (0.6, '#2a120a'), (1, '#040202')])
-    c.glow(660, 470, 520, '#7a2a0c', 0.6, ry=160)
+    c.vertical_gradient([(0, '#050303'), (0.4, '#160a07'), (0.62, '#26100a'), (1, '#040202')])
+    c.glow(640, 430, 560, '#6a2208', 0.6, ry=170)
+    far = el.ground(c, rng, 335, 45, 170)
+    el.lay_rock(c, rng, far, '#2a1610', [(640, 430, '#ff7a30', 1.0, 520)], ambient=0.3, roundness=6, bump=0.3)
+    el.mist(c, rng, 392, 26, '#7a2a10', 0.45)
+    # the river winds out of the far dark towards us
     river = MaskPen(c.w, c.h)
-    pts_l, pts_r = [], []
-    for i in range(40):
-        t = i / 39
-        y = 400 + 190 * t ** 1.3
-        x = 660 + 120 * np.sin(t * 3.2) * t + 200 * t
-        w = 6 + 170 * t ** 1.4
-        pts_l.append((x - w, y))
-        pts_r.append((x + w, y))
-    river.polygon(pts_l + pts_r[::-1])
-    rm = blur(river.mask(), 1.5)
-    crust = fbm(rng, c.w, c.h, 26, 4)
-    hot = np.clip((crust - 0.3) * 2.2, 0, 1)
-    lava = el.rgb('#ff6a1a')[None, None, :] * (0.6 + 0.6 * hot)[..., None] + el.rgb('#ffd070')[None, None, :] * (hot ** 3)[..., None]
+    left, right = [], []
+    for i in range(50):
+        t = i / 49
+        y = 398 + 300 * t ** 1.5
+        x = 640 + 150 * np.sin(t * 4.0 + 0.6) * t
+        w = 4 + 260 * t ** 1.6
+        left.append((x - w, y))
+        right.append((x + w, y))
+    river.polygon(left + right[::-1])
+    rm = blur(river.mask(), 1.2)
+    crust = fbm(rng, c.w, c.h, 22, 5)
+    cracks = np.clip(1 - np.abs(crust - 0.5) * 7, 0, 1)
+    hot = np.clip((fbm(rng, c.w, c.h, 60, 3) - 0.35) * 2.5, 0, 1)
+    lava = (el.rgb('#b8300a')[None, None, :] * (0.5 + 0.5 * hot)[..., None]
+            + el.rgb('#ffb040')[None, None, :] * (cracks * (0.4 + 0.6 * hot))[..., None]
+            + el.rgb('#fff0a0')[None, None, :] * (cracks * hot ** 2)[..., None] * 0.6)
     c.over(lava, rm)
-    c.add(el.rgb('#ff5a14'), blur(rm, 18), 0.6)
-    c.add(el.rgb('#ff7a20'), blur(rm, 60), 0.4)
-    lights = [(700, 470, '#ff8a3a', 1.6, 420), (820, 560, '#ff7a2a', 1.4, 360), (660, 410, '#ffb060', 1.0, 300)]
-    banks = MaskPen(c.w, c.h)
-    banks.polygon(el.roughen([(-10, 390), (640, 398), (560, 480), (520, 600), (640, 730), (-10, 730)], rng, 4))
-    banks.polygon(el.roughen([(1290, 380), (680, 396), (800, 470), (900, 560), (1080, 730), (1290, 730)], rng, 4))
-    bm = np.clip(banks.mask() - rm, 0, 1)
-    el.lay_rock(c, rng, bm, '#1a1210', lights, ambient=0.2, roundness=8, bump=0.5)
-    columns = MaskPen(c.w, c.h)
-    for side, xs in ((-1, np.linspace(20, 430, 9)), (1, np.linspace(860, 1260, 9))):
-        for x in xs:
-            d = abs(x - 660) / 600
-            h = rng.uniform(140, 300) * (0.6 + d)
-            base = 420 + 100 * d
-            w = rng.uniform(26, 44) * (0.7 + d * 0.6)
-            columns.polygon([(x - w / 2, base), (x - w / 2, base - h), (x - w / 4, base - h - w * 0.25),
-                             (x + w / 4, base - h - w * 0.25), (x + w / 2, base - h), (x + w / 2, base)])
-    el.lay_rock(c, rng, columns.mask(), '#201614', lights, ambient=0.2, roundness=6, bump=0.35, cell=40)
-    smoke = fbm(rng, c.w, c.h, 180, 4)
-    c.add(el.rgb('#3a1a10'), np.clip(smoke - 0.4, 0, 1) * c.radial(660, 300, 700, 300), 0.8)
-    el.particles(c, rng, 140, (400, 120, 1000, 560), '#ffae50', (0.5, 1.5), 0.9)
+    c.add(el.rgb('#ff5a14'), blur(rm, 14), 0.5)
+    c.add(el.rgb('#ff6a1a'), blur(rm, 50), 0.35)
+    lights = [(640, 420, '#ff8a3a', 1.2, 380), (700, 520, '#ff7a2a', 1.6, 420), (560, 640, '#ff6a20', 1.4, 420)]
+    ground = el.ground(c, rng, 398, 5, 300)
+    el.lay_rock(c, rng, np.clip(ground - rm, 0, 1), '#1c1310', lights, ambient=0.18, roundness=6, bump=0.6, cell=50)
+    el.mist(c, rng, 404, 14, '#ff6a20', 0.25)
+    # basalt columns standing in ranks on both banks, their tops catching the glow
+    for side in (-1, 1):
+        x = 640 + side * 260
+        k = 0
+        while -40 < x < 1320:
+            d = abs(x - 640) / 640
+            w = (22 + 34 * d) * rng.uniform(0.85, 1.15)
+            h = (50 + 380 * d ** 1.3) * rng.uniform(0.75, 1.1)
+            base = 412 + 110 * d
+            top = base - h
+            column = MaskPen(c.w, c.h)
+            column.polygon([(x - w / 2, base + 60), (x - w / 2, top), (x - w / 4, top - w * 0.16),
+                            (x + w / 4, top - w * 0.16), (x + w / 2, top), (x + w / 2, base + 60)])
+            m = column.mask()
+            el.lay_rock(c, rng, m, '#221816', lights, ambient=0.14, roundness=max(2.0, w / 6), bump=0.25, cell=24)
+            cap = MaskPen(c.w, c.h)
+            cap.polygon([(x - w / 2, top), (x - w / 4, top - w * 0.16), (x + w / 4, top - w * 0.16), (x + w / 2, top),
+                         (x + w / 4, top + w * 0.1), (x - w / 4, top + w * 0.1)])
+            c.add(el.rgb('#ff9a50'), cap.mask() * float(np.exp(-((d - 0.3) / 0.6) ** 2)), 0.3)
+            x += side * w * rng.uniform(1.0, 1.35)
+            k += 1
+    smoke = fbm(rng, c.w, c.h, 160, 4)
+    c.add(el.rgb('#3a160c'), np.clip(smoke - 0.42, 0, 1) * c.radial(640, 320, 700, 260), 0.9)
+    el.particles(c, rng, 160, (380, 130, 900, 560), '#ffae50', (0.5, 1.5), 0.9)
 
 
 def sky_well(c, rng):
-    """A shaft opens far above; a column of daylight falls onto a mossy stone dais."""
-    hx, hy = 700, 110
-    c.vertical_gradient([(0, '#040506'), (0.4, '#0b1412'), (0.65, '#132018'), (1, '#030403')])
+    """A shaft opens far above; a slanting column of daylight falls onto a mossy mound."""
+    hx, hy = 470, 100
+    gx, gy = 720, 500
+    c.vertical_gradient([(0, '#040605'), (0.4, '#0a1411'), (0.65, '#101c16'), (1, '#030403')])
+    shaft = (hx + 80, hy + 120, '#e8f2dc', 1.3, 520)
+    pool = (gx, gy - 30, '#d8ecc0', 1.2, 380)
     walls = np.ones((c.h, c.w), dtype=np.float32)
-    hole = MaskPen(c.w, c.h)
-    hole.ellipse(hx, hy, 90, 30)
-    walls = np.clip(walls - el.ceiling(c, rng, 0, 0) * 0 - blur(hole.mask(), 2), 0, 1)
-    shaft = (hx, hy + 40, '#e8f2dc', 1.4, 620)
-    dais = (hx, 470, '#d8ecc0', 1.0, 380)
+    el.lay_rock(c, rng, walls, '#18221c', [shaft, pool], ambient=0.28, roundness=2, bump=0.9, cell=100)
     cave = MaskPen(c.w, c.h)
-    cave.polygon(el.roughen([(150, 720), (200, 480), (260, 300), (420, 190), (hx - 120, 150), (hx + 130, 150),
-                             (1020, 200), (1140, 330), (1180, 500), (1220, 720)], rng, 8))
-    inside = blur(cave.mask(), 30)
-    el.lay_rock(c, rng, walls, '#16201a', [shaft, dais], ambient=0.3, roundness=2, bump=0.9, cell=90)
-    c.multiply(0.35 + 0.65 * (1 - inside * 0.6))
-    back = blur(cave.mask(), 3)
-    c.over(el.rgb('#0e1a16') * (0.7 + 0.6 * c.radial(hx, 420, 400, 300))[..., None], back * 0.85)
-    el.light_rays(c, rng, (hx, hy), 0, 6, 600, 14, '#f0f6e0', 0.28, (14, 44))
-    c.glow(hx, hy, 80, '#ffffff', 0.9, ry=26)
-    c.glow(hx, hy + 10, 200, '#dff0d0', 0.3, ry=80)
-    # the dais: stacked round steps
-    steps = MaskPen(c.w, c.h)
-    for k, (rx, y) in enumerate(((230, 520), (180, 500), (130, 482))):
-        steps.rect(hx - rx, y - 10, hx + rx, y + 20)
-        steps.ellipse(hx, y - 10, rx, rx * 0.16)
-    el.lay_rock(c, rng, steps.mask(), '#2a3228', [shaft, dais], ambient=0.35, roundness=4, bump=0.2)
-    c.glow(hx, 472, 150, '#e8f4d8', 0.3, ry=18)
-    # a young crystal tree on the dais
+    cave.polygon(el.roughen([(120, 730), (170, 470), (250, 290), (380, 170), (620, 130), (900, 150),
+                             (1080, 260), (1170, 450), (1210, 730)], rng, 10))
+    back = blur(cave.mask(), 6)
+    depth_shade = el.rgb('#0d1a15')[None, None, :] * (0.6 + 0.9 * c.radial(gx, 380, 420, 300))[..., None]
+    c.over(depth_shade, back * 0.9)
+    el.lay_rock(c, rng, back, '#000000', [shaft, pool], ambient=0, roundness=20, bump=0.5, lit_only=True)
+    # the opening: a ragged slot of sky
+    opening = MaskPen(c.w, c.h)
+    opening.polygon(el.roughen([(hx - 70, hy + 8), (hx - 20, hy - 14), (hx + 60, hy - 10), (hx + 96, hy + 6),
+                                (hx + 40, hy + 22), (hx - 30, hy + 20)], rng, 3, 4))
+    om = blur(opening.mask(), 1.5)
+    c.over(el.rgb('#eef6f0'), om)
+    c.glow(hx + 10, hy + 4, 130, '#dff0e0', 0.45, ry=50)
+    el.light_rays(c, rng, (hx + 10, hy + 6), -26, 6, 560, 18, '#f0f6e0', 0.5, (20, 48))
+    # the mound in the light, grown over with moss, a young crystal on top
+    mound = MaskPen(c.w, c.h)
+    mound.polygon(el.roughen([(gx - 260, gy + 60), (gx - 160, gy + 10), (gx - 60, gy - 12), (gx + 70, gy - 8),
+                              (gx + 180, gy + 20), (gx + 280, gy + 70), (gx + 300, 730), (gx - 280, 730)], rng, 4))
+    mm = mound.mask()
+    el.lay_rock(c, rng, mm, '#1e2a1e', [pool, shaft], ambient=0.3, roundness=16, bump=0.5)
+    moss = np.clip(fbm(rng, c.w, c.h, 14, 4) - 0.45, 0, 1) * 2 * mm * c.radial(gx, gy, 260, 90)
+    c.add(el.rgb('#7aa040'), moss, 0.5)
+    c.glow(gx, gy - 4, 190, '#e8f4d8', 0.3, ry=26)
     pens = el.crystal_pens(c)
-    el.crystal_cluster(pens, rng, hx, 474, 6, 80, 16, 0.5)
+    el.crystal_cluster(pens, rng, gx + 10, gy - 6, 6, 74, 15, 0.5)
     el.lay_crystals(c, pens, '#c8d63f', 0.6, 12)
-    moss = np.clip(fbm(rng, c.w, c.h, 20, 4) - 0.55, 0, 1) * 2 * inside
-    c.add(el.rgb('#4a6a2a'), moss * c.radial(hx, 400, 500, 300), 0.35)
     pen = MaskPen(c.w, c.h)
-    el.stalactites(pen, rng, 8, (120, 380), 730, (120, 300), (30, 70), hanging=False)
-    el.stalactites(pen, rng, 8, (1000, 1260), 730, (120, 320), (30, 70), hanging=False)
-    el.lay_rock(c, rng, pen.mask(), '#0c120e', [shaft], ambient=0.25, roundness=8, bump=0.4)
-    el.particles(c, rng, 160, (hx - 200, hy + 20, hx + 200, 520), '#f6f8e8', (0.4, 1.0), 0.7, glow=False)
+    el.stalactites(pen, rng, 8, (60, 360), 730, (120, 300), (30, 70), hanging=False)
+    el.stalactites(pen, rng, 8, (1020, 1260), 730, (120, 320), (30, 70), hanging=False)
+    el.lay_rock(c, rng, pen.mask(), '#0c120e', [shaft, pool], ambient=0.2, roundness=8, bump=0.4)
+    el.particles(c, rng, 150, (hx - 60, hy + 40, gx + 160, gy - 20), '#f6f8e8', (0.4, 1.0), 0.7, glow=False)
 
 
 def frost_grotto(c, rng):
@@ -454,8 +474,8 @@ def frost_grotto(c, rng):
     el.mist(c, rng, 430, 40, '#7fa8e0', 0.35)
     # ice hangs from the ceiling in sheets and spikes
     ice = MaskPen(c.w, c.h)
-    el.stalactites(ice, rng, 60, (0, 1280), 110, (20, 220), (8, 40))
-    ceil = np.clip(el.ceiling(c, rng, 118, 20, 220) + ice.mask(), 0, 1)
+    el.stalactites(ice, rng, 70, (0, 1280), 100, (10, 200), (5, 26))
+    ceil = np.clip(el.ceiling(c, rng, 100, 26, 120) + ice.mask(), 0, 1)
     streak = streaks(rng, c.w, c.h, 12, 4)
     iced = el.rgb('#3a6a9a')[None, None, :] * (0.4 + 0.8 * streak)[..., None]
     c.over(iced * (0.5 + 0.8 * c.radial(620, 400, 700, 420))[..., None], ceil)
@@ -482,7 +502,7 @@ def great_gate(c, rng):
     """A gate carved into the living rock, its runes awake; braziers burn on either side."""
     gx, sill = 640, 470
     c.vertical_gradient([(0, '#050508'), (0.4, '#0e1018'), (0.65, '#161820'), (1, '#030304')])
-    lights = [(gx, 330, '#5fe0ec', 1.0, 420), (420, 430, '#ffa850', 1.6, 320), (860, 430, '#ffa850', 1.6, 320)]
+    lights = [(gx, 392, '#5fe0ec', 1.0, 420), (420, 430, '#ffa850', 1.6, 320), (860, 430, '#ffa850', 1.6, 320)]
     wall = np.ones((c.h, c.w), dtype=np.float32)
     el.lay_rock(c, rng, wall, '#25262c', lights, ambient=0.25, roundness=2, bump=0.7, cell=110)
     # the door frame and its two leaves
@@ -500,10 +520,10 @@ def great_gate(c, rng):
     c.multiply(1 - seam.mask() * 0.8)
     # runes: a ring and spokes on the leaves, and a band of marks round the arch
     runes = MaskPen(c.w, c.h)
-    runes.line([(gx + 62 * np.cos(a), 300 + 62 * np.sin(a)) for a in np.linspace(0, 2 * np.pi, 60)], 2.2)
-    runes.line([(gx + 30 * np.cos(a), 300 + 30 * np.sin(a)) for a in np.linspace(0, 2 * np.pi, 40)], 1.6)
+    runes.line([(gx + 56 * np.cos(a), 392 + 56 * np.sin(a)) for a in np.linspace(0, 2 * np.pi, 60)], 2.2)
+    runes.line([(gx + 26 * np.cos(a), 392 + 26 * np.sin(a)) for a in np.linspace(0, 2 * np.pi, 40)], 1.6)
     for a in np.linspace(0, 2 * np.pi, 9)[:-1]:
-        runes.line([(gx + 36 * np.cos(a), 300 + 36 * np.sin(a)), (gx + 56 * np.cos(a), 300 + 56 * np.sin(a))], 1.8)
+        runes.line([(gx + 31 * np.cos(a), 392 + 31 * np.sin(a)), (gx + 50 * np.cos(a), 392 + 50 * np.sin(a))], 1.8)
     for k in range(15):
         a = np.pi + np.pi * (k + 0.5) / 15
         x, y = gx + 170 * np.cos(a), 150 + 80 * np.sin(a)
@@ -511,8 +531,10 @@ def great_gate(c, rng):
     for side in (-1, 1):
         for y in range(200, sill - 20, 34):
             runes.line([(gx + side * 170 - 4, y), (gx + side * 170 + 4, y + 10)], 1.6)
-        runes.line([(gx + side * 110, 380), (gx + side * 110, 440)], 1.8)
-        runes.line([(gx + side * 96, 410), (gx + side * 124, 410)], 1.8)
+        # a lozenge on each leaf
+        lx = gx + side * 100
+        runes.line([(lx, 218), (lx + 14, 240), (lx, 262), (lx - 14, 240), (lx, 218)], 1.8)
+        runes.line([(lx, 232), (lx, 248)], 1.6)
     rm = runes.mask()
     c.add(el.rgb('#cffaff'), rm, 1.0)
     c.add(el.rgb('#5fe0ec'), blur(rm, 4), 1.2)
@@ -548,6 +570,7 @@ def deep_city(c, rng):
     """Across the great cavern, a city of lit windows climbs the far wall."""
     c.vertical_gradient([(0, '#040408'), (0.35, '#0c0e1c'), (0.6, '#171a2e'), (1, '#030305')])
     c.glow(640, 380, 620, '#2a2850', 0.6, ry=260)
+    c.glow(640, 330, 520, '#a0602a', 0.16, ry=130)
     far_wall = el.ground(c, rng, 170, 30, 260)
     el.lay_rock(c, rng, far_wall, '#1c1e34', [(640, 380, '#8a8ad0', 0.6, 700)], ambient=0.6, roundness=4, bump=0.25)
     # terraces of houses on the wall, each with a few lit windows
@@ -562,7 +585,7 @@ def deep_city(c, rng):
             houses.rect(x, base - h, x + w, base + 30 * scale)
             if rng.random() < 0.5:
                 houses.polygon([(x - 2, base - h), (x + w / 2, base - h - w * 0.5), (x + w + 2, base - h)])
-            for _ in range(int(rng.integers(0, 4))):
+            for _ in range(int(rng.integers(1, 5))):
                 wx, wy = x + rng.uniform(3, max(4, w - 4)), base - rng.uniform(4, max(5, h - 4))
                 windows.rect(wx - 1.3 * scale, wy - 1.8 * scale, wx + 1.3 * scale, wy + 1.8 * scale)
             x += w + rng.uniform(2, 10)
@@ -578,10 +601,10 @@ def deep_city(c, rng):
     c.over(el.rgb('#0c0d18'), tower.mask())
     el.lantern(c, 716, 170, '#ffd080', 0.6)
     bridge = MaskPen(c.w, c.h)
-    bridge.line([(x, 440 - 36 * np.sin(np.pi * (x - 140) / 1000)) for x in range(140, 1141, 10)], 5)
-    for x in range(190, 1100, 100):
+    bridge.line([(x, 440 - 36 * np.sin(np.pi * (x - 140) / 1000)) for x in range(140, 1141, 10)], 7)
+    for x in (300, 640, 980):
         y = 440 - 36 * np.sin(np.pi * (x - 140) / 1000)
-        bridge.rect(x - 5, y, x + 5, y + 80)
+        bridge.polygon([(x - 9, y), (x + 9, y), (x + 14, 720), (x - 14, 720)])
     c.over(el.rgb('#08090f'), bridge.mask())
     for x in range(240, 1100, 200):
         el.lantern(c, x, 432 - 36 * np.sin(np.pi * (x - 140) / 1000), '#ffc060', 0.45, 0.9)

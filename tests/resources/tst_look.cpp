@@ -7,6 +7,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QLabel>
@@ -25,17 +26,23 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-#include "stylednames.h"
+#include "ui/appearance.h"
+#include "ui/basebutton.h"
+#include "ui/euladialog.h"
+#include "ui/linklabel.h"
+#include "ui/settingsback.h"
+#include "ui/settingsbutton.h"
+#include "ui/settingscombobox.h"
+#include "ui/settingsedit.h"
+#include "ui/settingslabel.h"
+#include "ui/settingsradio.h"
+#include "ui/settingsspin.h"
+#include "ui/socialbutton.h"
+#include "ui/styledbutton.h"
+#include "ui/styledmessagebox.h"
+#include "ui/systembutton.h"
 
 namespace {
-
-QString styleSheet()
-{
-    QFile file(QStringLiteral(":/styles/launcher"));
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return QString::fromUtf8(file.readAll());
-}
 
 QStringList matches(const QString &text, const QString &pattern)
 {
@@ -124,30 +131,26 @@ private slots:
     void logoVariantsScale();
     void styleSheetAppliesWithoutWarnings();
     void shippedFontsProvideTheSheetFamilies();
+    void dialogsWearTheLook();
 
 private:
     QString sheet;
     QStringList shippedFonts;
-    QStringList shippedFamilies;
 };
 
 void TestLook::initTestCase()
 {
-    sheet = styleSheet();
+    // as the program does at start-up
+    sheet = loadStyleSheet();
     QVERIFY2(!sheet.isEmpty(), "the style sheet :/styles/launcher is not compiled in");
-    // as the program does at start-up: every compiled-in font file is added
     shippedFonts = QDir(QStringLiteral(":/fonts/")).entryList(QDir::Files);
-    for (const QString &font : shippedFonts) {
-        const int id = QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/") + font);
-        QVERIFY2(id >= 0, qPrintable(font));
-        shippedFamilies += QFontDatabase::applicationFontFamilies(id);
-    }
+    QCOMPARE(addApplicationFonts(), shippedFonts.size());
 }
 
 void TestLook::styleSheetPictures_data()
 {
     QTest::addColumn<QString>("resource");
-    const QStringList urls = matches(styleSheet(), QStringLiteral("url\\((:/[^)\\s]+)\\)"));
+    const QStringList urls = matches(loadStyleSheet(), QStringLiteral("url\\((:/[^)\\s]+)\\)"));
     QVERIFY(urls.size() > 40);
     for (const QString &url : urls)
         QTest::newRow(qPrintable(url)) << url;
@@ -310,7 +313,8 @@ void TestLook::styleSheetAppliesWithoutWarnings()
     named(new SettingsEdit(QStringLiteral("127.0.0.1")), "host");
     named(new SettingsSpin, "port");
     named(new QTextEdit(QStringLiteral("Agreement")), "eula");
-    named(new LinkLabel(QStringLiteral("License agreement")), "eula_link");
+    auto *link = static_cast<LinkLabel *>(named(new LinkLabel(QStringLiteral("eula")), "eula_link"));
+    link->setText(QStringLiteral("License agreement"));
     auto *scroll = static_cast<QScrollArea *>(named(new QScrollArea, "news_scroll"));
     scroll->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     auto *container = new QFrame;
@@ -349,8 +353,6 @@ void TestLook::styleSheetAppliesWithoutWarnings()
     QCOMPARE(QFontInfo(status->font()).styleName(), QStringLiteral("Light"));
     QCOMPARE(QFontInfo(play->font()).styleName(), QStringLiteral("Regular"));
     QCOMPARE(scroll->verticalScrollBar()->width(), 10);
-
-    qApp->setStyleSheet(QString());
 }
 
 void TestLook::shippedFontsProvideTheSheetFamilies()
@@ -358,6 +360,13 @@ void TestLook::shippedFontsProvideTheSheetFamilies()
     for (const char *file : {"RobotoCondensed-Regular", "RobotoCondensed-Light", "RobotoCondensed-Bold",
                              "OpenSans-Regular", "OpenSans-Bold"})
         QVERIFY2(shippedFonts.contains(QLatin1String(file)), file);
+    // the families the compiled-in files themselves report (the system may hold the same fonts)
+    QStringList shippedFamilies;
+    for (const QString &font : shippedFonts) {
+        const int id = QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/") + font);
+        QVERIFY2(id >= 0, qPrintable(font));
+        shippedFamilies += QFontDatabase::applicationFontFamilies(id);
+    }
     const QStringList named = matches(sheet, QStringLiteral("font-family:\\s*\"([^\"]+)\""));
     QCOMPARE(named.size(), 2);
     for (const QString &family : named) {
@@ -369,6 +378,119 @@ void TestLook::shippedFontsProvideTheSheetFamilies()
         font.setBold(true);
         QCOMPARE(QFontInfo(font).styleName(), QStringLiteral("Bold"));
     }
+}
+
+// Grabs of whole dialogs under the sheet; with GD7_LOOK_SHOTS set they are also written there
+// as PNG files to look at.
+void TestLook::dialogsWearTheLook()
+{
+    qApp->setStyleSheet(sheet);
+    const QString shots = qEnvironmentVariable("GD7_LOOK_SHOTS");
+    auto keep = [&](const QImage &image, const char *name) {
+        if (!shots.isEmpty())
+            QVERIFY(image.save(QDir(shots).filePath(QLatin1String(name) + QStringLiteral(".png"))));
+    };
+    warnings.clear();
+    const QtMessageHandler previous = qInstallMessageHandler(collectWarnings);
+
+    QString agreement;
+    for (int i = 1; i <= 40; ++i)
+        agreement +=
+            QStringLiteral("%1. The player may install and use the game on any number of computers. "
+                           "Accounts, items and progress remain subject to the rules of conduct.\n\n")
+                .arg(i);
+    EulaDialog eula(nullptr, agreement, true);
+    eula.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&eula));
+    const QImage eulaImage = eula.grab().toImage();
+    keep(eulaImage, "agreement");
+    // the side picture fills its column: lit crystal near the foot, not the dialog's grey
+    const QColor crystal = eulaImage.pixelColor(109, 560);
+    QVERIFY2(crystal.blue() > 80 && crystal != QColor(25, 25, 25), qPrintable(crystal.name()));
+    QVERIFY(eula.acceptButton()->width() >= 124 && eula.acceptButton()->height() >= 33);
+    const auto *title = eula.findChild<QLabel *>(QStringLiteral("wizard_title"));
+    QVERIFY(title);
+    QCOMPARE(title->font().pixelSize(), 24);
+    QCOMPARE(QFontInfo(title->font()).family(), QStringLiteral("Roboto Condensed"));
+
+    StyledMessageBox box(QStringLiteral("Glimmerdeep"),
+                         QStringLiteral("Program will exit. Do you want to continue?"), 0x4000 | 0x10000);
+    box.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&box));
+    keep(box.grab().toImage(), "message");
+    QVERIFY(box.width() >= 250);
+
+    QFrame column;
+    column.setStyleSheet(QStringLiteral("QFrame#column { background: rgb(24, 24, 24); }"));
+    column.setObjectName(QStringLiteral("column"));
+    column.setFixedWidth(355);
+    auto *layout = new QVBoxLayout(&column);
+    layout->setContentsMargins(0, 0, 0, 20);
+    layout->setSpacing(10);
+    layout->addWidget(new SettingsBack(QStringLiteral("<  Back")));
+    auto *inner = new QVBoxLayout;
+    inner->setContentsMargins(20, 20, 20, 0);
+    inner->setSpacing(10);
+    layout->addLayout(inner);
+    inner->addWidget(new SettingsLabel(QStringLiteral("Language")));
+    auto *language = new SettingsCombobox;
+    language->setView(new QListView);
+    language->addItems({QStringLiteral("English"), QStringLiteral("Deutsch"), QStringLiteral("日本語")});
+    inner->addWidget(language);
+    inner->addWidget(new SettingsLabel(QStringLiteral("File download method")));
+    auto *method = new SettingsCombobox;
+    method->addItems({QStringLiteral("Torrents + Http"), QStringLiteral("Http")});
+    inner->addWidget(method);
+    inner->addSpacing(20);
+    inner->addWidget(new SettingsLabel(QStringLiteral("Troubleshooting")));
+    inner->addWidget(new SettingsButton(QStringLiteral("Checking game files...")));
+    auto *disabled = new SettingsButton(QStringLiteral("Diagnostics..."));
+    disabled->setEnabled(false);
+    inner->addWidget(disabled);
+    auto *radio = new SettingsRadio(QStringLiteral("SOCKS5"));
+    radio->setChecked(true);
+    inner->addWidget(radio);
+    inner->addWidget(new SettingsRadio(QStringLiteral("HTTP")));
+    inner->addWidget(new SettingsEdit(QStringLiteral("127.0.0.1")));
+    auto *spin = new SettingsSpin;
+    spin->setRange(1, 65535);
+    spin->setValue(1080);
+    inner->addWidget(spin);
+    auto *check = new QCheckBox(QStringLiteral("Create a desktop shortcut"));
+    check->setChecked(true);
+    inner->addWidget(check);
+    inner->addStretch(1);
+    for (const char *text : {"License agreement", "Privacy policy", "Rules of conduct"}) {
+        auto *link = new LinkLabel(QStringLiteral("eula"));
+        link->setText(QLatin1String(text));
+        inner->addWidget(link, 0, Qt::AlignHCenter);
+    }
+    auto *version = new QLabel(QStringLiteral("GD7Launcher 4.0.18085"));
+    version->setObjectName(QStringLiteral("build_version"));
+    inner->addWidget(version, 0, Qt::AlignHCenter);
+    column.resize(355, 720);
+    column.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&column));
+    const QImage columnImage = column.grab().toImage();
+    keep(columnImage, "settings");
+    const QPoint inside = disabled->geometry().center() - QPoint(disabled->width() / 2 - 4, 0);
+    QCOMPARE(columnImage.pixelColor(inside), QColor(0x4d, 0x4d, 0x4d));
+    QCOMPARE(version->palette().color(QPalette::WindowText), QColor(0x5e, 0x5e, 0x5e));
+
+    // the toolkit's folder picker, as the install dialog opens it
+    QFileDialog picker(nullptr, QStringLiteral("Select folder"), QDir::tempPath());
+    picker.setObjectName(QStringLiteral("folder_picker"));
+    picker.setOption(QFileDialog::DontUseNativeDialog);
+    picker.setFileMode(QFileDialog::Directory);
+    picker.resize(640, 420);
+    picker.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&picker));
+    const QImage pickerImage = picker.grab().toImage();
+    keep(pickerImage, "folder_picker");
+    QCOMPARE(pickerImage.pixelColor(2, pickerImage.height() / 2), QColor(25, 25, 25));
+
+    qInstallMessageHandler(previous);
+    QVERIFY2(warnings.isEmpty(), qPrintable(warnings.join(QLatin1Char('\n'))));
 }
 
 QTEST_MAIN(TestLook)
