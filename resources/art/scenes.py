@@ -435,13 +435,17 @@ def sky_well(c, rng):
     depth_shade = el.rgb('#0d1a15')[None, None, :] * (0.6 + 0.9 * c.radial(gx, 380, 420, 300))[..., None]
     c.over(depth_shade, back * 0.9)
     el.lay_rock(c, rng, back, '#000000', [shaft, pool], ambient=0, roundness=20, bump=0.5, lit_only=True)
-    # the opening: a ragged slot of sky
+    # the opening: a ragged crack of sky, its rim lit by the daylight
     opening = MaskPen(c.w, c.h)
-    opening.polygon(el.roughen([(hx - 70, hy + 8), (hx - 20, hy - 14), (hx + 60, hy - 10), (hx + 96, hy + 6),
-                                (hx + 40, hy + 22), (hx - 30, hy + 20)], rng, 3, 4))
-    om = blur(opening.mask(), 1.5)
-    c.over(el.rgb('#eef6f0'), om)
-    c.glow(hx + 10, hy + 4, 130, '#dff0e0', 0.45, ry=50)
+    crack = [(hx - 120, hy + 30), (hx - 70, hy + 4), (hx - 30, hy - 8), (hx + 20, hy - 16), (hx + 80, hy - 10),
+             (hx + 130, hy + 4), (hx + 90, hy + 10), (hx + 40, hy + 22), (hx - 10, hy + 20), (hx - 60, hy + 28)]
+    opening.polygon(el.roughen(crack, rng, 2.5, 4))
+    om = blur(opening.mask(), 1.0)
+    rim = np.clip(blur(om, 6) - om, 0, 1)
+    c.add(el.rgb('#b8c8b0'), rim, 0.9)
+    sky = el.rgb('#dfeee8')[None, None, :] * (0.85 + 0.15 * c.radial(hx, hy, 120, 20))[..., None]
+    c.over(sky, om)
+    c.glow(hx + 10, hy + 6, 160, '#cfe4d8', 0.35, ry=50)
     el.light_rays(c, rng, (hx + 10, hy + 6), -26, 6, 560, 18, '#f0f6e0', 0.5, (20, 48))
     # the mound in the light, grown over with moss, a young crystal on top
     mound = MaskPen(c.w, c.h)
@@ -454,7 +458,7 @@ def sky_well(c, rng):
     c.glow(gx, gy - 4, 190, '#e8f4d8', 0.3, ry=26)
     pens = el.crystal_pens(c)
     el.crystal_cluster(pens, rng, gx + 10, gy - 6, 6, 74, 15, 0.5)
-    el.lay_crystals(c, pens, '#c8d63f', 0.6, 12)
+    el.lay_crystals(c, pens, '#b0d848', 0.45, 12, 0.85)
     pen = MaskPen(c.w, c.h)
     el.stalactites(pen, rng, 8, (60, 360), 730, (120, 300), (30, 70), hanging=False)
     el.stalactites(pen, rng, 8, (1020, 1260), 730, (120, 320), (30, 70), hanging=False)
@@ -502,7 +506,7 @@ def great_gate(c, rng):
     """A gate carved into the living rock, its runes awake; braziers burn on either side."""
     gx, sill = 640, 470
     c.vertical_gradient([(0, '#050508'), (0.4, '#0e1018'), (0.65, '#161820'), (1, '#030304')])
-    lights = [(gx, 392, '#5fe0ec', 1.0, 420), (420, 430, '#ffa850', 1.6, 320), (860, 430, '#ffa850', 1.6, 320)]
+    lights = [(gx, 424, '#5fe0ec', 1.0, 420), (420, 430, '#ffa850', 1.6, 320), (860, 430, '#ffa850', 1.6, 320)]
     wall = np.ones((c.h, c.w), dtype=np.float32)
     el.lay_rock(c, rng, wall, '#25262c', lights, ambient=0.25, roundness=2, bump=0.7, cell=110)
     # the door frame and its two leaves
@@ -520,10 +524,10 @@ def great_gate(c, rng):
     c.multiply(1 - seam.mask() * 0.8)
     # runes: a ring and spokes on the leaves, and a band of marks round the arch
     runes = MaskPen(c.w, c.h)
-    runes.line([(gx + 56 * np.cos(a), 392 + 56 * np.sin(a)) for a in np.linspace(0, 2 * np.pi, 60)], 2.2)
-    runes.line([(gx + 26 * np.cos(a), 392 + 26 * np.sin(a)) for a in np.linspace(0, 2 * np.pi, 40)], 1.6)
+    runes.line([(gx + 40 * np.cos(a), 424 + 40 * np.sin(a)) for a in np.linspace(0, 2 * np.pi, 60)], 2.0)
+    runes.line([(gx + 18 * np.cos(a), 424 + 18 * np.sin(a)) for a in np.linspace(0, 2 * np.pi, 40)], 1.5)
     for a in np.linspace(0, 2 * np.pi, 9)[:-1]:
-        runes.line([(gx + 31 * np.cos(a), 392 + 31 * np.sin(a)), (gx + 50 * np.cos(a), 392 + 50 * np.sin(a))], 1.8)
+        runes.line([(gx + 22 * np.cos(a), 424 + 22 * np.sin(a)), (gx + 35 * np.cos(a), 424 + 35 * np.sin(a))], 1.6)
     for k in range(15):
         a = np.pi + np.pi * (k + 0.5) / 15
         x, y = gx + 170 * np.cos(a), 150 + 80 * np.sin(a)
