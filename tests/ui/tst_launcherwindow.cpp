@@ -245,7 +245,13 @@ void LauncherWindowTest::updateSource()
     Launcher *launcher = openLauncher();
     QVERIFY(waitForPlay());
     QTEST(launcher->findChild<QLabel *>(QStringLiteral("version"))->text(), "version");
-    const QStringList requests = m_kit.requests().mid(before);
+    // The news feed goes its own way beside the update; the update's first request is the one
+    // that counts here.
+    QStringList requests;
+    for (const QString &request : m_kit.requests().mid(before)) {
+        if (!request.contains(QLatin1String("GET /feed/")))
+            requests.append(request);
+    }
     QVERIFY2(!requests.isEmpty(), "no request reached the server");
     QFETCH(QString, requested);
     QVERIFY2(requests.first().contains(requested), qPrintable(requests.first()));
@@ -381,7 +387,10 @@ void LauncherWindowTest::retryPrompts()
     QStringList shown;
     QString text;
     QString title;
-    answerNextModal(this, [&](QWidget *modal) {
+    // The answer dies with this case: when no box comes, it must not answer the next case's box
+    // with this case's variables gone.
+    QObject answerScope;
+    answerNextModal(&answerScope, [&](QWidget *modal) {
         shown = buttonTexts(modal);
         text = labelText(modal);
         title = modal->windowTitle();
