@@ -12,6 +12,7 @@
 #include "ui/launcherbackdrop.h"
 #include "ui/launcherfooter.h"
 #include "ui/launcherheader.h"
+#include "ui/launcherscreens.h"
 #include "ui/newsfeed.h"
 #include "ui/newsgrid.h"
 #include "ui/styledbutton.h"
@@ -32,12 +33,10 @@
 #include <QScreen>
 #include <QScrollArea>
 #include <QStackedWidget>
-#include <QTextStream>
 #include <QThreadPool>
 #include <QTimer>
 #include <QVBoxLayout>
 #include <QWindow>
-#include <QtGui/private/qhighdpiscaling_p.h>
 
 namespace {
 
@@ -45,44 +44,19 @@ constexpr int WindowWidth = 1184;
 constexpr int WindowHeight = 720;
 const QString GameProductId = QStringLiteral("gd7");
 
-void logInfo(const QString &text)
-{
-    Logger::instance().info(text);
-}
-
-QString yesNo(bool value)
-{
-    return value ? QStringLiteral("YES") : QStringLiteral("NO");
-}
-
-QString sizeText(const QSizeF &size)
-{
-    QString text;
-    QTextStream(&text) << size.width() << 'x' << size.height();
-    return text;
-}
-
-void logScreenDetails(const QScreen *screen)
-{
-    logInfo(QStringLiteral("Screen model: ") + screen->manufacturer() + QStringLiteral(" - ") +
-            screen->model() + QStringLiteral(" - ") + screen->serialNumber());
-    logInfo(QStringLiteral("Screen devicePixelRatio: ") + QString::number(screen->devicePixelRatio()));
-    logInfo(QStringLiteral("Screen physicalDotsPerInch: ") + QString::number(screen->physicalDotsPerInch()));
-    logInfo(QStringLiteral("Screen logicalDotsPerInch: ") + QString::number(screen->logicalDotsPerInch()));
-    logInfo(QStringLiteral("Screen size: ") + sizeText(screen->geometry().size()));
-    logInfo(QStringLiteral("Screen size physical: ") + sizeText(screen->physicalSize()));
-    logInfo(QStringLiteral("Screen size virtual: ") + sizeText(screen->virtualGeometry().size()));
-}
-
 } // namespace
 
 Launcher::Launcher(IProgramSettings *settings, bool installMode, QWidget *parent)
-    : StyledDialog(parent), m_settings(settings)
+    : StyledDialog(parent), m_settings(settings), m_screens(std::make_unique<LauncherScreens>())
 {
     setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
     m_backdrop = new LauncherBackdrop(this);
     m_header = new LauncherHeader(this, m_backdrop);
-    connect(m_backdrop, &LauncherBackdrop::changed, m_header, &LauncherHeader::refreshBackground);
+    // Until the window is shown there is nothing to frost; showEvent does the first one.
+    connect(m_backdrop, &LauncherBackdrop::changed, m_header, [this] {
+        if (isVisible())
+            m_header->refreshBackground();
+    });
 
     m_news = new NewsFeed(this);
     connect(m_news, &NewsFeed::insertNews, this, &Launcher::_insertNews);
@@ -482,6 +456,15 @@ void Launcher::resizeEvent(QResizeEvent *event)
     updateScreen();
 }
 
+// The window's screen, and the header's frosted copy of the backdrop, are only right once the
+// window is shown.
+void Launcher::showEvent(QShowEvent *event)
+{
+    StyledDialog::showEvent(event);
+    updateScreen();
+    m_header->refreshBackground();
+}
+
 // PLAY and the footer sit outside the layouts, at the window's bottom edge.
 void Launcher::placeBottomControls()
 {
@@ -493,21 +476,7 @@ void Launcher::placeBottomControls()
 
 void Launcher::setUpScreens()
 {
-    const QList<QScreen *> screens = QGuiApplication::screens();
-    logInfo(QStringLiteral("Total screens: ") + QString::number(screens.size()));
-    const QWindow *window = windowHandle();
-    for (QScreen *screen : screens) {
-        logScreenDetails(screen);
-        logInfo(QStringLiteral("Primary screen: ") + yesNo(screen == QGuiApplication::primaryScreen()));
-        if (window && window->screen())
-            logInfo(QStringLiteral("Widget screen: ") + yesNo(screen == window->screen()));
-        else
-            logInfo(QStringLiteral("Widget screen: NULL"));
-        const double factor = backdrop::screenFactor(screen->geometry().height());
-        m_screenFactors.insert(screen, factor);
-        QHighDpiScaling::setScreenFactor(screen, factor);
-        logInfo(QStringLiteral("Screen factor: ") + QString::number(factor));
-    }
+    m_screens->setUp(this);
     connect(qGuiApp, &QGuiApplication::primaryScreenChanged, this, &Launcher::_onPrimaryScreenChanged);
     updateScreen();
 }
@@ -515,28 +484,24 @@ void Launcher::setUpScreens()
 void Launcher::_onPrimaryScreenChanged(QScreen *act)
 {
     if (act)
-        logScreenDetails(act);
+        LauncherScreens::logDetails(act);
     if (const QScreen *own = screen())
-        logScreenDetails(own);
+        LauncherScreens::logDetails(own);
     updateScreen();
 }
 
 void Launcher::updateScreen()
 {
-    QScreen *current = windowHandle() ? windowHandle()->screen() : nullptr;
-    if (current && current != m_screen) {
-        m_screen = current;
-        m_highDpi = m_screenFactors.value(current, 1.0) > 1.0;
-    }
+    m_screens->follow(this);
     refreshLogo();
 }
 
 void Launcher::refreshLogo()
 {
     const QString language = LanguageManager::instance().currentLanguage();
-    logInfo(QStringLiteral("lang: ") + language);
-    QPixmap logo(backdrop::logoResource(language, m_highDpi));
-    if (m_highDpi)
+    Logger::instance().info(QStringLiteral("lang: ") + language);
+    QPixmap logo(backdrop::logoResource(language, m_screens->highDpi()));
+    if (m_screens->highDpi())
         logo.setDevicePixelRatio(1.5);
     m_logo->setPixmap(logo);
 }

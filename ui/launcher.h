@@ -3,12 +3,13 @@
 #include "ui/feeditem.h"
 #include "ui/styleddialog.h"
 
-#include <QHash>
+#include <memory>
 
 class IProgramSettings;
 class LauncherBackdrop;
 class LauncherFooter;
 class LauncherHeader;
+class LauncherScreens;
 class NewsFeed;
 class QGridLayout;
 class QAction;
@@ -53,6 +54,7 @@ public slots:
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
+    void showEvent(QShowEvent *event) override;
     void retranslate() override;
     bool needsCloseConfirmation(QString &question) override;
     void closeAction() override;
@@ -101,7 +103,5 @@ private:
     QWidget *m_newsContainer = nullptr;
     QGridLayout *m_newsGrid = nullptr;
     NewsFeed *m_news;
-    bool m_highDpi = false;
-    QScreen *m_screen = nullptr;
-    QHash<QScreen *, double> m_screenFactors;
+    std::unique_ptr<LauncherScreens> m_screens;
 };

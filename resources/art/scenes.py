@@ -161,7 +161,7 @@ def chasm_bridge(c, rng):
     c.vertical_gradient([(0, '#05060a'), (0.3, '#0d1420'), (0.6, '#12222c'), (1, '#020304')])
     c.glow(640, 560, 300, '#2c8f8a', 0.45, ry=160)
     c.glow(640, 620, 120, '#c8d63f', 0.18, ry=60)
-    el.light_rays(c, rng, (610, 0), 8, 7, 700, 9, '#cfe6f0', 0.22, (10, 34))
+    el.light_rays(c, rng, (610, 0), 8, 7, 700, 9, '#cfe6f0', 0.34, (10, 34))
     # far walls of the chasm, fading into its mist
     for depth, (lx, rx, col) in enumerate(((520, 760, '#1a2c38'), (430, 850, '#132430'))):
         pen = MaskPen(c.w, c.h)
@@ -494,7 +494,8 @@ def frost_grotto(c, rng):
     rocks = MaskPen(c.w, c.h)
     rocks.polygon(el.roughen([(-10, 300), (140, 320), (250, 430), (330, 560), (300, 730), (-10, 730)], rng, 5))
     rocks.polygon(el.roughen([(1290, 260), (1150, 290), (1020, 420), (960, 560), (1000, 730), (1290, 730)], rng, 5))
-    el.lay_rock(c, rng, rocks.mask(), '#1a2c48', [cold, violet], ambient=0.35, roundness=14, bump=0.45)
+    el.lay_rock(c, rng, rocks.mask(), '#1e3452', [cold, violet, (250, 440, '#bfe6ff', 1.0, 200), (1030, 420, '#bfe6ff', 1.0, 200)],
+                ambient=0.4, roundness=14, bump=0.45)
     pens = el.crystal_pens(c)
     el.crystal_cluster(pens, rng, 240, 470, 5, 110, 22, 0.6, 0.3)
     el.crystal_cluster(pens, rng, 1030, 450, 4, 100, 20, 0.6, -0.3)

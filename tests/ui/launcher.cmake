@@ -20,3 +20,11 @@ gd7_add_window_test(tst_launcherprocess SOURCES tst_launcherprocess.cpp xdriver.
 add_dependencies(tst_launcherprocess GD7Launcher game_probe)
 target_compile_definitions(tst_launcherprocess PRIVATE
   GD7_LAUNCHER="$<TARGET_FILE:GD7Launcher>" GAME_PROBE="$<TARGET_FILE:game_probe>")
+
+# Not a test: renders the main window in its states into PNG files (scripts/screenshots).
+add_executable(launcher_screenshots launcherscreenshots.cpp)
+target_link_libraries(launcher_screenshots PRIVATE gd7_ui gd7_launchertestkit gd7_resources Qt5::Test)
+
+# The per-screen factor and the logo on a large screen.
+gd7_add_window_test(tst_launcherscreens SOURCES tst_launcherscreens.cpp
+  LIBS gd7_ui gd7_testsupport gd7_resources SCREEN 3840x2160x24 TIMEOUT 120)

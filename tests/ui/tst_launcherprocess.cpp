@@ -54,6 +54,18 @@ QMap<QString, QByteArray> withoutLogs(QMap<QString, QByteArray> snapshot)
     return snapshot;
 }
 
+QString describe(const QList<QRect> &windows)
+{
+    QStringList lines;
+    for (const QRect &window : windows)
+        lines.append(QStringLiteral("%1,%2 %3x%4")
+                         .arg(window.x())
+                         .arg(window.y())
+                         .arg(window.width())
+                         .arg(window.height()));
+    return QStringLiteral("windows titled so: ") + lines.join(QStringLiteral("; "));
+}
+
 } // namespace
 
 // The real GD7Launcher, copied into a player's home with blanks and non-ASCII characters in its
@@ -74,6 +86,7 @@ private slots:
     void refusingTheAgreement();
     void leavingWithoutQuestion_data();
     void leavingWithoutQuestion();
+    void updateCopierReportsItsFailure();
     void uninstallAsksFirst_data();
     void uninstallAsksFirst();
 
@@ -85,18 +98,25 @@ private:
     // Started processes are ended by cleanup() if they still run.
     QProcess *start(const QStringList &arguments = {});
     bool waitForInstalledGame();
+    // What the launcher logged so far, to explain a window that did not come.
+    QString launcherLog() const
+    {
+        return QStringLiteral("\nlauncher log:\n") +
+               QString::fromUtf8(readFile(installFolder() + QStringLiteral("log.txt")));
+    }
 
     LauncherKit m_kit;
     QUrl m_release;
     std::unique_ptr<TestHome> m_home;
     QTemporaryDir m_runtime;
+    QTemporaryDir m_temp;
     std::list<std::unique_ptr<QProcess>> m_processes;
 };
 
 void LauncherProcessTest::initTestCase()
 {
     QVERIFY(m_kit.start());
-    QVERIFY(m_runtime.isValid());
+    QVERIFY(m_runtime.isValid() && m_temp.isValid());
     const QByteArray game = readFile(QStringLiteral(GAME_PROBE));
     QVERIFY(!game.isEmpty());
     m_release = m_kit.publishGame(QStringLiteral("mirror"), QStringLiteral("1.0.0"),
@@ -110,7 +130,6 @@ void LauncherProcessTest::init()
     QVERIFY(m_home->isValid());
     QVERIFY(QDir().mkpath(installFolder()));
     QVERIFY(QFile::copy(QStringLiteral(GD7_LAUNCHER), launcherPath()));
-    QVERIFY(QDir().mkpath(m_home->filePath(QStringLiteral("tmp"))));
 }
 
 void LauncherProcessTest::cleanup()
@@ -138,8 +157,9 @@ QProcess *LauncherProcessTest::start(const QStringList &arguments)
     environment.insert(QStringLiteral("GD7_DEPLOYMENT_CONFIG"), m_kit.deploymentConfigPath());
     environment.insert(QStringLiteral("GD7_GAME_PROBE_RECORD"),
                        m_home->filePath(QStringLiteral("game.json")));
-    // The single-instance lock lives in the temporary folder: each test has its own.
-    environment.insert(QStringLiteral("TMPDIR"), m_home->filePath(QStringLiteral("tmp")));
+    // The single-instance lock lives in the temporary folder: one for the whole test, kept like
+    // a system's, so each start finds the objects the previous one left there.
+    environment.insert(QStringLiteral("TMPDIR"), m_temp.path());
     environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), m_runtime.path());
     // An English system, whatever the machine's own locale.
     environment.insert(QStringLiteral("LC_ALL"), QStringLiteral("en_US.UTF-8"));
@@ -165,7 +185,7 @@ void LauncherProcessTest::playStartsTheGame()
         {{"update_url", m_release.toString()}, {"use_torrents", false}, {"general.ui_language", "en"}});
     QProcess *launcher = start();
     const QRect agreement = xdriver::waitForWindow(QStringLiteral("License agreement"), Agreement);
-    QVERIFY(!agreement.isEmpty());
+    QVERIFY2(!agreement.isEmpty(), qPrintable(launcherLog()));
     QVERIFY(xdriver::click(agreement.topLeft() + QPoint(682, 597)));
     QVERIFY(waitForInstalledGame());
     QCOMPARE(readJson(settingsPath()).value("eula_accepted"), QJsonValue(20171002));
@@ -225,7 +245,7 @@ void LauncherProcessTest::refusingTheAgreement()
     const int requests = m_kit.requests().size();
     QProcess *launcher = start();
     const QRect agreement = xdriver::waitForWindow(QStringLiteral("License agreement"), Agreement);
-    QVERIFY(!agreement.isEmpty());
+    QVERIFY2(!agreement.isEmpty(), qPrintable(launcherLog()));
     QVERIFY(xdriver::click(agreement.topLeft() + QPoint(822, 597)));
     const QRect question = xdriver::waitForBoxSmallerThan(Title, Agreement);
     QVERIFY(!question.isEmpty());
@@ -255,7 +275,7 @@ void LauncherProcessTest::leavingWithoutQuestion()
                    {"general.ui_language", "en"}});
     QProcess *launcher = start();
     const QRect window = xdriver::waitForWindow(Title, MainWindow);
-    QVERIFY(!window.isEmpty());
+    QVERIFY2(!window.isEmpty(), qPrintable(describe(xdriver::windows(Title)) + launcherLog()));
     if (prompt) {
         QVERIFY(!xdriver::waitForBoxSmallerThan(Title, MainWindow).isEmpty());
         // Exit is the box's default button.
@@ -268,6 +288,20 @@ void LauncherProcessTest::leavingWithoutQuestion()
     QVERIFY(launcher->waitForFinished(20000));
     QCOMPARE(launcher->exitStatus(), QProcess::NormalExit);
     QCOMPARE(launcher->exitCode(), 0);
+}
+
+// The self-update copier without its options says why in a box and ends with 1.
+void LauncherProcessTest::updateCopierReportsItsFailure()
+{
+    writeSettings({{"general.ui_language", "en"}});
+    QProcess *copier = start({QStringLiteral("--update"), QStringLiteral("--pid"), QStringLiteral("1")});
+    const QRect box = xdriver::waitForBoxSmallerThan(Title, MainWindow);
+    QVERIFY2(!box.isEmpty(), qPrintable(launcherLog()));
+    QCOMPARE(copier->state(), QProcess::Running);
+    QVERIFY(xdriver::key(QStringLiteral("Return")));
+    QVERIFY(copier->waitForFinished(20000));
+    QCOMPARE(copier->exitCode(), 1);
+    QCOMPARE(xdriver::windows(Title).size(), 0);
 }
 
 void LauncherProcessTest::uninstallAsksFirst_data()

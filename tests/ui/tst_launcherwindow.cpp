@@ -2,6 +2,7 @@
 #include "app/languagemanager.h"
 #include "app/paths.h"
 #include "app/productinfo.h"
+#include "app/tr.h"
 #include "net/torrentsession.h"
 #include "tests/install/testhome.h"
 #include "tests/support/logcapture.h"
@@ -96,6 +97,7 @@ private slots:
     void playFailureKeepsTheWindow();
     void closingWhileUpdatingAsksOnce();
     void tabSwitchFadesTheBackdrop();
+    void followsLanguageChange();
 
 private:
     void writeSettings(const QJsonObject &settings);
@@ -274,6 +276,8 @@ void LauncherWindowTest::agreementGate_data()
 
 void LauncherWindowTest::agreementGate()
 {
+    // Answers still waiting when the test ends go with it.
+    QObject scope;
     QFETCH(QJsonValue, stored);
     QFETCH(bool, asked);
     QJsonObject settings{{"update_url", m_release.toString()}, {"use_torrents", false}};
@@ -284,7 +288,7 @@ void LauncherWindowTest::agreementGate()
 
     bool agreementShown = false;
     int requestsWhileAsked = -1;
-    answerNextModal(this, [&](QWidget *modal) {
+    answerNextModal(&scope, [&](QWidget *modal) {
         auto *eula = qobject_cast<EulaDialog *>(modal);
         agreementShown = eula != nullptr;
         requestsWhileAsked = m_kit.requests().size() - before;
@@ -377,6 +381,8 @@ void LauncherWindowTest::retryPrompts_data()
 // The result codes as the orchestrator delivers them: the box, its buttons, and the retry.
 void LauncherWindowTest::retryPrompts()
 {
+    // Answers still waiting when the test ends go with it.
+    QObject scope;
     writeSettings(
         {{"eula_accepted", 20171002}, {"update_url", m_release.toString()}, {"use_torrents", false}});
     Launcher *launcher = openLauncher();
@@ -387,10 +393,7 @@ void LauncherWindowTest::retryPrompts()
     QStringList shown;
     QString text;
     QString title;
-    // The answer dies with this case: when no box comes, it must not answer the next case's box
-    // with this case's variables gone.
-    QObject answerScope;
-    answerNextModal(&answerScope, [&](QWidget *modal) {
+    answerNextModal(&scope, [&](QWidget *modal) {
         shown = buttonTexts(modal);
         text = labelText(modal);
         title = modal->windowTitle();
@@ -411,12 +414,14 @@ void LauncherWindowTest::retryPrompts()
 // A failing update offers the retry; the retry reads the settings again.
 void LauncherWindowTest::failedUpdateRetriedFromThePrompt()
 {
+    // Answers still waiting when the test ends go with it.
+    QObject scope;
     writeSettings({{"eula_accepted", 20171002},
                    {"update_url", m_kit.url(QStringLiteral("missing/update.json")).toString()},
                    {"use_torrents", false}});
     QString question;
     answerNextModal(
-        this,
+        &scope,
         [&](QWidget *modal) {
             question = labelText(modal);
             m_settings->setValue(SettingsKey::UpdateUrl, m_release.toString());
@@ -441,6 +446,8 @@ void LauncherWindowTest::playFailureKeepsTheWindow_data()
 // PLAY that cannot start the game says so, logs the path and leaves the launcher open.
 void LauncherWindowTest::playFailureKeepsTheWindow()
 {
+    // Answers still waiting when the test ends go with it.
+    QObject scope;
     QFETCH(QString, kind);
     writeSettings(
         {{"eula_accepted", 20171002}, {"update_url", m_release.toString()}, {"use_torrents", false}});
@@ -456,7 +463,7 @@ void LauncherWindowTest::playFailureKeepsTheWindow()
 
     LogCapture log;
     QString message;
-    answerNextModal(this, [&](QWidget *modal) {
+    answerNextModal(&scope, [&](QWidget *modal) {
         message = labelText(modal);
         buttonWithText(modal, QStringLiteral("OK"))->click();
     });
@@ -470,6 +477,8 @@ void LauncherWindowTest::playFailureKeepsTheWindow()
 // Closing while the update runs asks once; No keeps the window and the update going.
 void LauncherWindowTest::closingWhileUpdatingAsksOnce()
 {
+    // Answers still waiting when the test ends go with it.
+    QObject scope;
     writeSettings({{"eula_accepted", 20171002}, {"update_url", m_slow.toString()}, {"use_torrents", false}});
     Launcher *launcher = openLauncher();
     auto *status = launcher->findChild<QLabel *>(QStringLiteral("status"));
@@ -482,10 +491,10 @@ void LauncherWindowTest::closingWhileUpdatingAsksOnce()
         ++questions;
         question = labelText(modal);
         // Arm a second answer: a second question would be caught and counted.
-        answerNextModal(this, answer, 500);
+        answerNextModal(&scope, answer, 500);
         buttonWithText(modal, QStringLiteral("No"))->click();
     };
-    answerNextModal(this, answer);
+    answerNextModal(&scope, answer);
     launcher->closeButton()->click();
     QTest::qWait(700);
     QCOMPARE(questions, 1);
@@ -529,6 +538,27 @@ void LauncherWindowTest::tabSwitchFadesTheBackdrop()
     QTest::mouseClick(tabs->button(0), Qt::LeftButton);
     QVERIFY(backdrop->isVisible());
     QTRY_COMPARE(launcher->backgroundOpacity(), 1.0f);
+}
+
+// A language picked while the window is open reaches PLAY, the version label and the title.
+void LauncherWindowTest::followsLanguageChange()
+{
+    writeSettings(
+        {{"eula_accepted", 20171002}, {"update_url", m_release.toString()}, {"use_torrents", false}});
+    Launcher *launcher = openLauncher();
+    QVERIFY(waitForPlay());
+    auto *play = launcher->findChild<QPushButton *>(QStringLiteral("play"));
+    auto *version = launcher->findChild<QLabel *>(QStringLiteral("version"));
+    for (const char *language : {"de", "ja", "en"}) {
+        QVERIFY(LanguageManager::instance().setLanguage(QString::fromLatin1(language)));
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
+        QCOMPARE(play->text(), TR::tr("LauncherBtnPlay"));
+        QCOMPARE(version->text(), TR::tr("LauncherVersion").arg(1).arg(0).arg(0));
+        QCOMPARE(launcher->windowTitle(), TR::tr("ProductName"));
+        // The wider text still fits inside the window, right-aligned as before.
+        QCOMPARE(play->geometry().right(), launcher->width() - 25 - 1);
+    }
+    QCOMPARE(play->text(), QStringLiteral("PLAY"));
 }
 
 QTEST_MAIN(LauncherWindowTest)

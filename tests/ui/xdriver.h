@@ -12,10 +12,10 @@ namespace xdriver {
 // The screen rectangles of the visible top-level windows whose title is exactly name.
 QList<QRect> windows(const QString &name);
 // Waits for a visible window of that title and size; an empty rectangle when none came.
-QRect waitForWindow(const QString &name, const QSize &size, int timeoutMs = 20000);
+QRect waitForWindow(const QString &name, const QSize &size, int timeoutMs = 60000);
 // Waits for a visible window of that title that is smaller than the given size (a message box
 // over a larger window of the same title).
-QRect waitForBoxSmallerThan(const QString &name, const QSize &size, int timeoutMs = 20000);
+QRect waitForBoxSmallerThan(const QString &name, const QSize &size, int timeoutMs = 60000);
 bool click(const QPoint &screenPosition);
 // Presses a key in the window that has the keyboard focus.
 bool key(const QString &keyName);
