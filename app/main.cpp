@@ -3,30 +3,21 @@
 // the installer (--install), the self-update copier (--update --path --pid) or the
 // uninstaller (--uninstall).
 #include "app/jsonsettings.h"
-#include "app/languagemanager.h"
 #include "app/launchaction.h"
 #include "app/logger.h"
-#include "app/paths.h"
 #include "app/productinfo.h"
 #include "app/singleapp.h"
 #include "app/tr.h"
 #include "install/uninstallaction.h"
 #include "install/updateaction.h"
-#include "net/proxysettings.h"
-#include "ui/appearance.h"
 #include "ui/launcher.h"
+#include "ui/startup.h"
 #include "ui/styledmessagebox.h"
 #include "update/autoupdate.h"
 
 #include <QApplication>
 
 namespace {
-
-void logStart()
-{
-    Logger::instance().info(QStringLiteral("GD7Launcher ") + formatVersion(launcherProduct.version));
-    Logger::instance().debug(QStringLiteral("Location:") + QCoreApplication::applicationFilePath());
-}
 
 int runNormal(JsonSettings &settings)
 {
@@ -95,23 +86,10 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
     QGuiApplication::setQuitOnLastWindowClosed(true);
 
-    Logger::instance().open(Paths::logPath(), Paths::previousLogPath());
-    Logger::instance().setThreshold(LogInfo);
-
-    addApplicationFonts();
-    app.setStyleSheet(loadStyleSheet());
-    LanguageManager::instance().applyDefaultLanguage();
-
-    launcherProduct = makeLauncherProduct();
     int exitCode = 0;
     {
         JsonSettings settings;
-        settings.load(Paths::settingsPath());
-        settings.applyStoredLanguage();
-        gameProduct = makeGameProduct(&settings);
-        logStart();
-        ProxySettings::load(&settings, true);
-
+        prepareLauncher(settings);
         ActionOptions options;
         const LaunchAction action = parseLaunchAction(QCoreApplication::arguments(), options);
         exitCode = runAction(action, options, settings);

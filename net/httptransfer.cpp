@@ -21,6 +21,7 @@ constexpr qint64 ReadBufferSize = 10 * 1024 * 1024;
 constexpr int ConnectTimeoutMs = 5000;
 // Requests per call, the first one included: a 10th redirect is not followed.
 constexpr int MaxRequests = 10;
+constexpr int CancelPollMs = 50;
 
 void setConnectTimeout(QNetworkAccessManager &manager)
 {
@@ -63,16 +64,21 @@ QUrl redirectTarget(const QNetworkReply *reply)
 
 HttpTransfer::HttpTransfer(QIODevice *output, ProgressHandler progress)
     : m_output(output), m_progress(std::move(progress)), m_chunk(ChunkSize), m_manager(createNetworkManager())
-{}
+{
+    m_cancelPoll.setInterval(CancelPollMs);
+}
 
 HttpTransfer::~HttpTransfer() = default;
 
 bool HttpTransfer::run(QNetworkRequest request, const QByteArray *body)
 {
     for (int sent = 1;; ++sent) {
+        if (cancelled()) {
+            Logger::instance().debug(QStringLiteral("http call cancelled: ") + request.url().toString());
+            return false;
+        }
         QNetworkReply *reply = send(request, body);
-        if (reply->isRunning() && !reply->isFinished())
-            m_loop.exec();
+        waitForReply(reply);
         if (finishedWithError(reply))
             return false;
         const QUrl target = redirectTarget(reply);
@@ -91,12 +97,32 @@ bool HttpTransfer::run(QNetworkRequest request, const QByteArray *body)
     }
 }
 
+void HttpTransfer::waitForReply(QNetworkReply *reply)
+{
+    if (!reply->isRunning() || reply->isFinished())
+        return;
+    QMetaObject::Connection poll;
+    if (m_cancelFlag) {
+        // The flag is raised on another thread, which cannot touch the reply; the poll ends the
+        // wait here, in the reply's own thread.
+        poll = QObject::connect(&m_cancelPoll, &QTimer::timeout, reply, [this, reply] {
+            if (cancelled())
+                reply->abort();
+        });
+        m_cancelPoll.start();
+    }
+    m_loop.exec();
+    m_cancelPoll.stop();
+    QObject::disconnect(poll);
+}
+
 QNetworkReply *HttpTransfer::send(const QNetworkRequest &request, const QByteArray *body)
 {
     QNetworkReply *reply = body ? m_manager->post(request, *body) : m_manager->get(request);
     QObject::connect(reply, &QNetworkReply::finished, &m_loop, &QEventLoop::quit);
-    QObject::connect(reply, &QNetworkReply::errorOccurred, [](QNetworkReply::NetworkError code) {
-        Logger::instance().crit(QStringLiteral("network error: ") + QString::number(code));
+    QObject::connect(reply, &QNetworkReply::errorOccurred, [this](QNetworkReply::NetworkError code) {
+        if (!cancelled() && !m_tooLarge)
+            Logger::instance().crit(QStringLiteral("network error: ") + QString::number(code));
     });
     reply->setReadBufferSize(ReadBufferSize);
     if (m_progress)
@@ -111,8 +137,17 @@ QNetworkReply *HttpTransfer::send(const QNetworkRequest &request, const QByteArr
 
 void HttpTransfer::moveToOutput(QNetworkReply *reply)
 {
-    while (!m_writeFailed) {
+    while (!m_writeFailed && !m_tooLarge) {
         const qint64 count = reply->read(m_chunk.data(), ChunkSize);
+        m_received += qMax<qint64>(count, 0);
+        if (m_maxBodySize > 0 && m_received > m_maxBodySize) {
+            Logger::instance().crit(QStringLiteral("http answer too large: ") + reply->url().toString() +
+                                    QStringLiteral(" (more than ") + QString::number(m_maxBodySize) +
+                                    QStringLiteral(" bytes)"));
+            m_tooLarge = true;
+            reply->abort();
+            break;
+        }
         if (count > 0 && m_output->write(m_chunk.data(), count) != count) {
             // A full disk must not pass for a complete download.
             Logger::instance().crit(QStringLiteral("http output write failed: ") + m_output->errorString());
@@ -126,8 +161,12 @@ void HttpTransfer::moveToOutput(QNetworkReply *reply)
 
 bool HttpTransfer::finishedWithError(QNetworkReply *reply) const
 {
-    if (m_writeFailed)
+    if (m_writeFailed || m_tooLarge)
         return true;
+    if (cancelled()) {
+        Logger::instance().debug(QStringLiteral("http call cancelled: ") + reply->url().toString());
+        return true;
+    }
     if (reply->error() == QNetworkReply::NoError)
         return false;
     Logger::instance().crit(QStringLiteral("http some error happened: ") + QString::number(reply->error()));

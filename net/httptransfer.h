@@ -2,7 +2,9 @@
 
 #include <QEventLoop>
 #include <QNetworkRequest>
+#include <QTimer>
 
+#include <atomic>
 #include <functional>
 #include <memory>
 #include <vector>
@@ -24,6 +26,11 @@ public:
     HttpTransfer(QIODevice *output, ProgressHandler progress);
     ~HttpTransfer();
 
+    // A raised flag aborts the transfer (checked a few times a second while it waits).
+    void setCancelFlag(const std::atomic<bool> *flag) { m_cancelFlag = flag; }
+    // More body bytes than this abort the transfer; 0 means no limit.
+    void setMaxBodySize(qint64 bytes) { m_maxBodySize = bytes; }
+
     // Sends request (a POST when body is set), follows redirects up to 10 requests in all, and
     // answers whether a body of at least one byte arrived without error.
     bool run(QNetworkRequest request, const QByteArray *body);
@@ -32,8 +39,15 @@ private:
     QNetworkReply *send(const QNetworkRequest &request, const QByteArray *body);
     void moveToOutput(QNetworkReply *reply);
     bool finishedWithError(QNetworkReply *reply) const;
+    bool cancelled() const { return m_cancelFlag && m_cancelFlag->load(); }
+    void waitForReply(QNetworkReply *reply);
 
     QEventLoop m_loop;
+    QTimer m_cancelPoll;
+    const std::atomic<bool> *m_cancelFlag = nullptr;
+    qint64 m_maxBodySize = 0;
+    qint64 m_received = 0;
+    bool m_tooLarge = false;
     QIODevice *m_output;
     ProgressHandler m_progress;
     std::vector<char> m_chunk;

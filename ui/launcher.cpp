@@ -8,10 +8,17 @@
 #include "app/tr.h"
 #include "platform/gameexecutable.h"
 #include "platform/processes.h"
+#include "ui/checkdialog.h"
+#include "ui/diagdialog.h"
 #include "ui/euladialog.h"
+#include "ui/installdialog.h"
 #include "ui/launcherbackdrop.h"
 #include "ui/launcherfooter.h"
 #include "ui/launcherheader.h"
+#include "ui/launcherscreens.h"
+#include "ui/newsfeed.h"
+#include "ui/newsgrid.h"
+#include "ui/settingspanel.h"
 #include "ui/styledbutton.h"
 #include "ui/styledmessagebox.h"
 #include "ui/tabs.h"
@@ -30,12 +37,10 @@
 #include <QScreen>
 #include <QScrollArea>
 #include <QStackedWidget>
-#include <QTextStream>
 #include <QThreadPool>
 #include <QTimer>
 #include <QVBoxLayout>
 #include <QWindow>
-#include <QtGui/private/qhighdpiscaling_p.h>
 
 namespace {
 
@@ -43,45 +48,22 @@ constexpr int WindowWidth = 1184;
 constexpr int WindowHeight = 720;
 const QString GameProductId = QStringLiteral("gd7");
 
-void logInfo(const QString &text)
-{
-    Logger::instance().info(text);
-}
-
-QString yesNo(bool value)
-{
-    return value ? QStringLiteral("YES") : QStringLiteral("NO");
-}
-
-QString sizeText(const QSizeF &size)
-{
-    QString text;
-    QTextStream(&text) << size.width() << 'x' << size.height();
-    return text;
-}
-
-void logScreenDetails(const QScreen *screen)
-{
-    logInfo(QStringLiteral("Screen model: ") + screen->manufacturer() + QStringLiteral(" - ") +
-            screen->model() + QStringLiteral(" - ") + screen->serialNumber());
-    logInfo(QStringLiteral("Screen devicePixelRatio: ") + QString::number(screen->devicePixelRatio()));
-    logInfo(QStringLiteral("Screen physicalDotsPerInch: ") + QString::number(screen->physicalDotsPerInch()));
-    logInfo(QStringLiteral("Screen logicalDotsPerInch: ") + QString::number(screen->logicalDotsPerInch()));
-    logInfo(QStringLiteral("Screen size: ") + sizeText(screen->geometry().size()));
-    logInfo(QStringLiteral("Screen size physical: ") + sizeText(screen->physicalSize()));
-    logInfo(QStringLiteral("Screen size virtual: ") + sizeText(screen->virtualGeometry().size()));
-}
-
 } // namespace
 
 Launcher::Launcher(IProgramSettings *settings, bool installMode, QWidget *parent)
-    : StyledDialog(parent), m_settings(settings)
+    : StyledDialog(parent), m_settings(settings), m_screens(std::make_unique<LauncherScreens>())
 {
     setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
     m_backdrop = new LauncherBackdrop(this);
     m_header = new LauncherHeader(this, m_backdrop);
-    connect(m_backdrop, &LauncherBackdrop::changed, m_header, &LauncherHeader::refreshBackground);
+    // Until the window is shown there is nothing to frost; showEvent does the first one.
+    connect(m_backdrop, &LauncherBackdrop::changed, m_header, [this] {
+        if (isVisible())
+            m_header->refreshBackground();
+    });
 
+    m_news = new NewsFeed(this);
+    connect(m_news, &NewsFeed::insertNews, this, &Launcher::_insertNews);
     m_pages = new QStackedWidget;
     m_pages->addWidget(createGamePage());
     m_pages->addWidget(createNewsPage());
@@ -106,6 +88,13 @@ Launcher::Launcher(IProgramSettings *settings, bool installMode, QWidget *parent
     m_play->setCursor(Qt::PointingHandCursor);
     m_play->setEnabled(false);
 
+    m_settingsPanel = new SettingsPanel(content, true, m_settings, this);
+    connect(m_header, &LauncherHeader::toggleSettings, m_settingsPanel, &SettingsPanel::toggle);
+    connect(m_settingsPanel, &Panel::opacityChanged, m_header,
+            QOverload<double>::of(&LauncherHeader::setBackgroundDarked));
+    connect(m_settingsPanel, &SettingsPanel::updateContentInstalled, this, &Launcher::updateContentInstalled);
+    connect(m_settingsPanel, &SettingsPanel::reinstallGame, this, &Launcher::reinstallGame);
+
     _selectLayout(m_header->tabs()->action(0));
     setFixedSize(WindowWidth, WindowHeight);
     m_backdrop->layoutAt(0);
@@ -120,7 +109,7 @@ Launcher::Launcher(IProgramSettings *settings, bool installMode, QWidget *parent
     } else {
         connectUpdate();
         if (eulaAccepted())
-            startUpdate();
+            startOnline();
         else
             QTimer::singleShot(0, this, &Launcher::_onAcceptEULA);
     }
@@ -158,7 +147,34 @@ QWidget *Launcher::createNewsPage()
     grid->setContentsMargins(0, 0, 0, 0);
     grid->setSpacing(0);
     scroll->setWidget(container);
+    m_newsContainer = container;
+    m_newsGrid = grid;
     return scroll;
+}
+
+Launcher::~Launcher()
+{
+    m_news->stop();
+}
+
+void Launcher::startOnline()
+{
+    startUpdate();
+    // Nothing goes on the network before the agreement is accepted, the news feed included.
+    m_news->startFeedReader(NewsFeed::defaultFeedUrl());
+}
+
+void Launcher::_insertNews(FeedItem::SFeedItem item)
+{
+    FeedItem *card = newsgrid::appendCard(m_newsGrid, m_newsContainer, WindowWidth, item, m_settings);
+    connect(card, &FeedItem::readed, this, &Launcher::_updateNewsCounter);
+    _updateNewsCounter();
+    m_news->queuePicture(card);
+}
+
+void Launcher::_updateNewsCounter()
+{
+    m_header->tabs()->updateCounter(1, newsgrid::unreadCount(m_newsGrid), QColor(255, 210, 0, 255));
 }
 
 void Launcher::connectUpdate()
@@ -211,7 +227,7 @@ void Launcher::_onAcceptEULA()
     m_settings->setValue(SettingsKey::EulaAccepted, EulaAcceptedValue);
     saveSettings();
     if (eulaAccepted())
-        startUpdate();
+        startOnline();
 }
 
 void Launcher::saveSettings()
@@ -272,6 +288,7 @@ void Launcher::updateFinish(int errorCode)
     const UpdateResultPrompt prompt = updateResultPrompt(errorCode);
     if (prompt.kind == UpdateResultPrompt::Ready) {
         m_play->setEnabled(true);
+        m_settingsPanel->setHasGame(true);
         refreshVersionLabel();
         return;
     }
@@ -309,16 +326,38 @@ int Launcher::askRetry(const UpdateResultPrompt &prompt)
 }
 
 // The diagnostics dialog, run before the update is tried again.
-void Launcher::runDiagnosticsDialog() {}
+void Launcher::runDiagnosticsDialog()
+{
+    auto *dialog = new DiagDialog(this);
+    dialog->exec();
+    dialog->deleteLater();
+}
 
 // The game file check, run before the update is tried again; it may record an installed
 // content or ask for a reinstallation.
-void Launcher::runCheckDialog() {}
+void Launcher::runCheckDialog()
+{
+    auto *dialog = new CheckDialog(AutoUpdate::instance()->updateInfo(), this);
+    connect(dialog, &CheckDialog::updateContentInstalled, this, &Launcher::updateContentInstalled);
+    connect(dialog, &CheckDialog::reinstallGame, this, &Launcher::reinstallGame);
+    dialog->exec();
+    dialog->deleteLater();
+}
 
 // The installer; returns the dialog's result (0 when nothing was installed).
 int Launcher::runInstallDialog()
 {
-    return QDialog::Rejected;
+    // Used until the manifest the start-up fetches names the game's size.
+    constexpr qint64 DefaultGameSize = 9163421575;
+    auto *dialog = new InstallDialog(this);
+    dialog->setPath(InstallDialog::defaultFolder());
+    ProductUpdateInfo game;
+    dialog->setRequiredSize(AutoUpdate::instance()->gameProductInfo(game) ? game.size() : DefaultGameSize);
+    connect(AutoUpdate::instance(), &AutoUpdate::updateFinish, dialog, &InstallDialog::updateCheckFinished,
+            Qt::QueuedConnection);
+    const int result = dialog->exec();
+    dialog->deleteLater();
+    return result;
 }
 
 void Launcher::_onInstall()
@@ -369,6 +408,7 @@ void Launcher::updateContentInstalled(QString productId, QString contentId)
         gameProduct.version = content.versionTo();
         m_settings->setValue(installedVersionKey(GameProductId), formatVersion(gameProduct.version));
         saveSettings();
+        closeSettingsPanel();
         refreshVersionLabel();
         return;
     }
@@ -379,7 +419,14 @@ void Launcher::reinstallGame()
     m_settings->setValue(installedVersionKey(GameProductId), QString());
     saveSettings();
     gameProduct = makeGameProduct(m_settings);
+    closeSettingsPanel();
     startUpdate();
+}
+
+void Launcher::closeSettingsPanel()
+{
+    if (m_settingsPanel->isVisible())
+        m_settingsPanel->toggle();
 }
 
 void Launcher::refreshVersionLabel()
@@ -431,11 +478,14 @@ void Launcher::retranslate()
 void Launcher::_selectLayout(QAction *act)
 {
     const int index = act ? act->data().toInt() : 0;
+    closeSettingsPanel();
     if (index == 1)
         m_backdrop->fadeOut();
     else
         m_backdrop->showAgain();
     m_footer->setNewsMode(index == 1);
+    if (index != 0)
+        m_news->startImageLoader();
     m_play->setVisible(index == 0);
     m_header->setStyleSheet(index == 0 ? QStringLiteral("LauncherHeader { background: transparent; }")
                                        : QStringLiteral("LauncherHeader { background: #4a4a4a; }"));
@@ -449,6 +499,15 @@ void Launcher::resizeEvent(QResizeEvent *event)
     updateScreen();
 }
 
+// The window's screen, and the header's frosted copy of the backdrop, are only right once the
+// window is shown.
+void Launcher::showEvent(QShowEvent *event)
+{
+    StyledDialog::showEvent(event);
+    updateScreen();
+    m_header->refreshBackground();
+}
+
 // PLAY and the footer sit outside the layouts, at the window's bottom edge.
 void Launcher::placeBottomControls()
 {
@@ -460,21 +519,7 @@ void Launcher::placeBottomControls()
 
 void Launcher::setUpScreens()
 {
-    const QList<QScreen *> screens = QGuiApplication::screens();
-    logInfo(QStringLiteral("Total screens: ") + QString::number(screens.size()));
-    const QWindow *window = windowHandle();
-    for (QScreen *screen : screens) {
-        logScreenDetails(screen);
-        logInfo(QStringLiteral("Primary screen: ") + yesNo(screen == QGuiApplication::primaryScreen()));
-        if (window && window->screen())
-            logInfo(QStringLiteral("Widget screen: ") + yesNo(screen == window->screen()));
-        else
-            logInfo(QStringLiteral("Widget screen: NULL"));
-        const double factor = backdrop::screenFactor(screen->geometry().height());
-        m_screenFactors.insert(screen, factor);
-        QHighDpiScaling::setScreenFactor(screen, factor);
-        logInfo(QStringLiteral("Screen factor: ") + QString::number(factor));
-    }
+    m_screens->setUp(this);
     connect(qGuiApp, &QGuiApplication::primaryScreenChanged, this, &Launcher::_onPrimaryScreenChanged);
     updateScreen();
 }
@@ -482,28 +527,24 @@ void Launcher::setUpScreens()
 void Launcher::_onPrimaryScreenChanged(QScreen *act)
 {
     if (act)
-        logScreenDetails(act);
+        LauncherScreens::logDetails(act);
     if (const QScreen *own = screen())
-        logScreenDetails(own);
+        LauncherScreens::logDetails(own);
     updateScreen();
 }
 
 void Launcher::updateScreen()
 {
-    QScreen *current = windowHandle() ? windowHandle()->screen() : nullptr;
-    if (current && current != m_screen) {
-        m_screen = current;
-        m_highDpi = m_screenFactors.value(current, 1.0) > 1.0;
-    }
+    m_screens->follow(this);
     refreshLogo();
 }
 
 void Launcher::refreshLogo()
 {
     const QString language = LanguageManager::instance().currentLanguage();
-    logInfo(QStringLiteral("lang: ") + language);
-    QPixmap logo(backdrop::logoResource(language, m_highDpi));
-    if (m_highDpi)
+    Logger::instance().info(QStringLiteral("lang: ") + language);
+    QPixmap logo(backdrop::logoResource(language, m_screens->highDpi()));
+    if (m_screens->highDpi())
         logo.setDevicePixelRatio(1.5);
     m_logo->setPixmap(logo);
 }

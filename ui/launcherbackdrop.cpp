@@ -69,7 +69,10 @@ LauncherBackdrop::LauncherBackdrop(QWidget *window, const QString &picturesFolde
     m_currentPath = pictureAt(m_index);
     m_nextPath = pictureAt(backdrop::nextIndex(m_index, pictures.size()));
     m_current = createPictureLabel(m_currentPath, &m_currentEffect);
-    m_next = createPictureLabel(m_nextPath, &m_nextEffect);
+    m_next = createPictureLabel(QString(), &m_nextEffect);
+    // The next picture is only seen when the first slide starts: decoding it can wait until the
+    // window is on screen.
+    QTimer::singleShot(0, this, [this] { m_next->setPixmap(QPixmap(m_nextPath)); });
 
     m_opacityAnimation = new QPropertyAnimation(this, "opacity", this);
     m_opacityAnimation->setEasingCurve(QEasingCurve::OutQuad);
@@ -100,7 +103,8 @@ QLabel *LauncherBackdrop::createPictureLabel(const QString &path, QGraphicsOpaci
 {
     auto *label = new QLabel(this);
     label->setScaledContents(true);
-    label->setPixmap(QPixmap(path));
+    if (!path.isEmpty())
+        label->setPixmap(QPixmap(path));
     *effect = new QGraphicsOpacityEffect(label);
     (*effect)->setOpacity(1.0);
     label->setGraphicsEffect(*effect);

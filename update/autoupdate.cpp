@@ -387,6 +387,12 @@ bool AutoUpdate::hasTorrents() const
     return m_torrent->hasTorrents();
 }
 
+UpdateInfo AutoUpdate::updateInfo() const
+{
+    QMutexLocker lock(&m_progressMutex);
+    return m_updateInfo;
+}
+
 bool AutoUpdate::gameProductInfo(ProductUpdateInfo &product) const
 {
     QMutexLocker lock(&m_progressMutex);

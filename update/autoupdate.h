@@ -64,6 +64,9 @@ public:
     void resumeTorrents();
     bool hasTorrents() const;
     bool gameProductInfo(ProductUpdateInfo &product) const;
+    // The whole manifest of the last successful fetch, invalid before the first one: the file check
+    // and the recovery choose their contents from it.
+    UpdateInfo updateInfo() const;
 
     // The pause before each unpack and each patch, which gives the user a moment to see the step
     // coming; tests shorten it.

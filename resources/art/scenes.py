@@ -161,7 +161,7 @@ def chasm_bridge(c, rng):
     c.vertical_gradient([(0, '#05060a'), (0.3, '#0d1420'), (0.6, '#12222c'), (1, '#020304')])
     c.glow(640, 560, 300, '#2c8f8a', 0.45, ry=160)
     c.glow(640, 620, 120, '#c8d63f', 0.18, ry=60)
-    el.light_rays(c, rng, (610, 0), 8, 7, 700, 9, '#cfe6f0', 0.22, (10, 34))
+    el.light_rays(c, rng, (610, 0), 8, 7, 700, 9, '#cfe6f0', 0.34, (10, 34))
     # far walls of the chasm, fading into its mist
     for depth, (lx, rx, col) in enumerate(((520, 760, '#1a2c38'), (430, 850, '#132430'))):
         pen = MaskPen(c.w, c.h)
@@ -435,13 +435,17 @@ def sky_well(c, rng):
     depth_shade = el.rgb('#0d1a15')[None, None, :] * (0.6 + 0.9 * c.radial(gx, 380, 420, 300))[..., None]
     c.over(depth_shade, back * 0.9)
     el.lay_rock(c, rng, back, '#000000', [shaft, pool], ambient=0, roundness=20, bump=0.5, lit_only=True)
-    # the opening: a ragged slot of sky
+    # the opening: a ragged crack of sky, its rim lit by the daylight
     opening = MaskPen(c.w, c.h)
-    opening.polygon(el.roughen([(hx - 70, hy + 8), (hx - 20, hy - 14), (hx + 60, hy - 10), (hx + 96, hy + 6),
-                                (hx + 40, hy + 22), (hx - 30, hy + 20)], rng, 3, 4))
-    om = blur(opening.mask(), 1.5)
-    c.over(el.rgb('#eef6f0'), om)
-    c.glow(hx + 10, hy + 4, 130, '#dff0e0', 0.45, ry=50)
+    crack = [(hx - 120, hy + 30), (hx - 70, hy + 4), (hx - 30, hy - 8), (hx + 20, hy - 16), (hx + 80, hy - 10),
+             (hx + 130, hy + 4), (hx + 90, hy + 10), (hx + 40, hy + 22), (hx - 10, hy + 20), (hx - 60, hy + 28)]
+    opening.polygon(el.roughen(crack, rng, 2.5, 4))
+    om = blur(opening.mask(), 1.0)
+    rim = np.clip(blur(om, 6) - om, 0, 1)
+    c.add(el.rgb('#b8c8b0'), rim, 0.9)
+    sky = el.rgb('#dfeee8')[None, None, :] * (0.85 + 0.15 * c.radial(hx, hy, 120, 20))[..., None]
+    c.over(sky, om)
+    c.glow(hx + 10, hy + 6, 160, '#cfe4d8', 0.35, ry=50)
     el.light_rays(c, rng, (hx + 10, hy + 6), -26, 6, 560, 18, '#f0f6e0', 0.5, (20, 48))
     # the mound in the light, grown over with moss, a young crystal on top
     mound = MaskPen(c.w, c.h)
@@ -454,7 +458,7 @@ def sky_well(c, rng):
     c.glow(gx, gy - 4, 190, '#e8f4d8', 0.3, ry=26)
     pens = el.crystal_pens(c)
     el.crystal_cluster(pens, rng, gx + 10, gy - 6, 6, 74, 15, 0.5)
-    el.lay_crystals(c, pens, '#c8d63f', 0.6, 12)
+    el.lay_crystals(c, pens, '#b0d848', 0.45, 12, 0.85)
     pen = MaskPen(c.w, c.h)
     el.stalactites(pen, rng, 8, (60, 360), 730, (120, 300), (30, 70), hanging=False)
     el.stalactites(pen, rng, 8, (1020, 1260), 730, (120, 320), (30, 70), hanging=False)
@@ -490,7 +494,8 @@ def frost_grotto(c, rng):
     rocks = MaskPen(c.w, c.h)
     rocks.polygon(el.roughen([(-10, 300), (140, 320), (250, 430), (330, 560), (300, 730), (-10, 730)], rng, 5))
     rocks.polygon(el.roughen([(1290, 260), (1150, 290), (1020, 420), (960, 560), (1000, 730), (1290, 730)], rng, 5))
-    el.lay_rock(c, rng, rocks.mask(), '#1a2c48', [cold, violet], ambient=0.35, roundness=14, bump=0.45)
+    el.lay_rock(c, rng, rocks.mask(), '#1e3452', [cold, violet, (250, 440, '#bfe6ff', 1.0, 200), (1030, 420, '#bfe6ff', 1.0, 200)],
+                ambient=0.4, roundness=14, bump=0.45)
     pens = el.crystal_pens(c)
     el.crystal_cluster(pens, rng, 240, 470, 5, 110, 22, 0.6, 0.3)
     el.crystal_cluster(pens, rng, 1030, 450, 4, 100, 20, 0.6, -0.3)
@@ -502,7 +507,7 @@ def great_gate(c, rng):
     """A gate carved into the living rock, its runes awake; braziers burn on either side."""
     gx, sill = 640, 470
     c.vertical_gradient([(0, '#050508'), (0.4, '#0e1018'), (0.65, '#161820'), (1, '#030304')])
-    lights = [(gx, 392, '#5fe0ec', 1.0, 420), (420, 430, '#ffa850', 1.6, 320), (860, 430, '#ffa850', 1.6, 320)]
+    lights = [(gx, 424, '#5fe0ec', 1.0, 420), (420, 430, '#ffa850', 1.6, 320), (860, 430, '#ffa850', 1.6, 320)]
     wall = np.ones((c.h, c.w), dtype=np.float32)
     el.lay_rock(c, rng, wall, '#25262c', lights, ambient=0.25, roundness=2, bump=0.7, cell=110)
     # the door frame and its two leaves
@@ -520,10 +525,10 @@ def great_gate(c, rng):
     c.multiply(1 - seam.mask() * 0.8)
     # runes: a ring and spokes on the leaves, and a band of marks round the arch
     runes = MaskPen(c.w, c.h)
-    runes.line([(gx + 56 * np.cos(a), 392 + 56 * np.sin(a)) for a in np.linspace(0, 2 * np.pi, 60)], 2.2)
-    runes.line([(gx + 26 * np.cos(a), 392 + 26 * np.sin(a)) for a in np.linspace(0, 2 * np.pi, 40)], 1.6)
+    runes.line([(gx + 40 * np.cos(a), 424 + 40 * np.sin(a)) for a in np.linspace(0, 2 * np.pi, 60)], 2.0)
+    runes.line([(gx + 18 * np.cos(a), 424 + 18 * np.sin(a)) for a in np.linspace(0, 2 * np.pi, 40)], 1.5)
     for a in np.linspace(0, 2 * np.pi, 9)[:-1]:
-        runes.line([(gx + 31 * np.cos(a), 392 + 31 * np.sin(a)), (gx + 50 * np.cos(a), 392 + 50 * np.sin(a))], 1.8)
+        runes.line([(gx + 22 * np.cos(a), 424 + 22 * np.sin(a)), (gx + 35 * np.cos(a), 424 + 35 * np.sin(a))], 1.6)
     for k in range(15):
         a = np.pi + np.pi * (k + 0.5) / 15
         x, y = gx + 170 * np.cos(a), 150 + 80 * np.sin(a)

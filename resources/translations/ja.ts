@@ -613,7 +613,7 @@
     </message>
     <message>
         <source>UpdateRetryErrMsg</source>
-        <translation>%0 再試行しますか？</translation>
+        <translation>%0再試行しますか？</translation>
     </message>
 </context>
 </TS>

@@ -613,7 +613,7 @@
     </message>
     <message>
         <source>UpdateRetryErrMsg</source>
-        <translation>%0 是否重试？</translation>
+        <translation>%0是否重试？</translation>
     </message>
 </context>
 </TS>

@@ -613,7 +613,7 @@
     </message>
     <message>
         <source>UpdateRetryErrMsg</source>
-        <translation>%0 要重試嗎？</translation>
+        <translation>%0要重試嗎？</translation>
     </message>
 </context>
 </TS>
