@@ -5,6 +5,7 @@
 #include <QString>
 #include <QUrl>
 
+#include <atomic>
 #include <memory>
 
 class QJsonObject;
@@ -46,6 +47,9 @@ public:
     // Milliseconds a transfer may stall before it fails; 0 means no limit.
     void setTransferTimeout(int milliseconds) { m_transferTimeout = milliseconds; }
     void setProgressListener(IHttpProgress *listener) { m_progressListener = listener; }
+    // A transfer under way ends (failed, a download's file removed) soon after *stop becomes true;
+    // the flag must outlive the connection's calls.
+    void setStopFlag(const std::atomic<bool> *stop) { m_stop = stop; }
 
 protected:
     explicit HttpConnection(bool allowCache) : m_allowCache(allowCache) {}
@@ -55,6 +59,7 @@ protected:
     bool m_allowCache;
     int m_transferTimeout = 0;
     IHttpProgress *m_progressListener = nullptr;
+    const std::atomic<bool> *m_stop = nullptr;
     QString m_userAgent;
 };
 

@@ -79,7 +79,7 @@ bool HttpConnectionQt::request(const QUrl &url, const QByteArray *body, QIODevic
             if (m_progressListener)
                 m_progressListener->progress(this, total, current);
         };
-    return HttpTransfer(output, progress).run(request, body);
+    return HttpTransfer(output, progress, m_stop).run(request, body);
 }
 
 } // namespace net

@@ -21,6 +21,8 @@ constexpr qint64 ReadBufferSize = 10 * 1024 * 1024;
 constexpr int ConnectTimeoutMs = 5000;
 // Requests per call, the first one included: a 10th redirect is not followed.
 constexpr int MaxRequests = 10;
+// How often a running transfer looks at its stop flag.
+constexpr int StopPollMs = 50;
 
 void setConnectTimeout(QNetworkAccessManager &manager)
 {
@@ -61,25 +63,41 @@ QUrl redirectTarget(const QNetworkReply *reply)
 
 } // namespace
 
-HttpTransfer::HttpTransfer(QIODevice *output, ProgressHandler progress)
-    : m_output(output), m_progress(std::move(progress)), m_chunk(ChunkSize), m_manager(createNetworkManager())
-{}
+HttpTransfer::HttpTransfer(QIODevice *output, ProgressHandler progress, const std::atomic<bool> *stop)
+    : m_output(output), m_progress(std::move(progress)), m_stop(stop), m_chunk(ChunkSize),
+      m_manager(createNetworkManager())
+{
+    if (m_stop) {
+        m_stopWatch.setInterval(StopPollMs);
+        QObject::connect(&m_stopWatch, &QTimer::timeout, [this] { watchStop(); });
+    }
+}
 
 HttpTransfer::~HttpTransfer() = default;
 
 bool HttpTransfer::run(QNetworkRequest request, const QByteArray *body)
 {
     for (int sent = 1;; ++sent) {
+        if (m_stop && m_stop->load()) {
+            Logger::instance().crit(QStringLiteral("http transfer stopped: ") + request.url().toString());
+            return false;
+        }
         QNetworkReply *reply = send(request, body);
-        if (reply->isRunning() && !reply->isFinished())
+        m_reply = reply;
+        if (reply->isRunning() && !reply->isFinished()) {
+            if (m_stop)
+                m_stopWatch.start();
             m_loop.exec();
+            m_stopWatch.stop();
+        }
+        m_reply = nullptr;
         if (finishedWithError(reply))
             return false;
         const QUrl target = redirectTarget(reply);
         if (target.isEmpty()) {
             moveToOutput(reply);
             reply->deleteLater();
-            return !m_writeFailed && m_output->size() > 0;
+            return !m_writeFailed && bodyComplete(reply) && m_output->size() > 0;
         }
         reply->deleteLater();
         if (sent == MaxRequests) {
@@ -113,6 +131,8 @@ void HttpTransfer::moveToOutput(QNetworkReply *reply)
 {
     while (!m_writeFailed) {
         const qint64 count = reply->read(m_chunk.data(), ChunkSize);
+        if (count > 0)
+            m_received += count;
         if (count > 0 && m_output->write(m_chunk.data(), count) != count) {
             // A full disk must not pass for a complete download.
             Logger::instance().crit(QStringLiteral("http output write failed: ") + m_output->errorString());
@@ -124,9 +144,35 @@ void HttpTransfer::moveToOutput(QNetworkReply *reply)
     }
 }
 
+void HttpTransfer::watchStop()
+{
+    if (!m_stop->load() || m_stopped || !m_reply)
+        return;
+    m_stopped = true;
+    Logger::instance().crit(QStringLiteral("http transfer stopped: ") + m_reply->url().toString());
+    m_reply->abort();
+}
+
+// A server that closes the connection early, without having said it would, leaves Qt with a reply
+// that looks finished: the body is only whole when it is as long as its head announced.
+bool HttpTransfer::bodyComplete(QNetworkReply *reply) const
+{
+    const QVariant announced = reply->header(QNetworkRequest::ContentLengthHeader);
+    const QByteArray encoding = reply->rawHeader("Content-Encoding").trimmed().toLower();
+    // A body that Qt decoded has another length than the one announced for its encoded form.
+    if (!announced.isValid() || (!encoding.isEmpty() && encoding != "identity"))
+        return true;
+    if (announced.toLongLong() == m_received)
+        return true;
+    Logger::instance().crit(QStringLiteral("http body cut short: ") + reply->url().toString() +
+                            QStringLiteral(" received: ") + QString::number(m_received) +
+                            QStringLiteral(" of: ") + announced.toString());
+    return false;
+}
+
 bool HttpTransfer::finishedWithError(QNetworkReply *reply) const
 {
-    if (m_writeFailed)
+    if (m_writeFailed || m_stopped)
         return true;
     if (reply->error() == QNetworkReply::NoError)
         return false;

@@ -2,7 +2,9 @@
 
 #include <QEventLoop>
 #include <QNetworkRequest>
+#include <QTimer>
 
+#include <atomic>
 #include <functional>
 #include <memory>
 #include <vector>
@@ -20,24 +22,32 @@ class HttpTransfer
 public:
     using ProgressHandler = std::function<void(qint64 total, qint64 current)>;
 
-    // progress may be empty when the caller does not want progress.
-    HttpTransfer(QIODevice *output, ProgressHandler progress);
+    // progress may be empty when the caller does not want progress; stop, when given, is watched
+    // during the transfer and ends it soon after it is set.
+    HttpTransfer(QIODevice *output, ProgressHandler progress, const std::atomic<bool> *stop = nullptr);
     ~HttpTransfer();
 
     // Sends request (a POST when body is set), follows redirects up to 10 requests in all, and
-    // answers whether a body of at least one byte arrived without error.
+    // answers whether a whole body of at least one byte arrived without error and without a stop.
     bool run(QNetworkRequest request, const QByteArray *body);
 
 private:
     QNetworkReply *send(const QNetworkRequest &request, const QByteArray *body);
     void moveToOutput(QNetworkReply *reply);
     bool finishedWithError(QNetworkReply *reply) const;
+    bool bodyComplete(QNetworkReply *reply) const;
+    void watchStop();
 
     QEventLoop m_loop;
     QIODevice *m_output;
     ProgressHandler m_progress;
+    const std::atomic<bool> *m_stop;
+    QTimer m_stopWatch;
+    QNetworkReply *m_reply = nullptr;
     std::vector<char> m_chunk;
+    qint64 m_received = 0;
     bool m_writeFailed = false;
+    bool m_stopped = false;
     // Last, so that it goes first, with its replies and their connections to the members above.
     std::unique_ptr<QNetworkAccessManager> m_manager;
 };

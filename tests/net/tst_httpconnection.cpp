@@ -19,6 +19,7 @@
 #include <QtTest>
 
 #include <arpa/inet.h>
+#include <atomic>
 #include <netinet/in.h>
 #include <sys/socket.h>
 #include <unistd.h>
@@ -72,6 +73,10 @@ private slots:
     void stopsAtTenRequests();
     void failsCleanly_data();
     void failsCleanly();
+    void failsOnShortBody_data();
+    void failsOnShortBody();
+    void stopsWhenAsked_data();
+    void stopsWhenAsked();
     void readsChunkedBody();
     void appliesTransferTimeout_data();
     void appliesTransferTimeout();
@@ -231,6 +236,42 @@ void HttpConnectionTest::failsCleanly_data()
         << droppedChunked << QStringList({"crit network error: 2", "crit http some error happened: 2"});
 }
 
+void HttpConnectionTest::failsOnShortBody_data()
+{
+    QTest::addColumn<TestHttpServer::Response>("response");
+
+    // A server that promises a million bytes, sends a thousand and closes without having said it
+    // would: a download that ends there is not the file.
+    TestHttpServer::Response cut;
+    cut.body = randomBytes(1000000);
+    cut.dropAfter = 1000;
+    QTest::newRow("close announced") << cut;
+    cut.announceClose = false;
+    QTest::newRow("close unannounced") << cut;
+    TestHttpServer::Response lastByte;
+    lastByte.body = randomBytes(4096);
+    lastByte.dropAfter = 4095;
+    lastByte.announceClose = false;
+    QTest::newRow("one byte short") << lastByte;
+}
+
+void HttpConnectionTest::failsOnShortBody()
+{
+    QFETCH(TestHttpServer::Response, response);
+    m_server.serve("/short", response);
+    const auto connection = net::HttpConnection::create(true);
+    const QString target = m_folder.filePath(QStringLiteral("short.bin"));
+    // The outcome depended on timing: every try must fail.
+    for (int attempt = 0; attempt < 10; ++attempt) {
+        QByteArray out;
+        QVERIFY(!connection->get(m_server.url("/short"), &out));
+        QVERIFY(!connection->download(m_server.url("/short"), target));
+        QVERIFY(!QFile::exists(target));
+    }
+    const QStringList crit = m_log.takeLines().filter(QRegularExpression(QStringLiteral("^crit ")));
+    QVERIFY2(crit.size() >= 20, qPrintable(crit.join(QLatin1Char('\n'))));
+}
+
 void HttpConnectionTest::failsCleanly()
 {
     QFETCH(TestHttpServer::Response, response);
@@ -245,6 +286,47 @@ void HttpConnectionTest::failsCleanly()
     QVERIFY(!connection->download(m_server.url("/failing"), target));
     QVERIFY(!QFile::exists(target));
     QCOMPARE(m_log.takeLines(), QStringList("debg download: " + m_server.url("/failing").toString()) + log);
+}
+
+void HttpConnectionTest::stopsWhenAsked_data()
+{
+    QTest::addColumn<bool>("before"); // the flag is set before the call
+    QTest::newRow("during the body") << false;
+    QTest::newRow("before the call") << true;
+}
+
+// A body that would take a minute: the stop ends the download at once, its file removed.
+void HttpConnectionTest::stopsWhenAsked()
+{
+    QFETCH(bool, before);
+    TestHttpServer::Response slow;
+    slow.body = randomBytes(600000);
+    slow.pieceSize = 1000;
+    slow.pieceIntervalMs = 100;
+    m_server.serve("/slow", slow);
+    m_server.clearRequests();
+    std::atomic<bool> stop{before};
+    struct StopOnProgress : ProgressRecorder
+    {
+        std::atomic<bool> *flag = nullptr;
+        void progress(net::HttpConnection *connection, qint64 total, qint64 current) override
+        {
+            ProgressRecorder::progress(connection, total, current);
+            if (current > 0)
+                *flag = true;
+        }
+    } progress;
+    progress.flag = &stop;
+    const auto connection = net::HttpConnection::create(false);
+    connection->setProgressListener(&progress);
+    connection->setStopFlag(&stop);
+    const QString target = m_folder.filePath(QStringLiteral("stopped.bin"));
+    QVERIFY(!connection->download(m_server.url("/slow"), target));
+    QVERIFY(!QFile::exists(target));
+    QVERIFY(m_log.takeLines().contains("crit http transfer stopped: " + m_server.url("/slow").toString()));
+    QCOMPARE(m_server.requestCount("/slow"), before ? 0 : 1);
+    if (!before)
+        QVERIFY(!progress.reports.isEmpty() && progress.reports.last().second < slow.body.size());
 }
 
 void HttpConnectionTest::readsChunkedBody()
