@@ -9,6 +9,7 @@
 #include "patch/filesha1.h"
 #include "patch/safepath.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QThread>
@@ -35,6 +36,13 @@ QString quotedFileName(const QString &path)
 {
     const QString name = path.mid(path.lastIndexOf(QLatin1Char('/')) + 1);
     return QLatin1Char('"') + name + QLatin1Char('"');
+}
+
+// Package paths ("/" separated) as the game folder knows them: without "." steps or doubled
+// separators, so that one file has one name.
+QString normalisedPath(const QString &slashed)
+{
+    return slashed.isEmpty() ? slashed : QDir::cleanPath(slashed);
 }
 
 QList<QUrl> packageUrls(const UpdateContent &content)
@@ -97,7 +105,7 @@ void Checker::clearResults()
     m_damagedFiles.clear();
     m_packageFiles.clear();
     m_damagedBytes = 0;
-    m_recoveryContent = UpdateContent();
+    m_packageContent = UpdateContent();
 }
 
 bool Checker::passCheckpoint()
@@ -160,18 +168,24 @@ void Checker::run(const UpdateInfo &manifest)
         if (!element.isObject() || !entry.contains(QStringLiteral("path")) ||
             !entry.contains(QStringLiteral("sha1")))
             continue;
-        const QString path =
+        const QString listed =
             entry.value(QStringLiteral("path")).toString().replace(QLatin1Char('\\'), QLatin1Char('/'));
+        const QString path = normalisedPath(listed);
         const QString sha1 = entry.value(QStringLiteral("sha1")).toString();
-        if (!path.isEmpty() && !staysInside(path)) {
+        if (!path.isEmpty() && path != QLatin1String(".") && !staysInside(path)) {
             // A list that points outside the game folder is not the publisher's: nothing of it is trusted.
-            Logger::instance().crit(QStringLiteral("unsafe path in package file: ") + path);
+            Logger::instance().crit(QStringLiteral("unsafe path in package file: ") + listed);
             m_abort = true;
             passCheckpoint();
             return;
         }
+        // The game folder itself is no package file, and a file listed twice is checked once.
+        if (path.isEmpty() || path == QLatin1String(".") || m_packageFiles.contains(path)) {
+            Logger::instance().crit(QStringLiteral("package file entry skipped: ") + listed);
+            continue;
+        }
         m_packageFiles.insert(path);
-        if (path.isEmpty() || sha1.isEmpty())
+        if (sha1.isEmpty())
             continue;
         emit progress(++counted, total, CheckingFiles, quotedFileName(path));
         if (!passCheckpoint())
@@ -180,6 +194,26 @@ void Checker::run(const UpdateInfo &manifest)
             return;
     }
     finish();
+}
+
+UpdateContent Checker::recoveryContent(bool *newer) const
+{
+    UpdateContent exact;
+    UpdateContent newest;
+    ProductUpdateInfo product;
+    if (m_manifest.product(gameProduct.productId, product)) {
+        for (const UpdateContent &content : product.contents()) {
+            if (!content.isFull() || !content.hasRecoverTorrents())
+                continue;
+            if (content.versionTo() == m_installedVersion)
+                exact = content;
+            else if (!newest.isValid() || newest.versionTo() < content.versionTo())
+                newest = content;
+        }
+    }
+    if (newer)
+        *newer = !exact.isValid() && newest.isValid();
+    return exact.isValid() ? exact : newest;
 }
 
 bool Checker::chooseCandidates(const UpdateInfo &manifest, QList<UpdateContent> &result)
@@ -216,7 +250,7 @@ bool Checker::loadPackage(const QList<UpdateContent> &candidates, const QString 
         if (downloader.download(packageUrls(content), nullptr, packagePath, true, true, &validator) &&
             document.contains(QStringLiteral("content"))) {
             package = document;
-            m_recoveryContent = content;
+            m_packageContent = content;
             return true;
         }
     }

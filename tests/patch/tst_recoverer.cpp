@@ -48,6 +48,8 @@ private slots:
     void init();
     void recoversExactlyTheDamagedFiles();
     void stopWhileDownloadingLeavesTheGameAlone();
+    void stopBetweenStepsStartsNoOther_data();
+    void stopBetweenStepsStartsNoOther();
     void failures_data();
     void failures();
     void downloadText_data();
@@ -208,6 +210,57 @@ void TestRecoverer::stopWhileDownloadingLeavesTheGameAlone()
     QVERIFY(!QFileInfo::exists(Paths::recoverTempFolder()));
 }
 
+void TestRecoverer::stopBetweenStepsStartsNoOther_data()
+{
+    QTest::addColumn<int>("stopAt"); // the status whose first report stops the recovery
+    QTest::addColumn<bool>("copied");
+    QTest::newRow("before the copy") << int(Recoverer::Downloading) << false;
+    QTest::newRow("before the clean-up") << int(Recoverer::CleaningUp) << true;
+}
+
+// A stop asked for by a listener of a step's first report: no step starts after it, and the
+// recovery never reports an end.
+void TestRecoverer::stopBetweenStepsStartsNoOther()
+{
+    QFETCH(int, stopAt);
+    QFETCH(bool, copied);
+    const QByteArray good = pattern(40000, 1);
+    const UpdateContent content =
+        publishRelease({{QStringLiteral("a.bin"), good}, {QStringLiteral("b.bin"), pattern(500, 2)}});
+    QVERIFY(content.isValid());
+    RecoveryFixture &f = *m_fixture;
+    const QByteArray damaged = good.left(1000);
+    QVERIFY(writeAll(f.gameFile(QStringLiteral("a.bin")), damaged));
+    // Not in the package: only the clean-up step would remove it.
+    QVERIFY(writeAll(f.gameFile(QStringLiteral("stray.txt")), "left by the player"));
+
+    Recoverer recoverer;
+    recoverer.setSessionConfig(loopbackConfig());
+    QSignalSpy ended(&recoverer, &Recoverer::ended);
+    QList<int> statuses;
+    bool downloaded = false;
+    connect(&recoverer, &Recoverer::progress, this, [&](int, int, int status, const QString &msg) {
+        statuses.append(status);
+        downloaded = downloaded || msg.contains(QLatin1Char('%'));
+        // The copy's report is the first one without text once the download went on.
+        const bool reached =
+            stopAt == Recoverer::Downloading ? downloaded && msg.isEmpty() : status == stopAt;
+        if (reached && recoverer.status() != Recoverer::Idle)
+            recoverer.stop();
+    });
+    recoverer.start({QStringLiteral("a.bin"), QStringLiteral("b.bin")}, {QStringLiteral("a.bin")}, content);
+    QVERIFY(waitFor(
+        [&recoverer, &statuses] { return statuses.size() > 2 && recoverer.status() == Recoverer::Idle; },
+        30000));
+    // Time for a step started on a pool thread to show.
+    QTest::qWait(1000);
+    QVERIFY(ended.isEmpty());
+    QVERIFY(!statuses.contains(Recoverer::Done));
+    QCOMPARE(statuses.contains(Recoverer::CleaningUp), stopAt == Recoverer::CleaningUp);
+    QCOMPARE(readAll(f.gameFile(QStringLiteral("a.bin"))), copied ? good : damaged);
+    QVERIFY(QFileInfo::exists(f.gameFile(QStringLiteral("stray.txt"))));
+}
+
 void TestRecoverer::failures_data()
 {
     QTest::addColumn<QString>("kind");
@@ -305,6 +358,23 @@ void TestRecoverer::torrentPaths_data()
     absoluteName.replace("2:..7:out.bin", "3:sub7:out.bin").replace("4:full", "5:/full");
     QTest::newRow("absolute top folder") << absoluteName << false;
     QTest::newRow("not a torrent") << QByteArray("<html>not found</html>") << false;
+    // Path items that are not strings once crashed the check; they are no names at all.
+    QTest::newRow("integer in a path")
+        << QByteArray("d4:infod4:name1:a5:filesld6:lengthi1e4:pathli5eeeeee") << false;
+    QTest::newRow("list in a path") << QByteArray("d4:infod4:name1:a5:filesld6:lengthi1e4:pathll1:aeeeeee")
+                                    << false;
+    QTest::newRow("dictionary in a path")
+        << QByteArray("d4:infod4:name1:a5:filesld6:lengthi1e4:pathld1:ai1eeeeeee") << false;
+    QTest::newRow("integer name") << QByteArray("d4:infod4:namei7eee") << false;
+    QTest::newRow("files not a list") << QByteArray("d4:infod4:name1:a5:filesi1eee") << false;
+    QTest::newRow("v2 tree inside")
+        << QByteArray("d4:infod9:file treed3:subd5:a.bind0:d6:lengthi1eeeee4:name3:topee") << true;
+    QTest::newRow("v2 tree climbs out")
+        << QByteArray("d4:infod9:file treed2:..d7:out.bind0:d6:lengthi1eeeee4:name3:topee") << false;
+    QTest::newRow("v2 tree with a slash in a name")
+        << QByteArray("d4:infod9:file treed6:a/../..d0:d6:lengthi1eeee4:name3:topee") << false;
+    QTest::newRow("v2 tree holds an integer")
+        << QByteArray("d4:infod9:file treed1:ai1ee4:name3:topee") << false;
 }
 
 void TestRecoverer::torrentPaths()
