@@ -66,11 +66,11 @@ bool Patch::apply(const QString &gameFolder, const QString &workFolder)
     if (!validate(modified, added, removed, gameFolder))
         return false;
     for (const PatchContent &entry : modified) {
-        if (stoppedBefore(entry) || !applyModified(entry, gameFolder, workFolder))
+        if (stoppedAt(entry) || !applyModified(entry, gameFolder, workFolder))
             return false;
     }
     for (const PatchContent &entry : added) {
-        if (stoppedBefore(entry) || !applyAdded(entry, gameFolder))
+        if (stoppedAt(entry) || !applyAdded(entry, gameFolder))
             return false;
     }
     for (const PatchContent &entry : removed)
@@ -78,11 +78,11 @@ bool Patch::apply(const QString &gameFolder, const QString &workFolder)
     return true;
 }
 
-bool Patch::stoppedBefore(const PatchContent &entry) const
+bool Patch::stoppedAt(const PatchContent &entry) const
 {
     if (!stopRequested())
         return false;
-    Logger::instance().crit(QStringLiteral("patch apply stopped before: ") + entryPath(entry));
+    Logger::instance().crit(QStringLiteral("patch apply stopped at: ") + entryPath(entry));
     return true;
 }
 
@@ -129,7 +129,7 @@ bool Patch::applyModified(const PatchContent &entry, const QString &gameFolder, 
     const QString oldDigest = entry.string(QStringLiteral("sha1_old"));
     const QString newDigest = entry.string(QStringLiteral("sha1_new"));
     const QString actual = countedSha1(target);
-    if (stoppedBefore(entry))
+    if (stoppedAt(entry))
         return false;
     if (actual == newDigest) {
         Logger::instance().info(QStringLiteral("patch apply old hash match new hash for: ") + path +
@@ -167,6 +167,8 @@ bool Patch::patchFile(const PatchContent &entry, const QString &target, const QS
                             QStringLiteral(" patch:") + stream + QStringLiteral(" work: ") + work);
     const QString newDigest = entry.string(QStringLiteral("sha1_new"));
     const QString actual = countedSha1(work);
+    if (stoppedAt(entry))
+        return false;
     if (actual != newDigest) {
         Logger::instance().crit(QStringLiteral("patch apply new hash mismatch for: ") + entryPath(entry) +
                                 QStringLiteral(" actual: ") + actual + QStringLiteral(" excpected: ") +

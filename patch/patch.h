@@ -25,7 +25,7 @@ private:
     bool validate(const QList<PatchContent> &modified, const QList<PatchContent> &added,
                   const QList<PatchContent> &removed, const QString &gameFolder);
     bool checkEntries(const QList<PatchContent> &entries);
-    bool stoppedBefore(const PatchContent &entry) const;
+    bool stoppedAt(const PatchContent &entry) const;
     bool applyModified(const PatchContent &entry, const QString &gameFolder, const QString &workFolder);
     bool patchFile(const PatchContent &entry, const QString &target, const QString &work);
     bool applyAdded(const PatchContent &entry, const QString &gameFolder);
