@@ -7,42 +7,21 @@
 #include "net/downloadjsonvalidator.h"
 #include "net/taskwrapper.h"
 #include "patch/filesha1.h"
-#include "patch/safepath.h"
+#include "patch/packageentry.h"
 
-#include <QDir>
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QThread>
-
-#include <cmath>
-#include <limits>
 
 namespace {
 
 constexpr qint64 HashBlockSize = 65536;
 constexpr int PausePollMs = 1000;
 
-// "size" counts only when it is a whole number that fits 32 bits.
-int entrySize(const QJsonValue &value)
-{
-    const double size = value.toDouble(0);
-    if (std::floor(size) != size || size < std::numeric_limits<int>::min() ||
-        size > std::numeric_limits<int>::max())
-        return 0;
-    return static_cast<int>(size);
-}
-
 QString quotedFileName(const QString &path)
 {
     const QString name = path.mid(path.lastIndexOf(QLatin1Char('/')) + 1);
     return QLatin1Char('"') + name + QLatin1Char('"');
-}
-
-// Package paths ("/" separated) as the game folder knows them: without "." steps or doubled
-// separators, so that one file has one name.
-QString normalisedPath(const QString &slashed)
-{
-    return slashed.isEmpty() ? slashed : QDir::cleanPath(slashed);
 }
 
 QList<QUrl> packageUrls(const UpdateContent &content)
@@ -164,33 +143,28 @@ void Checker::run(const UpdateInfo &manifest)
     for (const QJsonValue &element : content) {
         if (!passCheckpoint())
             return;
-        const QJsonObject entry = element.toObject();
-        if (!element.isObject() || !entry.contains(QStringLiteral("path")) ||
-            !entry.contains(QStringLiteral("sha1")))
+        const PackageEntry entry = readPackageEntry(element);
+        if (entry.kind == PackageEntry::NotAnEntry)
             continue;
-        const QString listed =
-            entry.value(QStringLiteral("path")).toString().replace(QLatin1Char('\\'), QLatin1Char('/'));
-        const QString path = normalisedPath(listed);
-        const QString sha1 = entry.value(QStringLiteral("sha1")).toString();
-        if (!path.isEmpty() && path != QLatin1String(".") && !staysInside(path)) {
+        if (entry.kind == PackageEntry::Unsafe) {
             // A list that points outside the game folder is not the publisher's: nothing of it is trusted.
-            Logger::instance().crit(QStringLiteral("unsafe path in package file: ") + listed);
+            Logger::instance().crit(QStringLiteral("unsafe path in package file: ") + entry.listed);
             m_abort = true;
             passCheckpoint();
             return;
         }
         // The game folder itself is no package file, and a file listed twice is checked once.
-        if (path.isEmpty() || path == QLatin1String(".") || m_packageFiles.contains(path)) {
-            Logger::instance().crit(QStringLiteral("package file entry skipped: ") + listed);
+        if (entry.kind == PackageEntry::Unnamed || m_packageFiles.contains(entry.path)) {
+            Logger::instance().crit(QStringLiteral("package file entry skipped: ") + entry.listed);
             continue;
         }
-        m_packageFiles.insert(path);
-        if (sha1.isEmpty())
+        m_packageFiles.insert(entry.path);
+        if (entry.sha1.isEmpty())
             continue;
-        emit progress(++counted, total, CheckingFiles, quotedFileName(path));
+        emit progress(++counted, total, CheckingFiles, quotedFileName(entry.path));
         if (!passCheckpoint())
             return;
-        if (!checkEntry(path, sha1, entrySize(entry.value(QStringLiteral("size")))))
+        if (!checkEntry(entry.path, entry.sha1, entry.size))
             return;
     }
     finish();
