@@ -24,6 +24,31 @@ QString quotedFileName(const QString &path)
     return QLatin1Char('"') + name + QLatin1Char('"');
 }
 
+struct FullContents
+{
+    UpdateContent exact;  // the last one of the installed version
+    UpdateContent newest; // of the others, the first one of the greatest version
+};
+
+// The game's full contents that have the locations asked for, in manifest order.
+FullContents fullContents(const UpdateInfo &manifest, const Version &installed,
+                          bool (UpdateContent::*hasLocations)() const)
+{
+    FullContents found;
+    ProductUpdateInfo product;
+    if (!manifest.product(gameProduct.productId, product))
+        return found;
+    for (const UpdateContent &content : product.contents()) {
+        if (!content.isFull() || !(content.*hasLocations)())
+            continue;
+        if (content.versionTo() == installed)
+            found.exact = content;
+        else if (!found.newest.isValid() || found.newest.versionTo() < content.versionTo())
+            found.newest = content;
+    }
+    return found;
+}
+
 QList<QUrl> packageUrls(const UpdateContent &content)
 {
     QList<QUrl> urls;
@@ -172,42 +197,19 @@ void Checker::run(const UpdateInfo &manifest)
 
 UpdateContent Checker::recoveryContent(bool *newer) const
 {
-    UpdateContent exact;
-    UpdateContent newest;
-    ProductUpdateInfo product;
-    if (m_manifest.product(gameProduct.productId, product)) {
-        for (const UpdateContent &content : product.contents()) {
-            if (!content.isFull() || !content.hasRecoverTorrents())
-                continue;
-            if (content.versionTo() == m_installedVersion)
-                exact = content;
-            else if (!newest.isValid() || newest.versionTo() < content.versionTo())
-                newest = content;
-        }
-    }
+    const FullContents found =
+        fullContents(m_manifest, m_installedVersion, &UpdateContent::hasRecoverTorrents);
     if (newer)
-        *newer = !exact.isValid() && newest.isValid();
-    return exact.isValid() ? exact : newest;
+        *newer = !found.exact.isValid() && found.newest.isValid();
+    return found.exact.isValid() ? found.exact : found.newest;
 }
 
 bool Checker::chooseCandidates(const UpdateInfo &manifest, QList<UpdateContent> &result)
 {
-    ProductUpdateInfo product;
-    if (!manifest.product(gameProduct.productId, product))
-        return true;
-    UpdateContent exact;
-    UpdateContent newest;
-    for (const UpdateContent &content : product.contents()) {
-        if (!passCheckpoint())
-            return false;
-        if (!content.isFull() || !content.hasRecoverHttp())
-            continue;
-        if (content.versionTo() == m_installedVersion)
-            exact = content;
-        else if (!newest.isValid() || newest.versionTo() < content.versionTo())
-            newest = content;
-    }
-    for (const UpdateContent &content : {exact, newest}) {
+    if (!passCheckpoint())
+        return false;
+    const FullContents found = fullContents(manifest, m_installedVersion, &UpdateContent::hasRecoverHttp);
+    for (const UpdateContent &content : {found.exact, found.newest}) {
         if (content.isValid())
             result.append(content);
     }
