@@ -43,7 +43,7 @@ void BuiltNoticesTest::namesEveryComponentWithItsLicence_data()
                              << "Apache License 2.0";
     QTest::newRow("Boost") << "Boost 1."
                            << "Boost Software License 1.0";
-    QTest::newRow("Roboto") << "Roboto (font)"
+    QTest::newRow("Roboto Condensed") << "Roboto Condensed (font)"
                             << "Apache License 2.0";
     QTest::newRow("Open Sans") << "Open Sans (font)"
                                << "SIL Open Font License 1.1";
