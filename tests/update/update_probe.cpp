@@ -15,14 +15,13 @@
 #include "app/paths.h"
 #include "app/productinfo.h"
 #include "net/torrentsession.h"
+#include "platform/processes.h"
 #include "tests/update/updatedriver.h"
 #include "update/autoupdate.h"
 
 #include <QCoreApplication>
 #include <QThreadPool>
 #include <QUrl>
-
-#include <unistd.h>
 
 namespace {
 
@@ -33,7 +32,7 @@ void exitApp()
     QThreadPool::globalInstance()->clear();
     AutoUpdate::destroyInstance();
     QCoreApplication::exit(0);
-    _exit(0);
+    platform::exitApp(0);
 }
 
 } // namespace
