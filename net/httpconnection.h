@@ -47,9 +47,13 @@ public:
     // Milliseconds a transfer may stall before it fails; 0 means no limit.
     void setTransferTimeout(int milliseconds) { m_transferTimeout = milliseconds; }
     void setProgressListener(IHttpProgress *listener) { m_progressListener = listener; }
-    // A transfer under way ends (failed, a download's file removed) soon after *stop becomes true;
-    // the flag must outlive the connection's calls.
-    void setStopFlag(const std::atomic<bool> *stop) { m_stop = stop; }
+    // Another thread raises the flag to end the running call and every later one at once, as
+    // failures; this is how a closing window stops a thread that waits on a slow server. The
+    // flag must outlive the calls.
+    void setCancelFlag(const std::atomic<bool> *flag) { m_cancelFlag = flag; }
+    // Answers longer than this many bytes fail with a crit line, so that a body that never
+    // ends cannot exhaust memory; 0 means no limit.
+    void setMaxBodySize(qint64 bytes) { m_maxBodySize = bytes; }
 
 protected:
     explicit HttpConnection(bool allowCache) : m_allowCache(allowCache) {}
@@ -59,7 +63,8 @@ protected:
     bool m_allowCache;
     int m_transferTimeout = 0;
     IHttpProgress *m_progressListener = nullptr;
-    const std::atomic<bool> *m_stop = nullptr;
+    const std::atomic<bool> *m_cancelFlag = nullptr;
+    qint64 m_maxBodySize = 0;
     QString m_userAgent;
 };
 

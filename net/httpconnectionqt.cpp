@@ -79,7 +79,10 @@ bool HttpConnectionQt::request(const QUrl &url, const QByteArray *body, QIODevic
             if (m_progressListener)
                 m_progressListener->progress(this, total, current);
         };
-    return HttpTransfer(output, progress, m_stop).run(request, body);
+    HttpTransfer transfer(output, progress);
+    transfer.setCancelFlag(m_cancelFlag);
+    transfer.setMaxBodySize(m_maxBodySize);
+    return transfer.run(request, body);
 }
 
 } // namespace net

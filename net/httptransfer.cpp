@@ -21,8 +21,7 @@ constexpr qint64 ReadBufferSize = 10 * 1024 * 1024;
 constexpr int ConnectTimeoutMs = 5000;
 // Requests per call, the first one included: a 10th redirect is not followed.
 constexpr int MaxRequests = 10;
-// How often a running transfer looks at its stop flag.
-constexpr int StopPollMs = 50;
+constexpr int CancelPollMs = 50;
 
 void setConnectTimeout(QNetworkAccessManager &manager)
 {
@@ -63,14 +62,10 @@ QUrl redirectTarget(const QNetworkReply *reply)
 
 } // namespace
 
-HttpTransfer::HttpTransfer(QIODevice *output, ProgressHandler progress, const std::atomic<bool> *stop)
-    : m_output(output), m_progress(std::move(progress)), m_stop(stop), m_chunk(ChunkSize),
-      m_manager(createNetworkManager())
+HttpTransfer::HttpTransfer(QIODevice *output, ProgressHandler progress)
+    : m_output(output), m_progress(std::move(progress)), m_chunk(ChunkSize), m_manager(createNetworkManager())
 {
-    if (m_stop) {
-        m_stopWatch.setInterval(StopPollMs);
-        QObject::connect(&m_stopWatch, &QTimer::timeout, [this] { watchStop(); });
-    }
+    m_cancelPoll.setInterval(CancelPollMs);
 }
 
 HttpTransfer::~HttpTransfer() = default;
@@ -78,19 +73,12 @@ HttpTransfer::~HttpTransfer() = default;
 bool HttpTransfer::run(QNetworkRequest request, const QByteArray *body)
 {
     for (int sent = 1;; ++sent) {
-        if (m_stop && m_stop->load()) {
-            Logger::instance().crit(QStringLiteral("http transfer stopped: ") + request.url().toString());
+        if (cancelled()) {
+            Logger::instance().debug(QStringLiteral("http call cancelled: ") + request.url().toString());
             return false;
         }
         QNetworkReply *reply = send(request, body);
-        m_reply = reply;
-        if (reply->isRunning() && !reply->isFinished()) {
-            if (m_stop)
-                m_stopWatch.start();
-            m_loop.exec();
-            m_stopWatch.stop();
-        }
-        m_reply = nullptr;
+        waitForReply(reply);
         if (finishedWithError(reply))
             return false;
         const QUrl target = redirectTarget(reply);
@@ -109,12 +97,32 @@ bool HttpTransfer::run(QNetworkRequest request, const QByteArray *body)
     }
 }
 
+void HttpTransfer::waitForReply(QNetworkReply *reply)
+{
+    if (!reply->isRunning() || reply->isFinished())
+        return;
+    QMetaObject::Connection poll;
+    if (m_cancelFlag) {
+        // The flag is raised on another thread, which cannot touch the reply; the poll ends the
+        // wait here, in the reply's own thread.
+        poll = QObject::connect(&m_cancelPoll, &QTimer::timeout, reply, [this, reply] {
+            if (cancelled())
+                reply->abort();
+        });
+        m_cancelPoll.start();
+    }
+    m_loop.exec();
+    m_cancelPoll.stop();
+    QObject::disconnect(poll);
+}
+
 QNetworkReply *HttpTransfer::send(const QNetworkRequest &request, const QByteArray *body)
 {
     QNetworkReply *reply = body ? m_manager->post(request, *body) : m_manager->get(request);
     QObject::connect(reply, &QNetworkReply::finished, &m_loop, &QEventLoop::quit);
-    QObject::connect(reply, &QNetworkReply::errorOccurred, [](QNetworkReply::NetworkError code) {
-        Logger::instance().crit(QStringLiteral("network error: ") + QString::number(code));
+    QObject::connect(reply, &QNetworkReply::errorOccurred, [this](QNetworkReply::NetworkError code) {
+        if (!cancelled() && !m_tooLarge)
+            Logger::instance().crit(QStringLiteral("network error: ") + QString::number(code));
     });
     reply->setReadBufferSize(ReadBufferSize);
     if (m_progress)
@@ -129,10 +137,17 @@ QNetworkReply *HttpTransfer::send(const QNetworkRequest &request, const QByteArr
 
 void HttpTransfer::moveToOutput(QNetworkReply *reply)
 {
-    while (!m_writeFailed) {
+    while (!m_writeFailed && !m_tooLarge) {
         const qint64 count = reply->read(m_chunk.data(), ChunkSize);
-        if (count > 0)
-            m_received += count;
+        m_received += qMax<qint64>(count, 0);
+        if (m_maxBodySize > 0 && m_received > m_maxBodySize) {
+            Logger::instance().crit(QStringLiteral("http answer too large: ") + reply->url().toString() +
+                                    QStringLiteral(" (more than ") + QString::number(m_maxBodySize) +
+                                    QStringLiteral(" bytes)"));
+            m_tooLarge = true;
+            reply->abort();
+            break;
+        }
         if (count > 0 && m_output->write(m_chunk.data(), count) != count) {
             // A full disk must not pass for a complete download.
             Logger::instance().crit(QStringLiteral("http output write failed: ") + m_output->errorString());
@@ -142,15 +157,6 @@ void HttpTransfer::moveToOutput(QNetworkReply *reply)
         if (count < ChunkSize)
             break;
     }
-}
-
-void HttpTransfer::watchStop()
-{
-    if (!m_stop->load() || m_stopped || !m_reply)
-        return;
-    m_stopped = true;
-    Logger::instance().crit(QStringLiteral("http transfer stopped: ") + m_reply->url().toString());
-    m_reply->abort();
 }
 
 // A server that closes the connection early, without having said it would, leaves Qt with a reply
@@ -172,8 +178,12 @@ bool HttpTransfer::bodyComplete(QNetworkReply *reply) const
 
 bool HttpTransfer::finishedWithError(QNetworkReply *reply) const
 {
-    if (m_writeFailed || m_stopped)
+    if (m_writeFailed || m_tooLarge)
         return true;
+    if (cancelled()) {
+        Logger::instance().debug(QStringLiteral("http call cancelled: ") + reply->url().toString());
+        return true;
+    }
     if (reply->error() == QNetworkReply::NoError)
         return false;
     Logger::instance().crit(QStringLiteral("http some error happened: ") + QString::number(reply->error()));

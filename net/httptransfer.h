@@ -22,13 +22,17 @@ class HttpTransfer
 public:
     using ProgressHandler = std::function<void(qint64 total, qint64 current)>;
 
-    // progress may be empty when the caller does not want progress; stop, when given, is watched
-    // during the transfer and ends it soon after it is set.
-    HttpTransfer(QIODevice *output, ProgressHandler progress, const std::atomic<bool> *stop = nullptr);
+    // progress may be empty when the caller does not want progress.
+    HttpTransfer(QIODevice *output, ProgressHandler progress);
     ~HttpTransfer();
 
+    // A raised flag aborts the transfer (checked a few times a second while it waits).
+    void setCancelFlag(const std::atomic<bool> *flag) { m_cancelFlag = flag; }
+    // More body bytes than this abort the transfer; 0 means no limit.
+    void setMaxBodySize(qint64 bytes) { m_maxBodySize = bytes; }
+
     // Sends request (a POST when body is set), follows redirects up to 10 requests in all, and
-    // answers whether a whole body of at least one byte arrived without error and without a stop.
+    // answers whether a whole body (as long as announced) of at least one byte arrived without error.
     bool run(QNetworkRequest request, const QByteArray *body);
 
 private:
@@ -36,18 +40,19 @@ private:
     void moveToOutput(QNetworkReply *reply);
     bool finishedWithError(QNetworkReply *reply) const;
     bool bodyComplete(QNetworkReply *reply) const;
-    void watchStop();
+    bool cancelled() const { return m_cancelFlag && m_cancelFlag->load(); }
+    void waitForReply(QNetworkReply *reply);
 
     QEventLoop m_loop;
+    QTimer m_cancelPoll;
+    const std::atomic<bool> *m_cancelFlag = nullptr;
+    qint64 m_maxBodySize = 0;
+    qint64 m_received = 0;
+    bool m_tooLarge = false;
     QIODevice *m_output;
     ProgressHandler m_progress;
-    const std::atomic<bool> *m_stop;
-    QTimer m_stopWatch;
-    QNetworkReply *m_reply = nullptr;
     std::vector<char> m_chunk;
-    qint64 m_received = 0;
     bool m_writeFailed = false;
-    bool m_stopped = false;
     // Last, so that it goes first, with its replies and their connections to the members above.
     std::unique_ptr<QNetworkAccessManager> m_manager;
 };

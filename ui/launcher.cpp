@@ -8,11 +8,17 @@
 #include "app/tr.h"
 #include "platform/gameexecutable.h"
 #include "platform/processes.h"
+#include "ui/checkdialog.h"
+#include "ui/diagdialog.h"
 #include "ui/euladialog.h"
+#include "ui/installdialog.h"
 #include "ui/launcherbackdrop.h"
 #include "ui/launcherfooter.h"
 #include "ui/launcherheader.h"
 #include "ui/launcherscreens.h"
+#include "ui/newsfeed.h"
+#include "ui/newsgrid.h"
+#include "ui/settingspanel.h"
 #include "ui/styledbutton.h"
 #include "ui/styledmessagebox.h"
 #include "ui/tabs.h"
@@ -56,6 +62,8 @@ Launcher::Launcher(IProgramSettings *settings, bool installMode, QWidget *parent
             m_header->refreshBackground();
     });
 
+    m_news = new NewsFeed(this);
+    connect(m_news, &NewsFeed::insertNews, this, &Launcher::_insertNews);
     m_pages = new QStackedWidget;
     m_pages->addWidget(createGamePage());
     m_pages->addWidget(createNewsPage());
@@ -80,6 +88,13 @@ Launcher::Launcher(IProgramSettings *settings, bool installMode, QWidget *parent
     m_play->setCursor(Qt::PointingHandCursor);
     m_play->setEnabled(false);
 
+    m_settingsPanel = new SettingsPanel(content, true, m_settings, this);
+    connect(m_header, &LauncherHeader::toggleSettings, m_settingsPanel, &SettingsPanel::toggle);
+    connect(m_settingsPanel, &Panel::opacityChanged, m_header,
+            QOverload<double>::of(&LauncherHeader::setBackgroundDarked));
+    connect(m_settingsPanel, &SettingsPanel::updateContentInstalled, this, &Launcher::updateContentInstalled);
+    connect(m_settingsPanel, &SettingsPanel::reinstallGame, this, &Launcher::reinstallGame);
+
     _selectLayout(m_header->tabs()->action(0));
     setFixedSize(WindowWidth, WindowHeight);
     m_backdrop->layoutAt(0);
@@ -94,14 +109,12 @@ Launcher::Launcher(IProgramSettings *settings, bool installMode, QWidget *parent
     } else {
         connectUpdate();
         if (eulaAccepted())
-            startUpdate();
+            startOnline();
         else
             QTimer::singleShot(0, this, &Launcher::_onAcceptEULA);
     }
     setUpScreens();
 }
-
-Launcher::~Launcher() = default;
 
 QWidget *Launcher::createGamePage()
 {
@@ -134,7 +147,34 @@ QWidget *Launcher::createNewsPage()
     grid->setContentsMargins(0, 0, 0, 0);
     grid->setSpacing(0);
     scroll->setWidget(container);
+    m_newsContainer = container;
+    m_newsGrid = grid;
     return scroll;
+}
+
+Launcher::~Launcher()
+{
+    m_news->stop();
+}
+
+void Launcher::startOnline()
+{
+    startUpdate();
+    // Nothing goes on the network before the agreement is accepted, the news feed included.
+    m_news->startFeedReader(NewsFeed::defaultFeedUrl());
+}
+
+void Launcher::_insertNews(FeedItem::SFeedItem item)
+{
+    FeedItem *card = newsgrid::appendCard(m_newsGrid, m_newsContainer, WindowWidth, item, m_settings);
+    connect(card, &FeedItem::readed, this, &Launcher::_updateNewsCounter);
+    _updateNewsCounter();
+    m_news->queuePicture(card);
+}
+
+void Launcher::_updateNewsCounter()
+{
+    m_header->tabs()->updateCounter(1, newsgrid::unreadCount(m_newsGrid), QColor(255, 210, 0, 255));
 }
 
 void Launcher::connectUpdate()
@@ -187,7 +227,7 @@ void Launcher::_onAcceptEULA()
     m_settings->setValue(SettingsKey::EulaAccepted, EulaAcceptedValue);
     saveSettings();
     if (eulaAccepted())
-        startUpdate();
+        startOnline();
 }
 
 void Launcher::saveSettings()
@@ -248,6 +288,7 @@ void Launcher::updateFinish(int errorCode)
     const UpdateResultPrompt prompt = updateResultPrompt(errorCode);
     if (prompt.kind == UpdateResultPrompt::Ready) {
         m_play->setEnabled(true);
+        m_settingsPanel->setHasGame(true);
         refreshVersionLabel();
         return;
     }
@@ -285,16 +326,38 @@ int Launcher::askRetry(const UpdateResultPrompt &prompt)
 }
 
 // The diagnostics dialog, run before the update is tried again.
-void Launcher::runDiagnosticsDialog() {}
+void Launcher::runDiagnosticsDialog()
+{
+    auto *dialog = new DiagDialog(this);
+    dialog->exec();
+    dialog->deleteLater();
+}
 
 // The game file check, run before the update is tried again; it may record an installed
 // content or ask for a reinstallation.
-void Launcher::runCheckDialog() {}
+void Launcher::runCheckDialog()
+{
+    auto *dialog = new CheckDialog(AutoUpdate::instance()->updateInfo(), this);
+    connect(dialog, &CheckDialog::updateContentInstalled, this, &Launcher::updateContentInstalled);
+    connect(dialog, &CheckDialog::reinstallGame, this, &Launcher::reinstallGame);
+    dialog->exec();
+    dialog->deleteLater();
+}
 
 // The installer; returns the dialog's result (0 when nothing was installed).
 int Launcher::runInstallDialog()
 {
-    return QDialog::Rejected;
+    // Used until the manifest the start-up fetches names the game's size.
+    constexpr qint64 DefaultGameSize = 9163421575;
+    auto *dialog = new InstallDialog(this);
+    dialog->setPath(InstallDialog::defaultFolder());
+    ProductUpdateInfo game;
+    dialog->setRequiredSize(AutoUpdate::instance()->gameProductInfo(game) ? game.size() : DefaultGameSize);
+    connect(AutoUpdate::instance(), &AutoUpdate::updateFinish, dialog, &InstallDialog::updateCheckFinished,
+            Qt::QueuedConnection);
+    const int result = dialog->exec();
+    dialog->deleteLater();
+    return result;
 }
 
 void Launcher::_onInstall()
@@ -345,6 +408,7 @@ void Launcher::updateContentInstalled(QString productId, QString contentId)
         gameProduct.version = content.versionTo();
         m_settings->setValue(installedVersionKey(GameProductId), formatVersion(gameProduct.version));
         saveSettings();
+        closeSettingsPanel();
         refreshVersionLabel();
         return;
     }
@@ -355,7 +419,14 @@ void Launcher::reinstallGame()
     m_settings->setValue(installedVersionKey(GameProductId), QString());
     saveSettings();
     gameProduct = makeGameProduct(m_settings);
+    closeSettingsPanel();
     startUpdate();
+}
+
+void Launcher::closeSettingsPanel()
+{
+    if (m_settingsPanel->isVisible())
+        m_settingsPanel->toggle();
 }
 
 void Launcher::refreshVersionLabel()
@@ -407,11 +478,14 @@ void Launcher::retranslate()
 void Launcher::_selectLayout(QAction *act)
 {
     const int index = act ? act->data().toInt() : 0;
+    closeSettingsPanel();
     if (index == 1)
         m_backdrop->fadeOut();
     else
         m_backdrop->showAgain();
     m_footer->setNewsMode(index == 1);
+    if (index != 0)
+        m_news->startImageLoader();
     m_play->setVisible(index == 0);
     m_header->setStyleSheet(index == 0 ? QStringLiteral("LauncherHeader { background: transparent; }")
                                        : QStringLiteral("LauncherHeader { background: #4a4a4a; }"));

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ui/feeditem.h"
 #include "ui/styleddialog.h"
 
 #include <memory>
@@ -9,10 +10,13 @@ class LauncherBackdrop;
 class LauncherFooter;
 class LauncherHeader;
 class LauncherScreens;
+class NewsFeed;
+class QGridLayout;
 class QAction;
 class QLabel;
 class QScreen;
 class QStackedWidget;
+class SettingsPanel;
 class StyledButton;
 struct UpdateResultPrompt;
 
@@ -27,6 +31,7 @@ class Launcher : public StyledDialog
     Q_PROPERTY(int backgroundPosition READ backgroundPosition WRITE setBackgroundPosition)
 public:
     Launcher(IProgramSettings *settings, bool installMode, QWidget *parent = nullptr);
+    // Stops the news threads before the cards they work for go.
     ~Launcher() override;
 
     float backgroundOpacity() const;
@@ -62,6 +67,8 @@ private slots:
     void _onUpdateResume();
     void _onPlay();
     void _selectLayout(QAction *act);
+    void _insertNews(FeedItem::SFeedItem item);
+    void _updateNewsCounter();
     void _onPrimaryScreenChanged(QScreen *act);
 
 private:
@@ -69,10 +76,13 @@ private:
     QWidget *createNewsPage();
     void connectUpdate();
     bool eulaAccepted() const;
+    // What runs once the agreement gate has passed: the update and the news feed.
+    void startOnline();
     void startUpdate();
     int askRetry(const UpdateResultPrompt &prompt);
     void refreshVersionLabel();
     void saveSettings();
+    void closeSettingsPanel();
 
     // The dialogs the retry prompt and the install mode open.
     void runDiagnosticsDialog();
@@ -92,5 +102,9 @@ private:
     QLabel *m_version = nullptr;
     LauncherFooter *m_footer;
     StyledButton *m_play;
+    SettingsPanel *m_settingsPanel;
+    QWidget *m_newsContainer = nullptr;
+    QGridLayout *m_newsGrid = nullptr;
+    NewsFeed *m_news;
     std::unique_ptr<LauncherScreens> m_screens;
 };

@@ -32,7 +32,7 @@ int fetchUpdateInfo(const QList<QUrl> &mirrors, UpdateInfo *info, const std::ato
             const QUrl &url = mirrors[j];
             std::shared_ptr<net::HttpConnection> connection = net::HttpConnection::create(false);
             connection->setTransferTimeout(timeout);
-            connection->setStopFlag(stop);
+            connection->setCancelFlag(stop);
             Logger::instance().info(numbered(j, "download update info: ", url.host(QUrl::FullyDecoded)));
             QByteArray body;
             if (!connection->get(url, &body)) {
@@ -60,7 +60,7 @@ bool downloadHttpContent(const UpdateContent &content, const QString &folder, ne
     Logger::instance().info(QStringLiteral("download update with http: ") + name);
     std::shared_ptr<net::HttpConnection> connection = net::HttpConnection::create(true);
     connection->setProgressListener(progress);
-    connection->setStopFlag(stop);
+    connection->setCancelFlag(stop);
     connection->setTransferTimeout(contentTimeout);
     if (!QDir().mkpath(folder)) {
         Logger::instance().crit(QStringLiteral("failed to create dir: ") + folder);
