@@ -85,7 +85,7 @@ bool HttpTransfer::run(QNetworkRequest request, const QByteArray *body)
         if (target.isEmpty()) {
             moveToOutput(reply);
             reply->deleteLater();
-            return !m_writeFailed && m_output->size() > 0;
+            return !m_writeFailed && bodyComplete(reply) && m_output->size() > 0;
         }
         reply->deleteLater();
         if (sent == MaxRequests) {
@@ -157,6 +157,23 @@ void HttpTransfer::moveToOutput(QNetworkReply *reply)
         if (count < ChunkSize)
             break;
     }
+}
+
+// A server that closes the connection early, without having said it would, leaves Qt with a reply
+// that looks finished: the body is only whole when it is as long as its head announced.
+bool HttpTransfer::bodyComplete(QNetworkReply *reply) const
+{
+    const QVariant announced = reply->header(QNetworkRequest::ContentLengthHeader);
+    const QByteArray encoding = reply->rawHeader("Content-Encoding").trimmed().toLower();
+    // A body that Qt decoded has another length than the one announced for its encoded form.
+    if (!announced.isValid() || (!encoding.isEmpty() && encoding != "identity"))
+        return true;
+    if (announced.toLongLong() == m_received)
+        return true;
+    Logger::instance().crit(QStringLiteral("http body cut short: ") + reply->url().toString() +
+                            QStringLiteral(" received: ") + QString::number(m_received) +
+                            QStringLiteral(" of: ") + announced.toString());
+    return false;
 }
 
 bool HttpTransfer::finishedWithError(QNetworkReply *reply) const

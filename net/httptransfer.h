@@ -32,13 +32,14 @@ public:
     void setMaxBodySize(qint64 bytes) { m_maxBodySize = bytes; }
 
     // Sends request (a POST when body is set), follows redirects up to 10 requests in all, and
-    // answers whether a body of at least one byte arrived without error.
+    // answers whether a whole body (as long as announced) of at least one byte arrived without error.
     bool run(QNetworkRequest request, const QByteArray *body);
 
 private:
     QNetworkReply *send(const QNetworkRequest &request, const QByteArray *body);
     void moveToOutput(QNetworkReply *reply);
     bool finishedWithError(QNetworkReply *reply) const;
+    bool bodyComplete(QNetworkReply *reply) const;
     bool cancelled() const { return m_cancelFlag && m_cancelFlag->load(); }
     void waitForReply(QNetworkReply *reply);
 

@@ -165,6 +165,13 @@ bool prepareTorrent(const TorrentSession::Config &config, const QString &savePat
         logCrit(QStringLiteral("failed to create torrent info: ") + describe(error));
         return false;
     }
+    // Torrents are known by their v1 info-hash everywhere: one without it would get an all-zero id
+    // that no later call finds.
+    if (!info->info_hashes().has_v1()) {
+        logCrit(QStringLiteral("torrent refused: it has no v1 info-hash (v2-only): ") +
+                QString::fromStdString(info->name()));
+        return false;
+    }
     if (config.reach != TorrentSession::Reach::Internet)
         info->clear_trackers();
     if (config.reach == TorrentSession::Reach::Loopback)
@@ -374,6 +381,12 @@ QList<TorrentSession::THash> TorrentSession::torrents() const
     for (const lt::torrent_handle &handle : m_native->session.get_torrents())
         ids.append(Native::idOf(handle.info_hashes()));
     return ids;
+}
+
+void TorrentSession::removeTorrent(const THash &id)
+{
+    onTorrent(*m_native, id,
+              [this](const lt::torrent_handle &handle) { m_native->session.remove_torrent(handle); });
 }
 
 void TorrentSession::removeAll()

@@ -106,7 +106,8 @@ public:
     bool isPaused() const;
     bool hasTorrents() const;
     QList<THash> torrents() const;
-    // Removes every torrent, keeping its files on disk.
+    // Removes one torrent or every torrent, keeping the files on disk; TorrentAlerts::removed follows.
+    void removeTorrent(const THash &id);
     void removeAll();
 
     // Writes the session state file (owner-only permissions); false and logged at crit on failure.

@@ -25,10 +25,13 @@ private:
     bool copyData(SevenZipReader &reader, archive *disk, const QString &name);
     bool fail(const QString &name, const QString &reason);
     void report();
+    bool stopRequested() const;
 
     QString m_archivePath;
     QString m_destination;
     ISevenZipCallback *m_callback;
     qint64 m_total = 0;
     qint64 m_completed = 0;
+    // The file being written, until it is whole.
+    QString m_openItem;
 };

@@ -31,6 +31,8 @@ AutoUpdate *s_instance = nullptr;
 const QString gameId = QStringLiteral("gd7");
 const QString launcherId = QStringLiteral("gd7_launcher_en");
 const int progressIntervalMs = 500;
+// How often the pause before a step looks at the stop flag.
+const int stopPollMs = 50;
 const qint64 rateSampleMs = 1000;
 
 // Names from the manifest become file and folder names below "Update" and "UpdateTemp": only a
@@ -111,7 +113,7 @@ bool AutoUpdate::check(const QList<QUrl> &mirrors, int mode)
     const QList<QUrl> urls = mirrors.isEmpty() ? defaultUpdateMirrors() : mirrors;
     waitForJob();
     m_job = TaskWrapper::launch([this, urls, mode] {
-        const int result = runJob(urls, mode);
+        const int result = runGuardedJob(urls, mode);
         m_running = 0;
         emit updateFinish(result);
     });
@@ -125,10 +127,25 @@ void AutoUpdate::waitForJob()
     m_job.reset();
 }
 
+int AutoUpdate::runGuardedJob(const QList<QUrl> &mirrors, int mode)
+{
+    // The window shows "updating" until updateFinish arrives and refuses every later check
+    // meanwhile, so the job must end with it whatever happens inside.
+    try {
+        return runJob(mirrors, mode);
+    } catch (const std::exception &e) {
+        Logger::instance().crit(QStringLiteral("update job ended by an exception: ") +
+                                QString::fromLocal8Bit(e.what()));
+    } catch (...) {
+        Logger::instance().crit(QStringLiteral("update job ended by an exception"));
+    }
+    return Unknown;
+}
+
 int AutoUpdate::runJob(const QList<QUrl> &mirrors, int mode)
 {
     UpdateInfo info;
-    int result = fetchUpdateInfo(mirrors, &info);
+    int result = fetchUpdateInfo(mirrors, &info, &m_stopping);
     if (result == Updated) {
         QMutexLocker lock(&m_progressMutex);
         m_updateInfo = info;
@@ -195,15 +212,13 @@ int AutoUpdate::installContent(const UpdateContent &content, ProductInfo &game)
     int result = Updated;
     const QString target =
         content.isFull() ? Paths::gameFolder(true) : Paths::updateTempSubfolder(content.id());
-    pauseBeforeStep(Unpacking);
-    if (!sevenZipExtract(archive, target, &m_unpackProgress)) {
+    if (!pauseBeforeStep(Unpacking) || !sevenZipExtract(archive, target, &m_unpackProgress)) {
         result = UnpackFailed;
     } else if (content.isFull()) {
         game.version = content.versionTo();
-    } else {
-        pauseBeforeStep(Installing);
-        if (!applyPatchContent(game, content, Paths::gameFolder(true), target))
-            result = PatchFailed;
+    } else if (!pauseBeforeStep(Installing) ||
+               !applyPatchContent(game, content, Paths::gameFolder(true), target)) {
+        result = PatchFailed;
     }
     if (result == Updated)
         emit updateContentInstalled(gameId, content.id());
@@ -218,10 +233,19 @@ bool AutoUpdate::downloadContent(const UpdateContent &content, QString *archiveP
                                 QStringLiteral("/") + content.name());
         return false;
     }
-    if (content.hasTorrent())
-        return m_torrent->download(content, Paths::updateFolder(true), m_useTorrents, archivePath);
+    if (content.hasTorrent()) {
+        if (m_torrent->download(content, Paths::updateFolder(true), m_useTorrents, archivePath))
+            return true;
+        if (m_stopping.load() || !content.hasHttp())
+            return false;
+        // A torrent that cannot finish (a web seed refusing it, a redirect it does not follow, a
+        // v2-only torrent) must not cost the player the update the plain locations can bring.
+        Logger::instance().crit(QStringLiteral("torrent download failed, fetching over http: ") +
+                                content.name());
+        m_torrent->dropCurrent();
+    }
     if (content.hasHttp())
-        return downloadHttpContent(content, Paths::updateFolder(true), this, archivePath);
+        return downloadHttpContent(content, Paths::updateFolder(true), this, &m_stopping, archivePath);
     return false;
 }
 
@@ -343,10 +367,18 @@ int AutoUpdate::startCopier(const QString &folder)
     return Updated;
 }
 
-void AutoUpdate::pauseBeforeStep(int action)
+bool AutoUpdate::pauseBeforeStep(int action)
 {
     setProgress(action, 0, 0);
-    QThread::msleep(static_cast<unsigned long>(m_installPauseMs.load()));
+    QElapsedTimer paused;
+    paused.start();
+    for (qint64 left = m_installPauseMs.load(); left > 0 && !m_stopping.load();
+         left = m_installPauseMs.load() - paused.elapsed())
+        QThread::msleep(static_cast<unsigned long>(qMin<qint64>(left, stopPollMs)));
+    if (!m_stopping.load())
+        return true;
+    Logger::instance().crit(QStringLiteral("update stopped"));
+    return false;
 }
 
 void AutoUpdate::setProgress(int action, qint64 total, qint64 done)
@@ -370,6 +402,11 @@ void AutoUpdate::UnpackProgress::progress(qint64 total, qint64 completed)
 void AutoUpdate::PatchProgress::progress(qint64 processed, qint64 total)
 {
     m_owner->setProgress(Installing, total, processed);
+}
+
+void AutoUpdate::setTorrentStallLimitMs(int milliseconds)
+{
+    m_torrent->setStallLimitMs(milliseconds);
 }
 
 void AutoUpdate::pauseTorrents()

@@ -71,6 +71,8 @@ public:
     // The pause before each unpack and each patch, which gives the user a moment to see the step
     // coming; tests shorten it.
     void setInstallPauseMs(int milliseconds) { m_installPauseMs = milliseconds; }
+    // How long a torrent download may get no data before the content is fetched over HTTP instead.
+    void setTorrentStallLimitMs(int milliseconds);
 
     void progress(net::HttpConnection *connection, qint64 total, qint64 current) override;
 
@@ -93,6 +95,7 @@ private:
     public:
         explicit UnpackProgress(AutoUpdate *owner) : m_owner(owner) {}
         void progress(qint64 total, qint64 completed) override;
+        bool stopRequested() const override { return m_owner->m_stopping.load(); }
 
     private:
         AutoUpdate *m_owner;
@@ -102,6 +105,7 @@ private:
     public:
         explicit PatchProgress(AutoUpdate *owner) : m_owner(owner) {}
         void progress(qint64 processed, qint64 total) override;
+        bool stopRequested() const override { return m_owner->m_stopping.load(); }
 
     private:
         AutoUpdate *m_owner;
@@ -109,6 +113,8 @@ private:
 
     AutoUpdate();
 
+    // Never throws: an exception ends the job with Unknown.
+    int runGuardedJob(const QList<QUrl> &mirrors, int mode);
     int runJob(const QList<QUrl> &mirrors, int mode);
     int runUpdates(const UpdateInfo &info);
     int updateGame(const ProductUpdateInfo &game);
@@ -121,7 +127,8 @@ private:
     void cleanup();
 
     void setProgress(int action, qint64 total, qint64 done);
-    void pauseBeforeStep(int action);
+    // False when a stop came during the pause.
+    bool pauseBeforeStep(int action);
     bool reportTorrentProgress();
     void sampleRate();
 

@@ -22,14 +22,17 @@ QString numbered(int index, const char *text, const QString &detail)
 
 } // namespace
 
-int fetchUpdateInfo(const QList<QUrl> &mirrors, UpdateInfo *info)
+int fetchUpdateInfo(const QList<QUrl> &mirrors, UpdateInfo *info, const std::atomic<bool> *stop)
 {
     int result = 10;
     for (int timeout : manifestTimeouts) {
         for (int j = 0; j < mirrors.size(); ++j) {
+            if (stop && stop->load())
+                return 2;
             const QUrl &url = mirrors[j];
             std::shared_ptr<net::HttpConnection> connection = net::HttpConnection::create(false);
             connection->setTransferTimeout(timeout);
+            connection->setCancelFlag(stop);
             Logger::instance().info(numbered(j, "download update info: ", url.host(QUrl::FullyDecoded)));
             QByteArray body;
             if (!connection->get(url, &body)) {
@@ -51,12 +54,13 @@ int fetchUpdateInfo(const QList<QUrl> &mirrors, UpdateInfo *info)
 }
 
 bool downloadHttpContent(const UpdateContent &content, const QString &folder, net::IHttpProgress *progress,
-                         QString *archivePath)
+                         const std::atomic<bool> *stop, QString *archivePath)
 {
     const QString name = content.name();
     Logger::instance().info(QStringLiteral("download update with http: ") + name);
     std::shared_ptr<net::HttpConnection> connection = net::HttpConnection::create(true);
     connection->setProgressListener(progress);
+    connection->setCancelFlag(stop);
     connection->setTransferTimeout(contentTimeout);
     if (!QDir().mkpath(folder)) {
         Logger::instance().crit(QStringLiteral("failed to create dir: ") + folder);

@@ -6,6 +6,8 @@
 #include <QList>
 #include <QUrl>
 
+#include <atomic>
+
 namespace net {
 class IHttpProgress;
 }
@@ -15,8 +17,10 @@ class IHttpProgress;
 // Tries every mirror in two passes, the second with a sixfold time-out, and fills info with the
 // first manifest that is a non-empty JSON object. Returns 0 on success, 2 when the last failure
 // was the transfer, 3 when it was the document, 10 for an empty list (the update's result codes).
-int fetchUpdateInfo(const QList<QUrl> &mirrors, UpdateInfo *info);
+// Setting *stop ends the fetch with 2.
+int fetchUpdateInfo(const QList<QUrl> &mirrors, UpdateInfo *info, const std::atomic<bool> *stop = nullptr);
 
-// Downloads the content's first HTTP location into folder under the content's "name".
+// Downloads the content's first HTTP location into folder under the content's "name"; setting
+// *stop ends the download, its file removed.
 bool downloadHttpContent(const UpdateContent &content, const QString &folder, net::IHttpProgress *progress,
-                         QString *archivePath);
+                         const std::atomic<bool> *stop, QString *archivePath);

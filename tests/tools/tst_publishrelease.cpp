@@ -163,8 +163,8 @@ void TestPublishRelease::initTestCase()
     QVERIFY(QDir().mkpath(release()));
     QVERIFY2(m_server.start(release()), qPrintable(m_server.errorLog()));
     const QString base = m_server.url().toString();
-    const QStringList common{QStringLiteral("--base-url"), base, QStringLiteral("--platform"),
-                             QStringLiteral("linux64")};
+    // No platform given: the tool names the one it runs on.
+    const QStringList common{QStringLiteral("--base-url"), base};
     const QList<QStringList> steps{
         QStringList{QStringLiteral("full"), QStringLiteral("--version"), QStringLiteral("1.0.0"),
                     build(QStringLiteral("1.0.0")), release()},
@@ -351,6 +351,8 @@ void TestPublishRelease::manifestProduct()
     QVERIFY(full.isFull());
     QVERIFY(full.hasTorrent() && full.hasRecoverHttp() && full.hasRecoverTorrents());
     QCOMPARE(full.size(), QFileInfo(release() + QStringLiteral("/gd7_1.0.0.7z")).size());
+    for (const UpdateContent &each : product.contents())
+        QCOMPARE(each.platform(), QStringLiteral("linux64"));
     // Where the file checker fetches the file list: below a "recover_http" base, the id, then "package.conf".
     const QUrl recoverBase = full.recoverHttp().first();
     QCOMPARE(recoverBase.host(), QStringLiteral("127.0.0.1"));

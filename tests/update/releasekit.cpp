@@ -66,8 +66,7 @@ QJsonObject ReleaseKit::publish(const QStringList &arguments, const QString &pro
     QProcess tool;
     tool.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     tool.start(QStringLiteral(GD7_PUBLISH),
-               arguments + QStringList{"--product", product, "--id", id, "--platform", "linux64",
-                                       "--base-url", base, "--replace"});
+               arguments + QStringList{"--product", product, "--id", id, "--base-url", base, "--replace"});
     if (!tool.waitForFinished(120000) || tool.exitStatus() != QProcess::NormalExit || tool.exitCode() != 0)
         return QJsonObject();
     const QJsonArray contents = readJson(publishedPath(QStringLiteral("update.json")))

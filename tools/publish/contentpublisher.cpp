@@ -1,6 +1,7 @@
 #include "tools/publish/contentpublisher.h"
 
 #include "tools/publish/torrentmaker.h"
+#include "update/contentselection.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -35,8 +36,10 @@ void ContentPublisher::addOptions(QCommandLineParser &parser)
 {
     parser.addOption({ProductOption, QStringLiteral("Product id in update.json (default gd7, the game)."),
                       QStringLiteral("id"), QStringLiteral("gd7")});
-    parser.addOption({PlatformOption, QStringLiteral("Content platform (default win64)."),
-                      QStringLiteral("name"), QStringLiteral("win64")});
+    parser.addOption(
+        {PlatformOption,
+         QStringLiteral("Content platform (default %1, the platform this runs on).").arg(nativePlatform()),
+         QStringLiteral("name"), nativePlatform()});
     parser.addOption({BaseUrlOption,
                       QStringLiteral("URL of the release folder on one mirror; repeat for more mirrors."),
                       QStringLiteral("url")});
