@@ -1,0 +1,11 @@
+#pragma once
+
+#include <QPushButton>
+
+// A window's own close and minimise buttons, drawn by the style sheet ("close", "fold").
+class SystemButton : public QPushButton
+{
+    Q_OBJECT
+public:
+    using QPushButton::QPushButton;
+};
