@@ -25,6 +25,9 @@ public:
     // A diagnostics host by its role ("W-home", "API-intl", "CDN-a", ...).
     QString diagnosticsHost(const QString &role) const;
     QStringList gameServers() const { return m_gameServers; }
+    // The publisher's public keys (base64 of raw Ed25519 keys, "manifest_keys"); more than one so
+    // that keys can be rotated. Empty: manifests are taken unsigned.
+    QStringList manifestKeys() const { return m_manifestKeys; }
 
     static bool fromJson(const QByteArray &json, DeploymentConfig &config, QString *error);
 
@@ -35,4 +38,5 @@ private:
     QJsonObject m_social;
     QJsonObject m_diagnosticsHosts;
     QStringList m_gameServers;
+    QStringList m_manifestKeys;
 };
