@@ -50,9 +50,17 @@ public:
     // A transfer under way ends (failed, a download's file removed) soon after *stop becomes true;
     // the flag must outlive the connection's calls.
     void setStopFlag(const std::atomic<bool> *stop) { m_stop = stop; }
+    // The most body bytes a call may receive before it fails; below 0, the default: no limit for
+    // download, InMemoryLimit for the calls that hold the body in memory (JSON, XML, pictures).
+    void setMaxBodyBytes(qint64 bytes) { m_maxBodyBytes = bytes; }
+    // A transfer that averages fewer than bytesPerSecond over any windowMs fails, as a stalled
+    // mirror should; applies to the connections created afterwards. 0 bytes switch it off.
+    static void setDefaultLowSpeedLimit(int bytesPerSecond, int windowMs);
+
+    static constexpr qint64 InMemoryLimit = 8 * 1024 * 1024;
 
 protected:
-    explicit HttpConnection(bool allowCache) : m_allowCache(allowCache) {}
+    explicit HttpConnection(bool allowCache);
 
     QString m_login;
     QString m_password;
@@ -60,6 +68,9 @@ protected:
     int m_transferTimeout = 0;
     IHttpProgress *m_progressListener = nullptr;
     const std::atomic<bool> *m_stop = nullptr;
+    qint64 m_maxBodyBytes = -1;
+    int m_lowSpeedBytesPerSecond;
+    int m_lowSpeedWindowMs;
     QString m_userAgent;
 };
 

@@ -26,7 +26,7 @@ bool HttpConnectionQt::download(const QUrl &url, const QString &filePath, const 
         Logger::instance().debug(QStringLiteral("failed to open dowload file: ") + filePath);
         return false;
     }
-    const bool ok = request(url, nullptr, &file, true, headers);
+    const bool ok = request(url, nullptr, &file, true, headers, m_maxBodyBytes);
     file.close();
     if (!ok)
         file.remove();
@@ -50,11 +50,11 @@ bool HttpConnectionQt::intoBuffer(const QUrl &url, const QByteArray *body, QByte
     out->reserve(InitialBufferSize);
     QBuffer buffer(out);
     buffer.open(QIODevice::WriteOnly);
-    return request(url, body, &buffer, false, headers);
+    return request(url, body, &buffer, false, headers, m_maxBodyBytes < 0 ? InMemoryLimit : m_maxBodyBytes);
 }
 
 bool HttpConnectionQt::request(const QUrl &url, const QByteArray *body, QIODevice *output,
-                               bool reportProgress, const Headers &headers)
+                               bool reportProgress, const Headers &headers, qint64 maxBodyBytes)
 {
     QNetworkRequest request(url);
     if (!m_userAgent.isEmpty())
@@ -79,7 +79,11 @@ bool HttpConnectionQt::request(const QUrl &url, const QByteArray *body, QIODevic
             if (m_progressListener)
                 m_progressListener->progress(this, total, current);
         };
-    return HttpTransfer(output, progress, m_stop).run(request, body);
+    HttpTransfer::Limits limits;
+    limits.maxBodyBytes = maxBodyBytes;
+    limits.lowSpeedBytesPerSecond = m_lowSpeedBytesPerSecond;
+    limits.lowSpeedWindowMs = m_lowSpeedWindowMs;
+    return HttpTransfer(output, progress, m_stop, limits).run(request, body);
 }
 
 } // namespace net

@@ -61,16 +61,35 @@ QUrl redirectTarget(const QNetworkReply *reply)
     return reply->attribute(QNetworkRequest::RedirectionTargetAttribute).toUrl();
 }
 
+// A redirect may not leave HTTP (a file:// target would read the player's own disk) nor give up
+// the transport security the caller asked for.
+bool redirectAllowed(const QUrl &from, const QUrl &to)
+{
+    const QString scheme = to.scheme().toLower();
+    if (scheme != QLatin1String("http") && scheme != QLatin1String("https"))
+        return false;
+    return !(from.scheme().toLower() == QLatin1String("https") && scheme == QLatin1String("http"));
+}
+
+// Ticks of the low-speed watch per window.
+constexpr int SpeedTicksPerWindow = 8;
+
 } // namespace
 
-HttpTransfer::HttpTransfer(QIODevice *output, ProgressHandler progress, const std::atomic<bool> *stop)
-    : m_output(output), m_progress(std::move(progress)), m_stop(stop), m_chunk(ChunkSize),
+HttpTransfer::HttpTransfer(QIODevice *output, ProgressHandler progress, const std::atomic<bool> *stop,
+                           const Limits &limits)
+    : m_output(output), m_progress(std::move(progress)), m_stop(stop), m_limits(limits), m_chunk(ChunkSize),
       m_manager(createNetworkManager())
 {
     if (m_stop) {
         m_stopWatch.setInterval(StopPollMs);
         QObject::connect(&m_stopWatch, &QTimer::timeout, [this] { watchStop(); });
     }
+    if (m_limits.lowSpeedBytesPerSecond > 0 && m_limits.lowSpeedWindowMs > 0) {
+        m_speedWatch.setInterval(qMax(1, m_limits.lowSpeedWindowMs / SpeedTicksPerWindow));
+        QObject::connect(&m_speedWatch, &QTimer::timeout, [this] { watchSpeed(); });
+    }
+    m_clock.start();
 }
 
 HttpTransfer::~HttpTransfer() = default;
@@ -87,8 +106,11 @@ bool HttpTransfer::run(QNetworkRequest request, const QByteArray *body)
         if (reply->isRunning() && !reply->isFinished()) {
             if (m_stop)
                 m_stopWatch.start();
+            if (m_speedWatch.interval() > 0 && m_limits.lowSpeedBytesPerSecond > 0)
+                m_speedWatch.start();
             m_loop.exec();
             m_stopWatch.stop();
+            m_speedWatch.stop();
         }
         m_reply = nullptr;
         if (finishedWithError(reply))
@@ -97,7 +119,7 @@ bool HttpTransfer::run(QNetworkRequest request, const QByteArray *body)
         if (target.isEmpty()) {
             moveToOutput(reply);
             reply->deleteLater();
-            return !m_writeFailed && bodyComplete(reply) && m_output->size() > 0;
+            return !m_writeFailed && !m_limitHit && bodyComplete(reply) && m_output->size() > 0;
         }
         reply->deleteLater();
         if (sent == MaxRequests) {
@@ -105,7 +127,13 @@ bool HttpTransfer::run(QNetworkRequest request, const QByteArray *body)
             Logger::instance().crit(QStringLiteral("too many redirects: ") + request.url().toString());
             return false;
         }
-        request.setUrl(request.url().resolved(target));
+        const QUrl next = request.url().resolved(target);
+        if (!redirectAllowed(request.url(), next)) {
+            Logger::instance().crit(QStringLiteral("redirect refused: ") + request.url().toString() +
+                                    QStringLiteral(" to ") + next.toString());
+            return false;
+        }
+        request.setUrl(next);
     }
 }
 
@@ -129,10 +157,15 @@ QNetworkReply *HttpTransfer::send(const QNetworkRequest &request, const QByteArr
 
 void HttpTransfer::moveToOutput(QNetworkReply *reply)
 {
-    while (!m_writeFailed) {
+    while (!m_writeFailed && !m_limitHit) {
         const qint64 count = reply->read(m_chunk.data(), ChunkSize);
         if (count > 0)
             m_received += count;
+        if (m_limits.maxBodyBytes >= 0 && m_received > m_limits.maxBodyBytes) {
+            failReply(reply, QStringLiteral("http body over its limit of ") +
+                                 QString::number(m_limits.maxBodyBytes) + QStringLiteral(" bytes: "));
+            return;
+        }
         if (count > 0 && m_output->write(m_chunk.data(), count) != count) {
             // A full disk must not pass for a complete download.
             Logger::instance().crit(QStringLiteral("http output write failed: ") + m_output->errorString());
@@ -142,6 +175,35 @@ void HttpTransfer::moveToOutput(QNetworkReply *reply)
         if (count < ChunkSize)
             break;
     }
+}
+
+void HttpTransfer::failReply(QNetworkReply *reply, const QString &why)
+{
+    if (m_limitHit)
+        return;
+    m_limitHit = true;
+    Logger::instance().crit(why + reply->url().toString());
+    reply->abort();
+}
+
+void HttpTransfer::watchSpeed()
+{
+    const qint64 now = m_clock.elapsed();
+    m_speedSamples.emplace_back(now, m_received);
+    // The oldest sample still a whole window back gives the window's average.
+    auto start = m_speedSamples.end();
+    for (auto it = m_speedSamples.begin();
+         it != m_speedSamples.end() && now - it->first >= m_limits.lowSpeedWindowMs; ++it)
+        start = it;
+    if (start == m_speedSamples.end() || !m_reply)
+        return;
+    const qint64 bytes = m_received - start->second;
+    const qint64 span = now - start->first;
+    m_speedSamples.erase(m_speedSamples.begin(), start);
+    if (bytes * 1000 >= qint64(m_limits.lowSpeedBytesPerSecond) * span)
+        return;
+    failReply(m_reply, QStringLiteral("http transfer too slow: ") + QString::number(bytes) +
+                           QStringLiteral(" bytes in ") + QString::number(span) + QStringLiteral(" ms: "));
 }
 
 void HttpTransfer::watchStop()
@@ -172,7 +234,7 @@ bool HttpTransfer::bodyComplete(QNetworkReply *reply) const
 
 bool HttpTransfer::finishedWithError(QNetworkReply *reply) const
 {
-    if (m_writeFailed || m_stopped)
+    if (m_writeFailed || m_stopped || m_limitHit)
         return true;
     if (reply->error() == QNetworkReply::NoError)
         return false;

@@ -117,6 +117,9 @@ bool downloadHttpContent(const UpdateContent &content, const QString &folder, ne
         connection->setProgressListener(progress);
         connection->setStopFlag(stop);
         connection->setTransferTimeout(contentTimeout);
+        // With a digest the size is exact: a longer body is not the archive, however long it runs.
+        if (!content.sha256().isEmpty())
+            connection->setMaxBodyBytes(content.size());
         Logger::instance().info(numbered(j, "http started: ", name));
         if (!connection->download(urls[j], target)) {
             Logger::instance().info(numbered(j, "http failed: ", name));

@@ -8,9 +8,11 @@
 #include "app/paths.h"
 #include "app/productinfo.h"
 #include "install/launchercopy.h"
+#include "net/httpconnection.h"
 #include "net/torrentsession.h"
 #include "tests/support/logcapture.h"
 #include "tests/support/nginxserver.h"
+#include "tests/support/testhttpserver.h"
 #include "tests/update/releasekit.h"
 #include "tests/update/updatedriver.h"
 #include "update/autoupdate.h"
@@ -71,6 +73,8 @@ private slots:
     void signedManifest();
     void tamperedContent_data();
     void tamperedContent();
+    void hostileFirstMirror_data();
+    void hostileFirstMirror();
 
 private:
     std::unique_ptr<ReleaseKit> newRelease();
@@ -260,7 +264,9 @@ void TamperingTest::tamperedContent_data()
     QTest::newRow("rewritten patch package") << "patch"
                                              << "crit content digest check failed: patch-1.1.0 ";
     QTest::newRow("archive grown past its size") << "grown"
-                                                 << "crit content digest check failed: game-1.1.0 size";
+                                                 << "crit http body over its limit of ";
+    QTest::newRow("archive cut short") << "shrunk"
+                                       << "crit content digest check failed: game-1.1.0 size";
     QTest::newRow("foreign torrent") << "foreign torrent"
                                      << "torrent file is not the content's: ";
     QTest::newRow("swapped launcher content") << "launcher"
@@ -290,8 +296,10 @@ void TamperingTest::tamperedContent()
         launcher = ReleaseKit::product("9.0.0", {content});
     } else if (tamper == QLatin1String("patch")) {
         content = kit->patch("patch-1.1.0", "1.0.0", "1.1.0", gameFiles(1), gameFiles(2), false);
+        // Smaller than the real one (no added file, other notes), so that it is delivered whole.
         ReleaseKit::Files evil = gameFiles(2);
-        evil.insert(QStringLiteral("payload.bin"), "added by the mirror");
+        evil.remove(QStringLiteral("added.bin"));
+        evil.insert(QStringLiteral("data/notes.txt"), "rewritten by the mirror");
         swapped = kit->patch("evil", "1.0.0", "1.1.0", gameFiles(1), evil, false).value("name").toString();
     } else {
         content = kit->full("game-1.1.0", "1.1.0", gameFiles(2), torrent);
@@ -310,6 +318,8 @@ void TamperingTest::tamperedContent()
         QVERIFY(QFile::remove(archive));
         QVERIFY(QFile::copy(kit->publishedPath(swapped), archive));
     }
+    if (tamper == QLatin1String("shrunk"))
+        QVERIFY(QFile::resize(archive, QFileInfo(archive).size() / 2));
     if (tamper == QLatin1String("grown")) {
         QFile file(archive);
         QVERIFY(file.open(QIODevice::Append));
@@ -333,6 +343,60 @@ void TamperingTest::tamperedContent()
             QDir(Paths::updateTempFolder()).isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot));
     QTest::qWait(300);
     QVERIFY(!QFileInfo::exists(ranMarker));
+}
+
+void TamperingTest::hostileFirstMirror_data()
+{
+    QTest::addColumn<QString>("mirror");
+    QTest::addColumn<QString>("logged");
+    QTest::newRow("1 byte per second") << "slow"
+                                       << "crit http transfer too slow: ";
+    QTest::newRow("redirect to a local file") << "file"
+                                              << "crit redirect refused: ";
+}
+
+void TamperingTest::hostileFirstMirror()
+{
+    QFETCH(QString, mirror);
+    QFETCH(QString, logged);
+    // Keys or none, a mirror that stalls or points elsewhere only costs its turn.
+    configureKeys({});
+    net::HttpConnection::setDefaultLowSpeedLimit(4096, 1500);
+    std::unique_ptr<ReleaseKit> kit = newRelease();
+    kit->setSigningKey(QString());
+    const QJsonObject full = kit->full("game-1.1.0", "1.1.0", gameFiles(2), false);
+    QVERIFY(!full.isEmpty());
+    QVERIFY(kit->publishManifest(
+        QJsonObject{{"gd7_launcher_en", launcherUpToDate()}, {"gd7", ReleaseKit::product("1.1.0", {full})}}));
+    // What the hostile mirror would like installed: the same release with a payload beside it.
+    QJsonObject evil = full;
+    evil.insert("http", QJsonArray{kit->url("payload.7z").toString()});
+    const QByteArray evilManifest = QJsonDocument(QJsonObject{{"gd7_launcher_en", launcherUpToDate()},
+                                                              {"gd7", ReleaseKit::product("1.1.0", {evil})}})
+                                        .toJson();
+    TestHttpServer server;
+    QVERIFY(server.start());
+    if (mirror == QLatin1String("slow")) {
+        TestHttpServer::Response slow;
+        slow.body = evilManifest;
+        slow.pieceSize = 1;
+        slow.pieceIntervalMs = 1000;
+        server.serve("/update.json", slow);
+    } else {
+        const QString local = m_application->filePath("local-update.json");
+        QVERIFY(ReleaseKit::writeFile(local, evilManifest));
+        server.redirect("/update.json", QUrl::fromLocalFile(local).toEncoded());
+    }
+
+    UpdateDriver driver(settingsPath());
+    const int result = driver.run({server.url("/update.json"), kit->manifestUrl()});
+    net::HttpConnection::setDefaultLowSpeedLimit(4096, 60000);
+    QCOMPARE(result, 0);
+    const QStringList lines = m_log.takeLines();
+    QVERIFY2(containsFragment(lines, logged), qPrintable(lines.join('\n')));
+    QVERIFY(containsFragment(lines, "crit [0] download update info fail: "));
+    QVERIFY(containsFragment(lines, "info [1] parsing update info success."));
+    QCOMPARE(ReleaseKit::digestsBelow(Paths::gameFolder()), ReleaseKit::digestsOf(gameFiles(2)));
 }
 
 QTEST_MAIN(TamperingTest)
