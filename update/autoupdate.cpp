@@ -12,6 +12,7 @@
 #include "update/contentdigest.h"
 #include "update/contentselection.h"
 #include "update/formatting.h"
+#include "update/stagedinstall.h"
 #include "update/updatefetch.h"
 #include "update/updatemirrors.h"
 #include "update/updatetorrent.h"
@@ -243,7 +244,10 @@ int AutoUpdate::installContent(const UpdateContent &content, ProductInfo &game)
     int result = Updated;
     const QString target =
         content.isFull() ? Paths::gameFolder(true) : Paths::updateTempSubfolder(content.id());
-    if (!pauseBeforeStep(Unpacking) || !sevenZipExtract(archive, target, &m_unpackProgress)) {
+    const bool unpacked = pauseBeforeStep(Unpacking) &&
+                          (content.isFull() ? StagedInstall::install(archive, target, &m_unpackProgress)
+                                            : sevenZipExtract(archive, target, &m_unpackProgress));
+    if (!unpacked) {
         result = UnpackFailed;
     } else if (content.isFull()) {
         game.version = content.versionTo();
@@ -377,7 +381,7 @@ int AutoUpdate::updateLauncher(const ProductUpdateInfo &launcher)
     const QString target = Paths::updateTempSubfolder(content.id());
     Logger::instance().debug(QStringLiteral("Launcher update content: ") + name +
                              QStringLiteral(" downloaded to ") + archive);
-    if (!sevenZipExtract(archive, target, &m_unpackProgress)) {
+    if (!StagedInstall::install(archive, target, &m_unpackProgress)) {
         Logger::instance().crit(QStringLiteral("Launcher update content unpack failed: ") + name +
                                 QStringLiteral(" at path ") + archive + QStringLiteral(" to path ") + target);
         return UnpackFailed;
