@@ -450,7 +450,7 @@ void TestPublishRelease::signsManifests_data()
 {
     // Each row runs on a fresh copy of the release (serial 3 after its three publishing steps),
     // signed by "publisher.key" with serial 4. %r is the copy, %k a key file, %s the other
-    // key, %p the publisher's public key file, %q the other's.
+    // key, %p the publisher's public key file, %q the other's, %b a build.
     QTest::addColumn<QStringList>("command");
     QTest::addColumn<int>("exitCode");
     QTest::addColumn<QString>("printed"); // on stdout or stderr
@@ -476,6 +476,9 @@ void TestPublishRelease::signsManifests_data()
         << true;
     QTest::newRow("edit signed again") << QStringList{"manifest", "%r", "--size", "5", "--key", "%k"} << 0
                                        << "\"serial\": 5" << qint64(5) << true;
+    QTest::newRow("full package into a signed release without its key")
+        << QStringList{"full", "--version", "2.0.0", "--base-url", "http://127.0.0.1/r", "%b", "%r"} << 1
+        << "the release is signed: give --key to sign it again" << qint64(4) << true;
     QTest::newRow("keygen over an existing key")
         << QStringList{"keygen", "%k"} << 1 << "will not overwrite an existing key" << qint64(4) << true;
 }
@@ -505,7 +508,8 @@ void TestPublishRelease::signsManifests()
             .replace(QLatin1String("%k"), key)
             .replace(QLatin1String("%s"), other)
             .replace(QLatin1String("%p"), key + QStringLiteral(".pub"))
-            .replace(QLatin1String("%q"), other + QStringLiteral(".pub"));
+            .replace(QLatin1String("%q"), other + QStringLiteral(".pub"))
+            .replace(QLatin1String("%b"), build(QStringLiteral("1.2.0")));
     }
     const PublishRun run = runPublish(command);
     QCOMPARE(run.exitCode, exitCode);

@@ -4,6 +4,7 @@
 #include "tools/publish/torrentmaker.h"
 #include "update/contentdigest.h"
 #include "update/contentselection.h"
+#include "update/manifestsignature.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -90,6 +91,11 @@ bool ContentPublisher::begin(const QString &releaseFolder, const QStringList &ex
     const QString manifestPath = QDir(releaseFolder).absoluteFilePath(QStringLiteral("update.json"));
     if (!m_manifest.load(manifestPath, error))
         return false;
+    // Found now rather than after the archive is made: a signed release is rewritten only signed.
+    if (m_signingKey.isEmpty() && QFileInfo::exists(ManifestSignature::signatureName(manifestPath))) {
+        error = QStringLiteral("the release is signed: give --key to sign it again");
+        return false;
+    }
     if (!m_replace && m_manifest.hasContent(m_product, m_id)) {
         error = QStringLiteral("content %1 is already in %2 (use --replace)").arg(m_id, manifestPath);
         return false;
