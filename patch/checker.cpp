@@ -7,30 +7,16 @@
 #include "net/downloadjsonvalidator.h"
 #include "net/taskwrapper.h"
 #include "patch/filesha1.h"
-#include "patch/safepath.h"
+#include "patch/packageentry.h"
 
-#include <QDir>
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QThread>
-
-#include <cmath>
-#include <limits>
 
 namespace {
 
 constexpr qint64 HashBlockSize = 65536;
 constexpr int PausePollMs = 1000;
-
-// "size" counts only when it is a whole number that fits 32 bits.
-int entrySize(const QJsonValue &value)
-{
-    const double size = value.toDouble(0);
-    if (std::floor(size) != size || size < std::numeric_limits<int>::min() ||
-        size > std::numeric_limits<int>::max())
-        return 0;
-    return static_cast<int>(size);
-}
 
 QString quotedFileName(const QString &path)
 {
@@ -38,11 +24,29 @@ QString quotedFileName(const QString &path)
     return QLatin1Char('"') + name + QLatin1Char('"');
 }
 
-// Package paths ("/" separated) as the game folder knows them: without "." steps or doubled
-// separators, so that one file has one name.
-QString normalisedPath(const QString &slashed)
+struct FullContents
 {
-    return slashed.isEmpty() ? slashed : QDir::cleanPath(slashed);
+    UpdateContent exact;  // the last one of the installed version
+    UpdateContent newest; // of the others, the first one of the greatest version
+};
+
+// The game's full contents that have the locations asked for, in manifest order.
+FullContents fullContents(const UpdateInfo &manifest, const Version &installed,
+                          bool (UpdateContent::*hasLocations)() const)
+{
+    FullContents found;
+    ProductUpdateInfo product;
+    if (!manifest.product(gameProduct.productId, product))
+        return found;
+    for (const UpdateContent &content : product.contents()) {
+        if (!content.isFull() || !(content.*hasLocations)())
+            continue;
+        if (content.versionTo() == installed)
+            found.exact = content;
+        else if (!found.newest.isValid() || found.newest.versionTo() < content.versionTo())
+            found.newest = content;
+    }
+    return found;
 }
 
 QList<QUrl> packageUrls(const UpdateContent &content)
@@ -164,33 +168,28 @@ void Checker::run(const UpdateInfo &manifest)
     for (const QJsonValue &element : content) {
         if (!passCheckpoint())
             return;
-        const QJsonObject entry = element.toObject();
-        if (!element.isObject() || !entry.contains(QStringLiteral("path")) ||
-            !entry.contains(QStringLiteral("sha1")))
+        const PackageEntry entry = readPackageEntry(element);
+        if (entry.kind == PackageEntry::NotAnEntry)
             continue;
-        const QString listed =
-            entry.value(QStringLiteral("path")).toString().replace(QLatin1Char('\\'), QLatin1Char('/'));
-        const QString path = normalisedPath(listed);
-        const QString sha1 = entry.value(QStringLiteral("sha1")).toString();
-        if (!path.isEmpty() && path != QLatin1String(".") && !staysInside(path)) {
+        if (entry.kind == PackageEntry::Unsafe) {
             // A list that points outside the game folder is not the publisher's: nothing of it is trusted.
-            Logger::instance().crit(QStringLiteral("unsafe path in package file: ") + listed);
+            Logger::instance().crit(QStringLiteral("unsafe path in package file: ") + entry.listed);
             m_abort = true;
             passCheckpoint();
             return;
         }
         // The game folder itself is no package file, and a file listed twice is checked once.
-        if (path.isEmpty() || path == QLatin1String(".") || m_packageFiles.contains(path)) {
-            Logger::instance().crit(QStringLiteral("package file entry skipped: ") + listed);
+        if (entry.kind == PackageEntry::Unnamed || m_packageFiles.contains(entry.path)) {
+            Logger::instance().crit(QStringLiteral("package file entry skipped: ") + entry.listed);
             continue;
         }
-        m_packageFiles.insert(path);
-        if (sha1.isEmpty())
+        m_packageFiles.insert(entry.path);
+        if (entry.sha1.isEmpty())
             continue;
-        emit progress(++counted, total, CheckingFiles, quotedFileName(path));
+        emit progress(++counted, total, CheckingFiles, quotedFileName(entry.path));
         if (!passCheckpoint())
             return;
-        if (!checkEntry(path, sha1, entrySize(entry.value(QStringLiteral("size")))))
+        if (!checkEntry(entry.path, entry.sha1, entry.size))
             return;
     }
     finish();
@@ -198,42 +197,19 @@ void Checker::run(const UpdateInfo &manifest)
 
 UpdateContent Checker::recoveryContent(bool *newer) const
 {
-    UpdateContent exact;
-    UpdateContent newest;
-    ProductUpdateInfo product;
-    if (m_manifest.product(gameProduct.productId, product)) {
-        for (const UpdateContent &content : product.contents()) {
-            if (!content.isFull() || !content.hasRecoverTorrents())
-                continue;
-            if (content.versionTo() == m_installedVersion)
-                exact = content;
-            else if (!newest.isValid() || newest.versionTo() < content.versionTo())
-                newest = content;
-        }
-    }
+    const FullContents found =
+        fullContents(m_manifest, m_installedVersion, &UpdateContent::hasRecoverTorrents);
     if (newer)
-        *newer = !exact.isValid() && newest.isValid();
-    return exact.isValid() ? exact : newest;
+        *newer = !found.exact.isValid() && found.newest.isValid();
+    return found.exact.isValid() ? found.exact : found.newest;
 }
 
 bool Checker::chooseCandidates(const UpdateInfo &manifest, QList<UpdateContent> &result)
 {
-    ProductUpdateInfo product;
-    if (!manifest.product(gameProduct.productId, product))
-        return true;
-    UpdateContent exact;
-    UpdateContent newest;
-    for (const UpdateContent &content : product.contents()) {
-        if (!passCheckpoint())
-            return false;
-        if (!content.isFull() || !content.hasRecoverHttp())
-            continue;
-        if (content.versionTo() == m_installedVersion)
-            exact = content;
-        else if (!newest.isValid() || newest.versionTo() < content.versionTo())
-            newest = content;
-    }
-    for (const UpdateContent &content : {exact, newest}) {
+    if (!passCheckpoint())
+        return false;
+    const FullContents found = fullContents(manifest, m_installedVersion, &UpdateContent::hasRecoverHttp);
+    for (const UpdateContent &content : {found.exact, found.newest}) {
         if (content.isValid())
             result.append(content);
     }

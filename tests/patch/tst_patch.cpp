@@ -138,17 +138,6 @@ private:
     bool m_sealed;
 };
 
-// Asks for a stop once it has seen a number of reports.
-class StoppingPatchProgress : public RecordedProgress<IPatchProgress>
-{
-public:
-    explicit StoppingPatchProgress(size_t stopAfter) : m_stopAfter(stopAfter) {}
-    bool stopRequested() const override { return reports.size() >= m_stopAfter; }
-
-private:
-    size_t m_stopAfter;
-};
-
 } // namespace
 
 class PatchTest : public QObject
@@ -378,7 +367,7 @@ void PatchTest::stopsWhenAsked()
     QVERIFY(whole.apply(&wholeRun));
     Package package(m_vectors);
     fill(package);
-    StoppingPatchProgress progress(size_t(double(wholeRun.reports.size()) * stopAt) + 1);
+    StoppingProgress<IPatchProgress> progress(size_t(double(wholeRun.reports.size()) * stopAt) + 1);
     m_log.newText();
     QVERIFY(!package.apply(&progress));
     const QString log = m_log.newText();

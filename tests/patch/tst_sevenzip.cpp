@@ -105,17 +105,6 @@ bool writeCraftedArchive(const QString &path, const QString &name)
     return ok;
 }
 
-// Asks for a stop once it has seen a number of reports, and counts the questions.
-class StoppingProgress : public RecordedProgress<ISevenZipCallback>
-{
-public:
-    explicit StoppingProgress(size_t stopAfter) : m_stopAfter(stopAfter) {}
-    bool stopRequested() const override { return reports.size() >= m_stopAfter; }
-
-private:
-    size_t m_stopAfter;
-};
-
 // Runs a hook on the first report: the packer lists its items before it reports anything.
 class FirstReportHook : public ISevenZipCallback
 {
@@ -418,7 +407,7 @@ void SevenZipTest::stopsUnpacking()
     QVERIFY(run7zz({"a", "-bd", "-mx=0", archive, "."}, source));
 
     QTemporaryDir destination;
-    StoppingProgress progress(size_t(stopAfter) + 1);
+    StoppingProgress<ISevenZipCallback> progress(size_t(stopAfter) + 1);
     m_log.newText();
     QVERIFY(!sevenZipExtract(archive, destination.path(), &progress));
     QVERIFY(m_log.newText().contains(QStringLiteral("error: stopped")));
