@@ -61,15 +61,6 @@ private:
     std::atomic<qint64> m_sent{0};
 };
 
-bool containsFragment(const QStringList &lines, const QString &fragment)
-{
-    for (const QString &line : lines) {
-        if (line.contains(fragment))
-            return true;
-    }
-    return false;
-}
-
 } // namespace
 
 class TransferLimitsTest : public QObject
@@ -163,7 +154,8 @@ void TransferLimitsTest::redirects()
         QCOMPARE(got, body);
         return;
     }
-    QVERIFY2(containsFragment(lines, "crit redirect refused: " + url + " to "), qPrintable(lines.join('\n')));
+    QVERIFY2(LogCapture::anyContains(lines, "crit redirect refused: " + url + " to "),
+             qPrintable(lines.join('\n')));
     QVERIFY(got.isEmpty());
     // The downgrade's target was never asked.
     QCOMPARE(m_server.requestCount("/ok"), 0);
@@ -181,7 +173,7 @@ void TransferLimitsTest::endlessBody()
     // The client held no more than its limit and ended the transfer long before the server's cap.
     QVERIFY2(body.size() <= net::HttpConnection::InMemoryLimit, qPrintable(QString::number(body.size())));
     QVERIFY2(server.sent() < EndlessServer::Cap / 4, qPrintable(QString::number(server.sent())));
-    QVERIFY(containsFragment(m_log.takeLines(), "crit http body over its limit of 8388608 bytes: "));
+    QVERIFY(LogCapture::anyContains(m_log.takeLines(), "crit http body over its limit of 8388608 bytes: "));
 }
 
 void TransferLimitsTest::bodyLimits_data()
@@ -225,7 +217,7 @@ void TransferLimitsTest::bodyLimits()
         if (ok)
             QCOMPARE(got.size(), bodySize);
     }
-    QCOMPARE(containsFragment(m_log.takeLines(), "crit http body over its limit of "), !ok);
+    QCOMPARE(LogCapture::anyContains(m_log.takeLines(), "crit http body over its limit of "), !ok);
 }
 
 void TransferLimitsTest::lowSpeed_data()
@@ -255,7 +247,7 @@ void TransferLimitsTest::lowSpeed()
     const QString target = m_work.filePath("slow.bin");
     QCOMPARE(net::HttpConnection::create(false)->download(m_server.url("/slow"), target), ok);
     QCOMPARE(QFileInfo(target).size(), ok ? qint64(bodySize) : 0);
-    QCOMPARE(containsFragment(m_log.takeLines(), "crit http transfer too slow: "), !ok);
+    QCOMPARE(LogCapture::anyContains(m_log.takeLines(), "crit http transfer too slow: "), !ok);
 }
 
 QTEST_GUILESS_MAIN(TransferLimitsTest)

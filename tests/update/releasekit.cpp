@@ -8,6 +8,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QProcess>
+#include <QRandomGenerator>
 
 namespace {
 
@@ -27,6 +28,15 @@ QJsonObject readJson(const QString &path)
 }
 
 } // namespace
+
+QByteArray ReleaseKit::randomBytes(int size, quint32 seed)
+{
+    QRandomGenerator generator(seed);
+    QByteArray bytes(size, Qt::Uninitialized);
+    for (char &byte : bytes)
+        byte = char(generator.bounded(256));
+    return bytes;
+}
 
 QString ReleaseKit::sha1(const QByteArray &bytes)
 {

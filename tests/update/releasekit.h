@@ -42,6 +42,8 @@ public:
     QString publishedPath(const QString &name) const;
 
     static QString sha1(const QByteArray &bytes);
+    // Repeatable pseudo-random bytes for build files.
+    static QByteArray randomBytes(int size, quint32 seed);
     // SHA-1 by relative path: of every file below a folder, and of a build's files.
     static QMap<QString, QString> digestsBelow(const QString &folder);
     static QMap<QString, QString> digestsOf(const Files &files);

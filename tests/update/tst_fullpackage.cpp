@@ -27,38 +27,20 @@
 
 namespace {
 
-QByteArray randomBytes(int size, quint32 seed)
-{
-    QRandomGenerator generator(seed);
-    QByteArray bytes(size, Qt::Uninitialized);
-    for (char &byte : bytes)
-        byte = char(generator.bounded(256));
-    return bytes;
-}
-
 // Version 2 adds a large file that does not compress, so that it needs room to unpack.
 ReleaseKit::Files gameFiles(int version, int bigSize = 4 * 1024 * 1024)
 {
     ReleaseKit::Files files{{"data/notes.txt", QByteArray("notes of version ") + QByteArray::number(version)},
-                            {"game.bin", randomBytes(256 * 1024, quint32(version))},
-                            {"common.bin", randomBytes(64 * 1024, 99)}};
+                            {"game.bin", ReleaseKit::randomBytes(256 * 1024, quint32(version))},
+                            {"common.bin", ReleaseKit::randomBytes(64 * 1024, 99)}};
     if (version >= 2)
-        files.insert(QStringLiteral("data/big.bin"), randomBytes(bigSize, 7));
+        files.insert(QStringLiteral("data/big.bin"), ReleaseKit::randomBytes(bigSize, 7));
     return files;
 }
 
 QJsonObject launcherUpToDate()
 {
     return ReleaseKit::product(formatVersion(launcherProduct.version), {});
-}
-
-bool containsFragment(const QStringList &lines, const QString &fragment)
-{
-    for (const QString &line : lines) {
-        if (line.contains(fragment))
-            return true;
-    }
-    return false;
 }
 
 bool run(const QString &program, const QStringList &arguments, const QByteArray &input = QByteArray())
@@ -225,7 +207,7 @@ void FullPackageTest::failureLeavesTheOldGame()
     UpdateDriver driver(settingsPath());
     QCOMPARE(driver.run({kit->manifestUrl()}), 7);
     const QStringList lines = m_log.takeLines();
-    QVERIFY2(containsFragment(lines, logged), qPrintable(lines.join('\n')));
+    QVERIFY2(LogCapture::anyContains(lines, logged), qPrintable(lines.join('\n')));
     QCOMPARE(ReleaseKit::digestsBelow(Paths::gameFolder()), ReleaseKit::digestsOf(gameFiles(1)));
     QVERIFY(!QFileInfo::exists(StagedInstall::stagingFolder(Paths::gameFolder())));
     QVERIFY(driver.installed.isEmpty());
@@ -260,7 +242,8 @@ void FullPackageTest::killedInstallsConverge()
     kit.setBaseUrl(slow.url(QStringLiteral("/")));
     ReleaseKit::Files newFiles = gameFiles(2, 24 * 1024 * 1024);
     for (int i = 0; i < 40; ++i)
-        newFiles.insert(QStringLiteral("data/part%1.bin").arg(i), randomBytes(256 * 1024, quint32(100 + i)));
+        newFiles.insert(QStringLiteral("data/part%1.bin").arg(i),
+                        ReleaseKit::randomBytes(256 * 1024, quint32(100 + i)));
     const QJsonObject full = kit.full("game-1.1.0", "1.1.0", newFiles, false);
     QVERIFY(!full.isEmpty());
     QVERIFY(kit.publishManifest(QJsonObject{{"gd7_launcher_en", ReleaseKit::product("0.0.1", {})},

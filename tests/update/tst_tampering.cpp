@@ -26,36 +26,18 @@
 
 namespace {
 
-QByteArray randomBytes(int size, quint32 seed)
-{
-    QRandomGenerator generator(seed);
-    QByteArray bytes(size, Qt::Uninitialized);
-    for (char &byte : bytes)
-        byte = char(generator.bounded(256));
-    return bytes;
-}
-
 ReleaseKit::Files gameFiles(int version)
 {
     ReleaseKit::Files files{{"data/notes.txt", QByteArray("notes of version ") + QByteArray::number(version)},
-                            {"game.bin", randomBytes(40 * 1024, quint32(version))}};
+                            {"game.bin", ReleaseKit::randomBytes(40 * 1024, quint32(version))}};
     if (version >= 2)
-        files.insert(QStringLiteral("added.bin"), randomBytes(3000, 9));
+        files.insert(QStringLiteral("added.bin"), ReleaseKit::randomBytes(3000, 9));
     return files;
 }
 
 QJsonObject launcherUpToDate()
 {
     return ReleaseKit::product(formatVersion(launcherProduct.version), {});
-}
-
-bool containsFragment(const QStringList &lines, const QString &fragment)
-{
-    for (const QString &line : lines) {
-        if (line.contains(fragment))
-            return true;
-    }
-    return false;
 }
 
 } // namespace
@@ -236,7 +218,7 @@ void TamperingTest::signedManifest()
     UpdateDriver driver(settingsPath());
     QCOMPARE(driver.run({kit->manifestUrl()}), result);
     const QStringList lines = m_log.takeLines();
-    QVERIFY2(containsFragment(lines, logged), qPrintable(logged + " not in:\n" + lines.join('\n')));
+    QVERIFY2(LogCapture::anyContains(lines, logged), qPrintable(logged + " not in:\n" + lines.join('\n')));
     if (result == 0) {
         QCOMPARE(driver.installed, QStringList{"game-1.1.0"});
         QCOMPARE(ReleaseKit::digestsBelow(Paths::gameFolder()), ReleaseKit::digestsOf(gameFiles(2)));
@@ -334,7 +316,7 @@ void TamperingTest::tamperedContent()
     UpdateDriver driver(settingsPath());
     QCOMPARE(driver.run({kit->manifestUrl()}), 6);
     const QStringList lines = m_log.takeLines();
-    QVERIFY2(containsFragment(lines, logged), qPrintable(logged + " not in:\n" + lines.join('\n')));
+    QVERIFY2(LogCapture::anyContains(lines, logged), qPrintable(logged + " not in:\n" + lines.join('\n')));
     QVERIFY(driver.installed.isEmpty());
     QCOMPARE(driver.exits, 0);
     QCOMPARE(ReleaseKit::digestsBelow(Paths::gameFolder()), ReleaseKit::digestsOf(gameFiles(1)));
@@ -394,9 +376,9 @@ void TamperingTest::hostileFirstMirror()
     net::HttpConnection::setDefaultLowSpeedLimit(4096, 60000);
     QCOMPARE(result, 0);
     const QStringList lines = m_log.takeLines();
-    QVERIFY2(containsFragment(lines, logged), qPrintable(lines.join('\n')));
-    QVERIFY(containsFragment(lines, "crit [0] download update info fail: "));
-    QVERIFY(containsFragment(lines, "info [1] parsing update info success."));
+    QVERIFY2(LogCapture::anyContains(lines, logged), qPrintable(lines.join('\n')));
+    QVERIFY(LogCapture::anyContains(lines, "crit [0] download update info fail: "));
+    QVERIFY(LogCapture::anyContains(lines, "info [1] parsing update info success."));
     QCOMPARE(ReleaseKit::digestsBelow(Paths::gameFolder()), ReleaseKit::digestsOf(gameFiles(2)));
 }
 
