@@ -14,7 +14,7 @@ public:
     // False, with the store unchanged, when the file cannot be read or is not JSON.
     bool load(const QString &path);
     // Replaces the file in one step: a crash leaves either the old or the new file whole.
-    bool save(const QString &path) const;
+    bool save(const QString &path) const override;
 
     void applyStoredLanguage() const;
     void storeCurrentLanguage();

@@ -11,6 +11,8 @@ public:
     virtual ~IProgramSettings() = default;
     virtual void setValue(const QString &key, const QVariant &value) = 0;
     virtual QVariant value(const QString &key) const = 0;
+    // Writes the whole store to the file in one step; false when it could not be written.
+    virtual bool save(const QString &path) const = 0;
 };
 
 // Every key of "GD7Launcher.conf".

@@ -52,6 +52,8 @@ QWidget *LauncherFooter::createTextArea()
     m_pauseStack->addWidget(m_pause);
     m_pauseStack->addWidget(m_resume);
     m_pauseStack->setCurrentWidget(m_pause);
+    // As wide as a button, so the row's stretches keep the controls beside the status.
+    m_pauseControls->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     m_pauseControls->hide();
 
     auto *statusRow = new QHBoxLayout;

@@ -391,6 +391,10 @@
         <translation>Links</translation>
     </message>
     <message>
+        <source>MenuProxy</source>
+        <translation>Proxy...</translation>
+    </message>
+    <message>
         <source>MenuRules</source>
         <translation>Rules of conduct...</translation>
     </message>
@@ -406,8 +410,16 @@
         </translation>
     </message>
     <message>
+        <source>MsgDiagnosticsDesktopReadOnly</source>
+        <translation>The diagnostics file is placed on your desktop, but the desktop folder %1 cannot be written to. Check its permissions and try again.</translation>
+    </message>
+    <message>
         <source>MsgDiagnosticsFailed</source>
         <translation>Diagnostic error</translation>
+    </message>
+    <message>
+        <source>MsgDiagnosticsNoDesktop</source>
+        <translation>The diagnostics file is placed on your desktop, but the desktop folder %1 does not exist. Create it and try again.</translation>
     </message>
     <message>
         <source>MsgDiagnosticsSuccess</source>
@@ -476,6 +488,18 @@
     <message>
         <source>ProgressUpdateCheck</source>
         <translation>Checking for updates...</translation>
+    </message>
+    <message>
+        <source>ProxyErrHostInvalid</source>
+        <translation>The proxy host must be a name or an address, without blanks or slashes.</translation>
+    </message>
+    <message>
+        <source>ProxyErrHostMissing</source>
+        <translation>Enter the proxy host, or clear the login to connect without a proxy.</translation>
+    </message>
+    <message>
+        <source>ProxyErrPort</source>
+        <translation>The port must be a number from 1 to 65535.</translation>
     </message>
     <message>
         <source>ProxySettings</source>
@@ -576,6 +600,10 @@
     <message>
         <source>Type</source>
         <translation>Type</translation>
+    </message>
+    <message>
+        <source>UninstallConfirm</source>
+        <translation>Uninstall Glimmerdeep? The game files and your Glimmerdeep settings will be removed from this computer.</translation>
     </message>
     <message>
         <source>UninstallLinkName</source>

@@ -1,6 +1,9 @@
 // The third-party notices the build writes beside the launcher executable, as the installer, the
 // uninstaller and the self-update find them.
+#include "app/productinfo.h"
+#include "install/launchercopy.h"
 #include "platform/launcherfiles.h"
+#include "tests/install/testhome.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -13,6 +16,9 @@ private slots:
     void namesEveryComponentWithItsLicence_data();
     void namesEveryComponentWithItsLicence();
     void liesInTheLaunchersCopyList();
+#ifdef GD7_BUILT_LAUNCHER
+    void installsTheBuiltLauncher();
+#endif
 
 private:
     QString notices() const;
@@ -37,7 +43,7 @@ void BuiltNoticesTest::namesEveryComponentWithItsLicence_data()
                              << "Apache License 2.0";
     QTest::newRow("Boost") << "Boost 1."
                            << "Boost Software License 1.0";
-    QTest::newRow("Roboto") << "Roboto (font)"
+    QTest::newRow("Roboto Condensed") << "Roboto Condensed (font)"
                             << "Apache License 2.0";
     QTest::newRow("Open Sans") << "Open Sans (font)"
                                << "SIL Open Font License 1.1";
@@ -65,6 +71,21 @@ void BuiltNoticesTest::liesInTheLaunchersCopyList()
     QVERIFY(names.contains(QFileInfo(QStringLiteral(GD7_NOTICES_FILE)).fileName()));
     QCOMPARE(QFileInfo(QStringLiteral(GD7_NOTICES_FILE)).path(), QStringLiteral(GD7_APP_FOLDER));
 }
+
+#ifdef GD7_BUILT_LAUNCHER
+// The installer's copy of the real build output: every file of the launcher's list is there.
+void BuiltNoticesTest::installsTheBuiltLauncher()
+{
+    TestHome home;
+    QVERIFY(home.isValid());
+    launcherProduct = makeLauncherProduct();
+    const QString target = home.filePath(QStringLiteral("Games/Glimmerdeep Launcher/"));
+    QVERIFY(install::copyLauncher(QStringLiteral(GD7_APP_FOLDER), target));
+    for (const QString &name : platform::launcherFileNames(QStringLiteral("GD7Launcher")))
+        QCOMPARE(TestHome::readFile(target + name),
+                 TestHome::readFile(QStringLiteral(GD7_APP_FOLDER "/") + name));
+}
+#endif
 
 QTEST_GUILESS_MAIN(BuiltNoticesTest)
 #include "tst_builtnotices.moc"

@@ -12,6 +12,8 @@ class MemorySettings : public IProgramSettings
 public:
     void setValue(const QString &key, const QVariant &value) override { m_values.insert(key, value); }
     QVariant value(const QString &key) const override { return m_values.value(key); }
+    // Nothing here is ever meant to reach a file.
+    bool save(const QString &) const override { return false; }
 
 private:
     QVariantMap m_values;

@@ -2,13 +2,13 @@
 #include "app/paths.h"
 #include "patch/checker.h"
 #include "patch/filesha1.h"
+#include "tests/patch/checkersignals.h"
 #include "tests/patch/recoveryfixture.h"
 #include "tests/patch/testfiles.h"
 #include "tests/support/logcapture.h"
 
 #include <QFile>
 #include <QJsonArray>
-#include <QSignalSpy>
 #include <QtTest>
 
 namespace {
@@ -24,12 +24,13 @@ QJsonObject entry(const QString &path, const QString &sha1, double size)
 // Runs one check to its end; returns the argument of ended, or -2 when it never came.
 int runCheck(Checker &checker)
 {
-    QSignalSpy ended(&checker, &Checker::ended);
+    CheckerSignals received(&checker);
     checker.start();
     // The body may end before anyone waits: look at what arrived rather than wait for a new one.
-    if (!QTest::qWaitFor([&ended] { return !ended.isEmpty(); }, 20000) || ended.size() != 1)
+    if (!QTest::qWaitFor([&received] { return !received.ended.isEmpty(); }, 20000) ||
+        received.ended.size() != 1)
         return -2;
-    return ended.first().first().toInt();
+    return received.ended.first();
 }
 
 } // namespace
@@ -96,8 +97,9 @@ void TestChecker::reportsMissingChangedAndTruncatedFiles()
     Checker checker(Installed);
     checker.setUpdateInfo(
         RecoveryFixture::manifest({f.content(QStringLiteral("full-1"), QStringLiteral("1.2.345"))}));
-    QSignalSpy progress(&checker, &Checker::progress);
+    CheckerSignals received(&checker);
     QCOMPARE(runCheck(checker), 0);
+    const QList<QList<QVariant>> &progress = received.progress;
 
     QCOMPARE(checker.damagedFiles(),
              QStringList({QStringLiteral("data/deleted.bin"), QStringLiteral("changed.bin"),
@@ -265,8 +267,9 @@ void TestChecker::failsWithoutPackage()
         checker.setUpdateInfo(
             RecoveryFixture::manifest({f.content(QStringLiteral("full"), QStringLiteral("1.2.345"))}));
     LogCapture log;
-    QSignalSpy progress(&checker, &Checker::progress);
+    CheckerSignals received(&checker);
     QCOMPARE(runCheck(checker), -1);
+    const QList<QList<QVariant>> &progress = received.progress;
     QVERIFY(log.takeLines().contains(QStringLiteral("crit Couldn't load package file!")));
     QCOMPARE(progress.last(), QList<QVariant>({1, 1, 0, QString()}));
     QCOMPARE(checker.status(), int(Checker::Idle));
@@ -333,21 +336,19 @@ void TestChecker::pausedCheck()
                 checker.pause();
         },
         Qt::DirectConnection);
-    QSignalSpy ended(&checker, &Checker::ended);
+    CheckerSignals received(&checker);
     checker.start();
     QTRY_COMPARE_WITH_TIMEOUT(checker.status(), int(Checker::CheckingFiles), 10000);
     QTest::qWait(1500);
-    QVERIFY(ended.isEmpty());
+    QVERIFY(received.ended.isEmpty());
     if (resumeIt) {
         checker.resume();
-        QTRY_COMPARE_WITH_TIMEOUT(ended.size(), 1, 10000);
-        QCOMPARE(ended.first().first().toInt(), 0);
+        QTRY_COMPARE_WITH_TIMEOUT(received.ended, QList<int>{0}, 10000);
         QCOMPARE(checker.status(), int(Checker::Finished));
     } else {
         checker.stop();
-        QCOMPARE(ended.size(), 1);
-        QCOMPARE(ended.first().first().toInt(), -1);
         QCOMPARE(checker.status(), int(Checker::Idle));
+        QTRY_COMPARE(received.ended, QList<int>{-1});
     }
     QVERIFY(checker.damagedFiles().isEmpty());
 }

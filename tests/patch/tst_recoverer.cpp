@@ -4,6 +4,7 @@
 #include "patch/checker.h"
 #include "patch/recoverer.h"
 #include "patch/torrentpaths.h"
+#include "tests/patch/checkersignals.h"
 #include "tests/patch/recoveryfixture.h"
 #include "tests/patch/testfiles.h"
 #include "tests/torrent/torrenttestkit.h"
@@ -107,9 +108,10 @@ UpdateContent TestRecoverer::publishRelease(const QMap<QString, QByteArray> &fil
 int TestRecoverer::runCheck(Checker &checker, const UpdateContent &content)
 {
     checker.setUpdateInfo(RecoveryFixture::manifest({content.json()}));
-    QSignalSpy ended(&checker, &Checker::ended);
+    CheckerSignals received(&checker);
     checker.start();
-    return QTest::qWaitFor([&ended] { return !ended.isEmpty(); }, 20000) ? ended.first().first().toInt() : -2;
+    return QTest::qWaitFor([&received] { return !received.ended.isEmpty(); }, 20000) ? received.ended.first()
+                                                                                     : -2;
 }
 
 int TestRecoverer::runRecovery(Recoverer &recoverer, const QSet<QString> &packageFiles,

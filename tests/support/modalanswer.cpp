@@ -6,21 +6,21 @@
 #include <QWidget>
 
 namespace {
-constexpr int Attempts = 100;
+constexpr int PollMs = 10;
 
-void waitForModal(QObject *context, std::function<void(QWidget *)> answer, int attemptsLeft)
+void waitForModal(QObject *context, std::function<void(QWidget *)> answer, int attemptsLeft, bool first)
 {
-    QTimer::singleShot(attemptsLeft == Attempts ? 0 : 10, context, [context, answer, attemptsLeft] {
+    QTimer::singleShot(first ? 0 : PollMs, context, [context, answer, attemptsLeft] {
         QWidget *modal = QApplication::activeModalWidget();
         if (modal != nullptr && modal->isVisible())
             answer(modal);
         else if (attemptsLeft > 0)
-            waitForModal(context, answer, attemptsLeft - 1);
+            waitForModal(context, answer, attemptsLeft - 1, false);
     });
 }
 } // namespace
 
-void answerNextModal(QObject *context, std::function<void(QWidget *modal)> answer)
+void answerNextModal(QObject *context, std::function<void(QWidget *modal)> answer, int timeoutMs)
 {
-    waitForModal(context, std::move(answer), Attempts);
+    waitForModal(context, std::move(answer), timeoutMs / PollMs, true);
 }

@@ -115,6 +115,7 @@ private slots:
     void exposesTheManifest();
     void torrentThatCannotFinish_data();
     void torrentThatCannotFinish();
+    void pausedTorrentIsNotStalled();
 
 private:
     // A release folder of its own for the running test, served by nginx.
@@ -671,6 +672,32 @@ void AutoUpdateTest::torrentThatCannotFinish()
         QCOMPARE(ReleaseKit::digestsBelow(Paths::gameFolder()), ReleaseKit::digestsOf(gameFiles(1)));
     else
         QVERIFY(driver.installed.isEmpty());
+}
+
+// The player's pause holds the download as long as the player wants: it is no stall.
+void AutoUpdateTest::pausedTorrentIsNotStalled()
+{
+    NginxServer slow;
+    QVERIFY(slow.start(m_served.path(), QStringLiteral("limit_rate 256k;")));
+    std::unique_ptr<ReleaseKit> kit = newRelease(slow);
+    const QJsonObject full = kit->full("game-1.0.0", "1.0.0", gameFiles(1, 1024 * 1024), true);
+    QVERIFY(kit->publishManifest(
+        QJsonObject{{"gd7_launcher_en", launcherUpToDate()}, {"gd7", ReleaseKit::product("1.0.0", {full})}}));
+    AutoUpdate *update = AutoUpdate::instance();
+    update->setUseTorrents(true);
+    update->setTorrentStallLimitMs(1000);
+    UpdateDriver driver(settingsPath());
+    QVERIFY(update->check({kit->manifestUrl()}, AutoUpdate::Update));
+    update->startProgressTimer();
+    QTRY_VERIFY_WITH_TIMEOUT(update->hasTorrents(), 30000);
+    update->pauseTorrents();
+    QTest::qWait(3000);
+    QVERIFY(driver.finished.isEmpty());
+    update->resumeTorrents();
+    QTRY_COMPARE_WITH_TIMEOUT(driver.finished, QList<int>{0}, 60000);
+    update->stopProgressTimer();
+    QVERIFY(m_log.takeLines().filter(QStringLiteral("torrent wait ended")).isEmpty());
+    QCOMPARE(ReleaseKit::digestsBelow(Paths::gameFolder()), ReleaseKit::digestsOf(gameFiles(1, 1024 * 1024)));
 }
 
 QTEST_GUILESS_MAIN(AutoUpdateTest)

@@ -1,0 +1,476 @@
+#include "ui/launcher.h"
+
+#include "app/languagemanager.h"
+#include "app/logger.h"
+#include "app/paths.h"
+#include "app/productinfo.h"
+#include "app/programsettings.h"
+#include "app/tr.h"
+#include "platform/gameexecutable.h"
+#include "platform/processes.h"
+#include "ui/euladialog.h"
+#include "ui/launcherbackdrop.h"
+#include "ui/launcherfooter.h"
+#include "ui/launcherheader.h"
+#include "ui/launcherscreens.h"
+#include "ui/styledbutton.h"
+#include "ui/styledmessagebox.h"
+#include "ui/tabs.h"
+#include "ui/updateprogressview.h"
+#include "ui/updateresultprompt.h"
+#include "update/autoupdate.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFrame>
+#include <QGridLayout>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QResizeEvent>
+#include <QScreen>
+#include <QScrollArea>
+#include <QStackedWidget>
+#include <QThreadPool>
+#include <QTimer>
+#include <QVBoxLayout>
+#include <QWindow>
+
+namespace {
+
+constexpr int WindowWidth = 1184;
+constexpr int WindowHeight = 720;
+const QString GameProductId = QStringLiteral("gd7");
+
+} // namespace
+
+Launcher::Launcher(IProgramSettings *settings, bool installMode, QWidget *parent)
+    : StyledDialog(parent), m_settings(settings), m_screens(std::make_unique<LauncherScreens>())
+{
+    setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
+    m_backdrop = new LauncherBackdrop(this);
+    m_header = new LauncherHeader(this, m_backdrop);
+    // Until the window is shown there is nothing to frost; showEvent does the first one.
+    connect(m_backdrop, &LauncherBackdrop::changed, m_header, [this] {
+        if (isVisible())
+            m_header->refreshBackground();
+    });
+
+    m_pages = new QStackedWidget;
+    m_pages->addWidget(createGamePage());
+    m_pages->addWidget(createNewsPage());
+    auto *content = new QWidget;
+    auto *contentBox = new QVBoxLayout(content);
+    contentBox->setContentsMargins(0, 0, 0, 0);
+    contentBox->setSpacing(0);
+    contentBox->addWidget(m_pages, 1);
+    auto *windowBox = new QVBoxLayout(this);
+    windowBox->setContentsMargins(0, 0, 0, 0);
+    windowBox->setSpacing(0);
+    windowBox->addWidget(m_header, 0);
+    windowBox->addWidget(content, 1);
+
+    m_footer = new LauncherFooter(this);
+    m_footer->setProgressVisible(false);
+    connect(m_footer, &LauncherFooter::pause, this, &Launcher::_onUpdatePause);
+    connect(m_footer, &LauncherFooter::resume, this, &Launcher::_onUpdateResume);
+
+    m_play = new StyledButton(this);
+    m_play->setObjectName(QStringLiteral("play"));
+    m_play->setCursor(Qt::PointingHandCursor);
+    m_play->setEnabled(false);
+
+    _selectLayout(m_header->tabs()->action(0));
+    setFixedSize(WindowWidth, WindowHeight);
+    m_backdrop->layoutAt(0);
+    retranslate();
+    m_backdrop->startRotation();
+
+    connect(m_play, &QPushButton::clicked, this, &Launcher::_onPlay);
+    connect(m_header->tabs(), &Tabs::selectTab, this, &Launcher::_selectLayout);
+
+    if (installMode) {
+        QTimer::singleShot(0, this, &Launcher::_onInstall);
+    } else {
+        connectUpdate();
+        if (eulaAccepted())
+            startUpdate();
+        else
+            QTimer::singleShot(0, this, &Launcher::_onAcceptEULA);
+    }
+    setUpScreens();
+}
+
+Launcher::~Launcher() = default;
+
+QWidget *Launcher::createGamePage()
+{
+    auto *page = new QWidget;
+    auto *box = new QVBoxLayout(page);
+    box->setContentsMargins(0, 0, 0, 0);
+    box->setSpacing(12);
+    box->addSpacing(150);
+    m_logo = new QLabel;
+    m_logo->setObjectName(QStringLiteral("logo"));
+    box->addWidget(m_logo, 0, Qt::AlignHCenter);
+    m_version = new QLabel;
+    m_version->setObjectName(QStringLiteral("version"));
+    box->addWidget(m_version, 0, Qt::AlignHCenter);
+    box->addStretch();
+    return page;
+}
+
+// The news cards are added to this page's grid as the feed arrives.
+QWidget *Launcher::createNewsPage()
+{
+    auto *scroll = new QScrollArea;
+    scroll->setObjectName(QStringLiteral("news_scroll"));
+    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    scroll->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    auto *container = new QFrame;
+    container->setObjectName(QStringLiteral("news_container"));
+    container->setContentsMargins(0, 0, 0, 0);
+    auto *grid = new QGridLayout(container);
+    grid->setContentsMargins(0, 0, 0, 0);
+    grid->setSpacing(0);
+    scroll->setWidget(container);
+    return scroll;
+}
+
+void Launcher::connectUpdate()
+{
+    AutoUpdate *update = AutoUpdate::instance();
+    connect(update, &AutoUpdate::updateStart, this, &Launcher::updateStart, Qt::QueuedConnection);
+    connect(update, &AutoUpdate::updateFinish, this, &Launcher::updateFinish, Qt::QueuedConnection);
+    connect(update, &AutoUpdate::updateProgress, this, &Launcher::updateProgress, Qt::QueuedConnection);
+    connect(update, &AutoUpdate::updateContentInstalled, this, &Launcher::updateContentInstalled,
+            Qt::QueuedConnection);
+    connect(update, &AutoUpdate::exitAppToUpdate, this, &Launcher::exitAppToUpdate, Qt::QueuedConnection);
+}
+
+float Launcher::backgroundOpacity() const
+{
+    return m_backdrop->opacity();
+}
+
+int Launcher::backgroundPosition() const
+{
+    return m_backdrop->position();
+}
+
+void Launcher::setBackgroundOpacity(float val)
+{
+    m_backdrop->setOpacity(val);
+}
+
+void Launcher::setBackgroundPosition(int val)
+{
+    m_backdrop->setPosition(val);
+}
+
+void Launcher::showNextBackground()
+{
+    m_backdrop->showNextBackground();
+}
+
+bool Launcher::eulaAccepted() const
+{
+    return m_settings->value(SettingsKey::EulaAccepted).toInt() == EulaAcceptedValue;
+}
+
+void Launcher::_onAcceptEULA()
+{
+    if (!showEulaDialog(this)) {
+        QCoreApplication::exit(1);
+        return;
+    }
+    m_settings->setValue(SettingsKey::EulaAccepted, EulaAcceptedValue);
+    saveSettings();
+    if (eulaAccepted())
+        startUpdate();
+}
+
+void Launcher::saveSettings()
+{
+    // A failed write is logged by nobody else and changes nothing the player could act on.
+    if (!m_settings->save(Paths::settingsPath()))
+        Logger::instance().crit(QStringLiteral("Failed to save settings: ") + Paths::settingsPath());
+}
+
+void Launcher::startUpdate()
+{
+    m_footer->setProgressVisible(true);
+    m_footer->setTaskbarWindow(windowHandle());
+    m_footer->setIndeterminate(true);
+    m_footer->setPauseVisible(false);
+
+    QList<QUrl> mirrors;
+    const QUrl url = QUrl(m_settings->value(SettingsKey::UpdateUrl).toString(), QUrl::TolerantMode);
+    // Only a web address may replace the mirrors; anything else would make every check fail.
+    const bool web = url.scheme() == QLatin1String("http") || url.scheme() == QLatin1String("https");
+    if (url.isValid() && web && !url.host().isEmpty())
+        mirrors = {url};
+    const QVariant useTorrents = m_settings->value(SettingsKey::UseTorrents);
+    AutoUpdate *update = AutoUpdate::instance();
+    if (useTorrents.isValid())
+        update->setUseTorrents(useTorrents.toBool());
+    update->check(mirrors, AutoUpdate::Update);
+    update->startProgressTimer();
+}
+
+void Launcher::updateStart()
+{
+    refreshVersionLabel();
+    m_footer->setPauseVisible(false);
+}
+
+void Launcher::updateProgress(QString message, int action, float progress, qlonglong total, qlonglong current,
+                              qlonglong rate)
+{
+    m_footer->setProgressVisible(true);
+    m_footer->setTaskbarWindow(windowHandle());
+    const UpdateProgressView view = updateProgressView(message, action, progress, total, current, rate,
+                                                       AutoUpdate::instance()->hasTorrents());
+    m_footer->setIndeterminate(view.indeterminate);
+    if (!view.indeterminate)
+        m_footer->setProgressValue(view.value);
+    if (view.setsTexts)
+        m_footer->setStatus(view.status, view.detail);
+    m_footer->setPauseVisible(view.pauseVisible);
+}
+
+void Launcher::updateFinish(int errorCode)
+{
+    Logger::instance().debug(QStringLiteral("update finish: ") + QString::number(errorCode));
+    AutoUpdate::instance()->stopProgressTimer();
+    m_footer->setProgressVisible(false);
+
+    const UpdateResultPrompt prompt = updateResultPrompt(errorCode);
+    if (prompt.kind == UpdateResultPrompt::Ready) {
+        m_play->setEnabled(true);
+        refreshVersionLabel();
+        return;
+    }
+    switch (retryAnswer(prompt.kind, askRetry(prompt))) {
+    case RetryAnswer::Retry:
+        break;
+    case RetryAnswer::RunDiagnostics:
+        runDiagnosticsDialog();
+        break;
+    case RetryAnswer::CheckFiles:
+        runCheckDialog();
+        break;
+    case RetryAnswer::Exit:
+        exitApp();
+        return;
+    }
+    startUpdate();
+}
+
+int Launcher::askRetry(const UpdateResultPrompt &prompt)
+{
+    if (prompt.kind == UpdateResultPrompt::YesExit) {
+        const bool yes = askYesNo(this, windowTitle(), prompt.text, TR::tr("BtnYes"), TR::tr("BtnExit"));
+        return yes ? StyledMessageBox::Yes : StyledMessageBox::No;
+    }
+    auto *box =
+        new StyledMessageBox(windowTitle(), prompt.text,
+                             StyledMessageBox::Yes | StyledMessageBox::No | StyledMessageBox::Ok, this);
+    box->button(StyledMessageBox::Yes)->setText(TR::tr("BtnYes"));
+    box->button(StyledMessageBox::No)->setText(TR::tr("BtnExit"));
+    box->button(StyledMessageBox::Ok)->setText(prompt.thirdButton);
+    const int answer = box->exec();
+    box->deleteLater();
+    return answer;
+}
+
+// The diagnostics dialog, run before the update is tried again.
+void Launcher::runDiagnosticsDialog() {}
+
+// The game file check, run before the update is tried again; it may record an installed
+// content or ask for a reinstallation.
+void Launcher::runCheckDialog() {}
+
+// The installer; returns the dialog's result (0 when nothing was installed).
+int Launcher::runInstallDialog()
+{
+    return QDialog::Rejected;
+}
+
+void Launcher::_onInstall()
+{
+    if (!showEulaDialog(this)) {
+        QCoreApplication::exit(1);
+        return;
+    }
+    QCoreApplication::exit(runInstallDialog() != QDialog::Rejected ? 0 : 1);
+}
+
+void Launcher::_onUpdatePause()
+{
+    AutoUpdate::instance()->pauseTorrents();
+    m_footer->setPaused(true);
+}
+
+void Launcher::_onUpdateResume()
+{
+    AutoUpdate::instance()->resumeTorrents();
+    m_footer->setPaused(false);
+}
+
+void Launcher::_onPlay()
+{
+    const QString program =
+        Paths::joinPath(QDir(Paths::gameFolder()).absolutePath(), platform::gameExecutableName());
+    QString locale = LanguageManager::instance().currentLanguage();
+    locale.replace(QLatin1Char('_'), QLatin1Char('-'));
+    const QStringList arguments{QStringLiteral("-region"), QStringLiteral("EN"), QStringLiteral("-locale"),
+                                locale};
+    if (platform::startGame(program, arguments)) {
+        exitApp();
+        return;
+    }
+    Logger::instance().crit(QStringLiteral("Failed to start game file: ") + program);
+    showMessage(this, windowTitle(), TR::tr("ErrGameStartFail"));
+}
+
+void Launcher::updateContentInstalled(QString productId, QString contentId)
+{
+    ProductUpdateInfo product;
+    if (productId != GameProductId || !AutoUpdate::instance()->gameProductInfo(product))
+        return;
+    for (const UpdateContent &content : product.contents()) {
+        if (content.id() != contentId)
+            continue;
+        gameProduct.version = content.versionTo();
+        m_settings->setValue(installedVersionKey(GameProductId), formatVersion(gameProduct.version));
+        saveSettings();
+        refreshVersionLabel();
+        return;
+    }
+}
+
+void Launcher::reinstallGame()
+{
+    m_settings->setValue(installedVersionKey(GameProductId), QString());
+    saveSettings();
+    gameProduct = makeGameProduct(m_settings);
+    startUpdate();
+}
+
+void Launcher::refreshVersionLabel()
+{
+    ProductUpdateInfo product;
+    const Version version = AutoUpdate::instance()->gameProductInfo(product) ? product.version() : Version();
+    if (!version.isValid()) {
+        m_version->clear();
+        return;
+    }
+    m_version->setText(TR::tr("LauncherVersion").arg(version.major).arg(version.minor).arg(version.build));
+}
+
+void Launcher::exitApp()
+{
+    Logger::instance().debug(QStringLiteral("exitApp"));
+    QThreadPool::globalInstance()->clear();
+    AutoUpdate::destroyInstance();
+    QCoreApplication::exit(0);
+    platform::exitApp(0);
+}
+
+void Launcher::exitAppToUpdate()
+{
+    AutoUpdate::destroyInstance();
+    QCoreApplication::exit(0);
+}
+
+bool Launcher::needsCloseConfirmation(QString &)
+{
+    return AutoUpdate::instance()->isRunning();
+}
+
+void Launcher::closeAction()
+{
+    exitApp();
+}
+
+void Launcher::retranslate()
+{
+    m_play->setText(TR::tr("LauncherBtnPlay"));
+    refreshVersionLabel();
+    setWindowTitle(TR::tr("ProductName"));
+    // Another language may need a wider PLAY and another logo.
+    placeBottomControls();
+    refreshLogo();
+}
+
+void Launcher::_selectLayout(QAction *act)
+{
+    const int index = act ? act->data().toInt() : 0;
+    if (index == 1)
+        m_backdrop->fadeOut();
+    else
+        m_backdrop->showAgain();
+    m_footer->setNewsMode(index == 1);
+    m_play->setVisible(index == 0);
+    m_header->setStyleSheet(index == 0 ? QStringLiteral("LauncherHeader { background: transparent; }")
+                                       : QStringLiteral("LauncherHeader { background: #4a4a4a; }"));
+    m_pages->setCurrentIndex(index);
+}
+
+void Launcher::resizeEvent(QResizeEvent *event)
+{
+    StyledDialog::resizeEvent(event);
+    placeBottomControls();
+    updateScreen();
+}
+
+// The window's screen, and the header's frosted copy of the backdrop, are only right once the
+// window is shown.
+void Launcher::showEvent(QShowEvent *event)
+{
+    StyledDialog::showEvent(event);
+    updateScreen();
+    m_header->refreshBackground();
+}
+
+// PLAY and the footer sit outside the layouts, at the window's bottom edge.
+void Launcher::placeBottomControls()
+{
+    m_play->adjustSize();
+    m_play->move(width() - m_play->width() - 25, height() - m_play->height() - 30);
+    m_footer->setFixedWidth(width());
+    m_footer->move(0, height() - m_footer->height());
+}
+
+void Launcher::setUpScreens()
+{
+    m_screens->setUp(this);
+    connect(qGuiApp, &QGuiApplication::primaryScreenChanged, this, &Launcher::_onPrimaryScreenChanged);
+    updateScreen();
+}
+
+void Launcher::_onPrimaryScreenChanged(QScreen *act)
+{
+    if (act)
+        LauncherScreens::logDetails(act);
+    if (const QScreen *own = screen())
+        LauncherScreens::logDetails(own);
+    updateScreen();
+}
+
+void Launcher::updateScreen()
+{
+    m_screens->follow(this);
+    refreshLogo();
+}
+
+void Launcher::refreshLogo()
+{
+    const QString language = LanguageManager::instance().currentLanguage();
+    Logger::instance().info(QStringLiteral("lang: ") + language);
+    QPixmap logo(backdrop::logoResource(language, m_screens->highDpi()));
+    if (m_screens->highDpi())
+        logo.setDevicePixelRatio(1.5);
+    m_logo->setPixmap(logo);
+}

@@ -1,0 +1,96 @@
+#pragma once
+
+#include "ui/styleddialog.h"
+
+#include <memory>
+
+class IProgramSettings;
+class LauncherBackdrop;
+class LauncherFooter;
+class LauncherHeader;
+class LauncherScreens;
+class QAction;
+class QLabel;
+class QScreen;
+class QStackedWidget;
+class StyledButton;
+struct UpdateResultPrompt;
+
+// The launcher's main window and the controller of what the player sees: the end-user
+// agreement, the game's update with its progress, the retry prompts, PLAY, and the news tab.
+// In install mode it only runs the installer and quits. The update itself lives in the
+// process-wide AutoUpdate; the window talks to it through its operations and queued signals.
+class Launcher : public StyledDialog
+{
+    Q_OBJECT
+    Q_PROPERTY(float backgroundOpacity READ backgroundOpacity WRITE setBackgroundOpacity)
+    Q_PROPERTY(int backgroundPosition READ backgroundPosition WRITE setBackgroundPosition)
+public:
+    Launcher(IProgramSettings *settings, bool installMode, QWidget *parent = nullptr);
+    ~Launcher() override;
+
+    float backgroundOpacity() const;
+    int backgroundPosition() const;
+
+public slots:
+    // Ends the whole process at once (exit code 0); the log and the settings file are complete
+    // by then, since both are written through at every change.
+    void exitApp();
+    void exitAppToUpdate();
+    void updateStart();
+    void updateFinish(int errorCode);
+    void updateProgress(QString message, int action, float progress, qlonglong total, qlonglong current,
+                        qlonglong rate);
+    void updateContentInstalled(QString productId, QString contentId);
+    void reinstallGame();
+
+    void showNextBackground();
+    void setBackgroundOpacity(float val);
+    void setBackgroundPosition(int val);
+
+protected:
+    void resizeEvent(QResizeEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+    void retranslate() override;
+    bool needsCloseConfirmation(QString &question) override;
+    void closeAction() override;
+
+private slots:
+    void _onAcceptEULA();
+    void _onInstall();
+    void _onUpdatePause();
+    void _onUpdateResume();
+    void _onPlay();
+    void _selectLayout(QAction *act);
+    void _onPrimaryScreenChanged(QScreen *act);
+
+private:
+    QWidget *createGamePage();
+    QWidget *createNewsPage();
+    void connectUpdate();
+    bool eulaAccepted() const;
+    void startUpdate();
+    int askRetry(const UpdateResultPrompt &prompt);
+    void refreshVersionLabel();
+    void saveSettings();
+
+    // The dialogs the retry prompt and the install mode open.
+    void runDiagnosticsDialog();
+    void runCheckDialog();
+    int runInstallDialog();
+
+    void placeBottomControls();
+    void setUpScreens();
+    void updateScreen();
+    void refreshLogo();
+
+    IProgramSettings *m_settings;
+    LauncherBackdrop *m_backdrop;
+    LauncherHeader *m_header;
+    QStackedWidget *m_pages;
+    QLabel *m_logo = nullptr;
+    QLabel *m_version = nullptr;
+    LauncherFooter *m_footer;
+    StyledButton *m_play;
+    std::unique_ptr<LauncherScreens> m_screens;
+};

@@ -1,0 +1,31 @@
+#include "ui/startup.h"
+
+#include "app/jsonsettings.h"
+#include "app/languagemanager.h"
+#include "app/logger.h"
+#include "app/paths.h"
+#include "app/productinfo.h"
+#include "net/proxysettings.h"
+#include "ui/appearance.h"
+
+#include <QApplication>
+
+void prepareLauncher(JsonSettings &settings)
+{
+    Logger::instance().open(Paths::logPath(), Paths::previousLogPath());
+    Logger::instance().setThreshold(LogInfo);
+
+    addApplicationFonts();
+    qApp->setStyleSheet(loadStyleSheet());
+    LanguageManager::instance().applyDefaultLanguage();
+
+    launcherProduct = makeLauncherProduct();
+    // A file that is missing or not JSON leaves every setting at its default; the file itself
+    // is only replaced by the first setting written.
+    settings.load(Paths::settingsPath());
+    settings.applyStoredLanguage();
+    gameProduct = makeGameProduct(&settings);
+    Logger::instance().info(QStringLiteral("GD7Launcher ") + formatVersion(launcherProduct.version));
+    Logger::instance().debug(QStringLiteral("Location:") + QCoreApplication::applicationFilePath());
+    ProxySettings::load(&settings, true);
+}
