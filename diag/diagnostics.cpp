@@ -45,12 +45,6 @@ QString playerLogin()
     return document.object().value(QStringLiteral("login")).toString();
 }
 
-QString desktopFolder()
-{
-    const QStringList desktops = QStandardPaths::standardLocations(QStandardPaths::DesktopLocation);
-    return desktops.isEmpty() ? QString() : desktops.first() + QLatin1Char('/');
-}
-
 // The game servers from the last (S5) to the first (S1).
 QStringList serversLastFirst()
 {
@@ -259,11 +253,17 @@ bool Diagnostics::runBatch(int stepCode, const QStringList &commands, const QStr
     return true;
 }
 
+QString Diagnostics::archiveFolder()
+{
+    const QStringList desktops = QStandardPaths::standardLocations(QStandardPaths::DesktopLocation);
+    return desktops.isEmpty() ? QString() : desktops.first() + QLatin1Char('/');
+}
+
 int Diagnostics::pack(const QString &folder)
 {
     m_step = Packing;
     emit progress(0, 0, Packing, QString());
-    const QString destination = desktopFolder();
+    const QString destination = archiveFolder();
     if (!destination.isEmpty())
         Paths::makePath(destination);
     m_archivePath = destination + archiveName();

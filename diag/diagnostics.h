@@ -55,6 +55,8 @@ public:
     int step() const { return m_step.load(); }
     // The archive of the last run; read once ended has been delivered.
     QString archivePath() const { return m_archivePath; }
+    // The folder the archive is written to: the player's desktop ("" when the system names none).
+    static QString archiveFolder();
     // The name of an archive made now: edition, player login, game build and local time.
     static QString archiveName();
     // The 28 probes, in the order the network log lists them.

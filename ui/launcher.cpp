@@ -8,11 +8,15 @@
 #include "app/tr.h"
 #include "platform/gameexecutable.h"
 #include "platform/processes.h"
+#include "ui/checkdialog.h"
+#include "ui/diagdialog.h"
 #include "ui/euladialog.h"
+#include "ui/installdialog.h"
 #include "ui/launcherbackdrop.h"
 #include "ui/launcherfooter.h"
 #include "ui/launcherheader.h"
 #include "ui/launcherscreens.h"
+#include "ui/settingspanel.h"
 #include "ui/styledbutton.h"
 #include "ui/styledmessagebox.h"
 #include "ui/tabs.h"
@@ -79,6 +83,13 @@ Launcher::Launcher(IProgramSettings *settings, bool installMode, QWidget *parent
     m_play->setObjectName(QStringLiteral("play"));
     m_play->setCursor(Qt::PointingHandCursor);
     m_play->setEnabled(false);
+
+    m_settingsPanel = new SettingsPanel(content, true, m_settings, this);
+    connect(m_header, &LauncherHeader::toggleSettings, m_settingsPanel, &SettingsPanel::toggle);
+    connect(m_settingsPanel, &Panel::opacityChanged, m_header,
+            QOverload<double>::of(&LauncherHeader::setBackgroundDarked));
+    connect(m_settingsPanel, &SettingsPanel::updateContentInstalled, this, &Launcher::updateContentInstalled);
+    connect(m_settingsPanel, &SettingsPanel::reinstallGame, this, &Launcher::reinstallGame);
 
     _selectLayout(m_header->tabs()->action(0));
     setFixedSize(WindowWidth, WindowHeight);
@@ -248,6 +259,7 @@ void Launcher::updateFinish(int errorCode)
     const UpdateResultPrompt prompt = updateResultPrompt(errorCode);
     if (prompt.kind == UpdateResultPrompt::Ready) {
         m_play->setEnabled(true);
+        m_settingsPanel->setHasGame(true);
         refreshVersionLabel();
         return;
     }
@@ -285,16 +297,38 @@ int Launcher::askRetry(const UpdateResultPrompt &prompt)
 }
 
 // The diagnostics dialog, run before the update is tried again.
-void Launcher::runDiagnosticsDialog() {}
+void Launcher::runDiagnosticsDialog()
+{
+    auto *dialog = new DiagDialog(this);
+    dialog->exec();
+    dialog->deleteLater();
+}
 
 // The game file check, run before the update is tried again; it may record an installed
 // content or ask for a reinstallation.
-void Launcher::runCheckDialog() {}
+void Launcher::runCheckDialog()
+{
+    auto *dialog = new CheckDialog(AutoUpdate::instance()->updateInfo(), this);
+    connect(dialog, &CheckDialog::updateContentInstalled, this, &Launcher::updateContentInstalled);
+    connect(dialog, &CheckDialog::reinstallGame, this, &Launcher::reinstallGame);
+    dialog->exec();
+    dialog->deleteLater();
+}
 
 // The installer; returns the dialog's result (0 when nothing was installed).
 int Launcher::runInstallDialog()
 {
-    return QDialog::Rejected;
+    // Used until the manifest the start-up fetches names the game's size.
+    constexpr qint64 DefaultGameSize = 9163421575;
+    auto *dialog = new InstallDialog(this);
+    dialog->setPath(InstallDialog::defaultFolder());
+    ProductUpdateInfo game;
+    dialog->setRequiredSize(AutoUpdate::instance()->gameProductInfo(game) ? game.size() : DefaultGameSize);
+    connect(AutoUpdate::instance(), &AutoUpdate::updateFinish, dialog, &InstallDialog::updateCheckFinished,
+            Qt::QueuedConnection);
+    const int result = dialog->exec();
+    dialog->deleteLater();
+    return result;
 }
 
 void Launcher::_onInstall()
@@ -345,6 +379,7 @@ void Launcher::updateContentInstalled(QString productId, QString contentId)
         gameProduct.version = content.versionTo();
         m_settings->setValue(installedVersionKey(GameProductId), formatVersion(gameProduct.version));
         saveSettings();
+        closeSettingsPanel();
         refreshVersionLabel();
         return;
     }
@@ -355,7 +390,14 @@ void Launcher::reinstallGame()
     m_settings->setValue(installedVersionKey(GameProductId), QString());
     saveSettings();
     gameProduct = makeGameProduct(m_settings);
+    closeSettingsPanel();
     startUpdate();
+}
+
+void Launcher::closeSettingsPanel()
+{
+    if (m_settingsPanel->isVisible())
+        m_settingsPanel->toggle();
 }
 
 void Launcher::refreshVersionLabel()
@@ -407,6 +449,7 @@ void Launcher::retranslate()
 void Launcher::_selectLayout(QAction *act)
 {
     const int index = act ? act->data().toInt() : 0;
+    closeSettingsPanel();
     if (index == 1)
         m_backdrop->fadeOut();
     else

@@ -13,6 +13,7 @@ class QAction;
 class QLabel;
 class QScreen;
 class QStackedWidget;
+class SettingsPanel;
 class StyledButton;
 struct UpdateResultPrompt;
 
@@ -73,6 +74,7 @@ private:
     int askRetry(const UpdateResultPrompt &prompt);
     void refreshVersionLabel();
     void saveSettings();
+    void closeSettingsPanel();
 
     // The dialogs the retry prompt and the install mode open.
     void runDiagnosticsDialog();
@@ -92,5 +94,6 @@ private:
     QLabel *m_version = nullptr;
     LauncherFooter *m_footer;
     StyledButton *m_play;
+    SettingsPanel *m_settingsPanel;
     std::unique_ptr<LauncherScreens> m_screens;
 };

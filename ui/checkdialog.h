@@ -1,0 +1,49 @@
+#pragma once
+
+#include "ui/taskprogressdialog.h"
+#include "update/updateinfo.h"
+
+class Checker;
+class Recoverer;
+
+// The player's window onto the file check and repair: runs the checker, asks whether to repair
+// what it found, and either recovers the damaged files or asks the window to reinstall the game.
+class CheckDialog : public TaskProgressDialog
+{
+    Q_OBJECT
+public:
+    // manifest: the one the recovery contents are taken from (the orchestrator's last one).
+    explicit CheckDialog(const UpdateInfo &manifest, QWidget *parent = nullptr);
+    ~CheckDialog() override;
+
+signals:
+    void updateContentInstalled(QString productId, QString contentId);
+    void reinstallGame();
+
+public slots:
+    int exec() override;
+    void pause();
+    void resume();
+
+protected:
+    void retranslate() override;
+    bool needsCloseConfirmation(QString &question) override;
+    void closeAction() override;
+
+private slots:
+    void _onProgress(int processed, int total, int status, QString msg);
+    void _onCheckEnd(int errorCode);
+    void _onRecoveryEnd(int errorCode);
+
+private:
+    void connectWorkers();
+    void disconnectAndStop();
+    void showInfo(const QString &key);
+
+    UpdateInfo m_manifest;
+    Checker *m_checker;
+    Recoverer *m_recoverer;
+    bool m_newerContent = false;
+    QString m_recoveryContentId;
+    QList<QMetaObject::Connection> m_workerConnections;
+};
