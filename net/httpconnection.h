@@ -47,16 +47,17 @@ public:
     // Milliseconds a transfer may stall before it fails; 0 means no limit.
     void setTransferTimeout(int milliseconds) { m_transferTimeout = milliseconds; }
     void setProgressListener(IHttpProgress *listener) { m_progressListener = listener; }
-    // A transfer under way ends (failed, a download's file removed) soon after *stop becomes true;
-    // the flag must outlive the connection's calls.
-    void setStopFlag(const std::atomic<bool> *stop) { m_stop = stop; }
-    // The most body bytes a call may receive before it fails; below 0, the default: no limit for
-    // download, InMemoryLimit for the calls that hold the body in memory (JSON, XML, pictures).
-    void setMaxBodyBytes(qint64 bytes) { m_maxBodyBytes = bytes; }
-    // A transfer that averages fewer than bytesPerSecond over any windowMs fails, as a stalled
-    // mirror should; applies to the connections created afterwards. 0 bytes switch it off.
+    // Another thread raises the flag to end the running call and every later one at once, as
+    // failures; this is how a closing window stops a thread that waits on a slow server. The
+    // flag must outlive the calls.
+    void setCancelFlag(const std::atomic<bool> *flag) { m_cancelFlag = flag; }
+    // Answers longer than this many bytes fail with a crit line, so that a body that never
+    // ends cannot exhaust memory; 0 means no limit.
+    void setMaxBodySize(qint64 bytes) { m_maxBodySize = bytes; }
+    // A transfer that averages fewer than bytesPerSecond over windowMs fails, as a stalled mirror
+    // should; applies to the connections created afterwards. 0 bytes switch it off.
     static void setDefaultLowSpeedLimit(int bytesPerSecond, int windowMs);
-
+    // The limit of the calls that hold the body in memory (JSON, XML, pictures) when no other is set.
     static constexpr qint64 InMemoryLimit = 8 * 1024 * 1024;
 
 protected:
@@ -67,8 +68,8 @@ protected:
     bool m_allowCache;
     int m_transferTimeout = 0;
     IHttpProgress *m_progressListener = nullptr;
-    const std::atomic<bool> *m_stop = nullptr;
-    qint64 m_maxBodyBytes = -1;
+    const std::atomic<bool> *m_cancelFlag = nullptr;
+    qint64 m_maxBodySize = 0;
     int m_lowSpeedBytesPerSecond;
     int m_lowSpeedWindowMs;
     QString m_userAgent;

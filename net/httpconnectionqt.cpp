@@ -26,7 +26,7 @@ bool HttpConnectionQt::download(const QUrl &url, const QString &filePath, const 
         Logger::instance().debug(QStringLiteral("failed to open dowload file: ") + filePath);
         return false;
     }
-    const bool ok = request(url, nullptr, &file, true, headers, m_maxBodyBytes);
+    const bool ok = request(url, nullptr, &file, true, headers, m_maxBodySize);
     file.close();
     if (!ok)
         file.remove();
@@ -50,7 +50,7 @@ bool HttpConnectionQt::intoBuffer(const QUrl &url, const QByteArray *body, QByte
     out->reserve(InitialBufferSize);
     QBuffer buffer(out);
     buffer.open(QIODevice::WriteOnly);
-    return request(url, body, &buffer, false, headers, m_maxBodyBytes < 0 ? InMemoryLimit : m_maxBodyBytes);
+    return request(url, body, &buffer, false, headers, m_maxBodySize > 0 ? m_maxBodySize : InMemoryLimit);
 }
 
 bool HttpConnectionQt::request(const QUrl &url, const QByteArray *body, QIODevice *output,
@@ -79,11 +79,11 @@ bool HttpConnectionQt::request(const QUrl &url, const QByteArray *body, QIODevic
             if (m_progressListener)
                 m_progressListener->progress(this, total, current);
         };
-    HttpTransfer::Limits limits;
-    limits.maxBodyBytes = maxBodyBytes;
-    limits.lowSpeedBytesPerSecond = m_lowSpeedBytesPerSecond;
-    limits.lowSpeedWindowMs = m_lowSpeedWindowMs;
-    return HttpTransfer(output, progress, m_stop, limits).run(request, body);
+    HttpTransfer transfer(output, progress);
+    transfer.setCancelFlag(m_cancelFlag);
+    transfer.setMaxBodySize(maxBodyBytes);
+    transfer.setLowSpeedLimit(m_lowSpeedBytesPerSecond, m_lowSpeedWindowMs);
+    return transfer.run(request, body);
 }
 
 } // namespace net

@@ -21,8 +21,7 @@ constexpr qint64 ReadBufferSize = 10 * 1024 * 1024;
 constexpr int ConnectTimeoutMs = 5000;
 // Requests per call, the first one included: a 10th redirect is not followed.
 constexpr int MaxRequests = 10;
-// How often a running transfer looks at its stop flag.
-constexpr int StopPollMs = 50;
+constexpr int CancelPollMs = 50;
 
 void setConnectTimeout(QNetworkAccessManager &manager)
 {
@@ -76,20 +75,10 @@ constexpr int SpeedTicksPerWindow = 8;
 
 } // namespace
 
-HttpTransfer::HttpTransfer(QIODevice *output, ProgressHandler progress, const std::atomic<bool> *stop,
-                           const Limits &limits)
-    : m_output(output), m_progress(std::move(progress)), m_stop(stop), m_limits(limits), m_chunk(ChunkSize),
-      m_manager(createNetworkManager())
+HttpTransfer::HttpTransfer(QIODevice *output, ProgressHandler progress)
+    : m_output(output), m_progress(std::move(progress)), m_chunk(ChunkSize), m_manager(createNetworkManager())
 {
-    if (m_stop) {
-        m_stopWatch.setInterval(StopPollMs);
-        QObject::connect(&m_stopWatch, &QTimer::timeout, [this] { watchStop(); });
-    }
-    if (m_limits.lowSpeedBytesPerSecond > 0 && m_limits.lowSpeedWindowMs > 0) {
-        m_speedWatch.setInterval(qMax(1, m_limits.lowSpeedWindowMs / SpeedTicksPerWindow));
-        QObject::connect(&m_speedWatch, &QTimer::timeout, [this] { watchSpeed(); });
-    }
-    m_clock.start();
+    m_cancelPoll.setInterval(CancelPollMs);
 }
 
 HttpTransfer::~HttpTransfer() = default;
@@ -97,29 +86,19 @@ HttpTransfer::~HttpTransfer() = default;
 bool HttpTransfer::run(QNetworkRequest request, const QByteArray *body)
 {
     for (int sent = 1;; ++sent) {
-        if (m_stop && m_stop->load()) {
-            Logger::instance().crit(QStringLiteral("http transfer stopped: ") + request.url().toString());
+        if (cancelled()) {
+            Logger::instance().debug(QStringLiteral("http call cancelled: ") + request.url().toString());
             return false;
         }
         QNetworkReply *reply = send(request, body);
-        m_reply = reply;
-        if (reply->isRunning() && !reply->isFinished()) {
-            if (m_stop)
-                m_stopWatch.start();
-            if (m_speedWatch.interval() > 0 && m_limits.lowSpeedBytesPerSecond > 0)
-                m_speedWatch.start();
-            m_loop.exec();
-            m_stopWatch.stop();
-            m_speedWatch.stop();
-        }
-        m_reply = nullptr;
+        waitForReply(reply);
         if (finishedWithError(reply))
             return false;
         const QUrl target = redirectTarget(reply);
         if (target.isEmpty()) {
             moveToOutput(reply);
             reply->deleteLater();
-            return !m_writeFailed && !m_limitHit && bodyComplete(reply) && m_output->size() > 0;
+            return !m_writeFailed && !m_tooSlow && bodyComplete(reply) && m_output->size() > 0;
         }
         reply->deleteLater();
         if (sent == MaxRequests) {
@@ -137,12 +116,71 @@ bool HttpTransfer::run(QNetworkRequest request, const QByteArray *body)
     }
 }
 
+void HttpTransfer::waitForReply(QNetworkReply *reply)
+{
+    if (!reply->isRunning() || reply->isFinished())
+        return;
+    QMetaObject::Connection poll;
+    if (m_cancelFlag) {
+        // The flag is raised on another thread, which cannot touch the reply; the poll ends the
+        // wait here, in the reply's own thread.
+        poll = QObject::connect(&m_cancelPoll, &QTimer::timeout, reply, [this, reply] {
+            if (cancelled())
+                reply->abort();
+        });
+        m_cancelPoll.start();
+    }
+    QMetaObject::Connection speed;
+    if (m_lowSpeedBytesPerSecond > 0 && m_lowSpeedWindowMs > 0) {
+        speed =
+            QObject::connect(&m_speedWatch, &QTimer::timeout, reply, [this, reply] { watchSpeed(reply); });
+        m_speedWatch.start(qMax(1, m_lowSpeedWindowMs / SpeedTicksPerWindow));
+    }
+    m_loop.exec();
+    m_cancelPoll.stop();
+    m_speedWatch.stop();
+    QObject::disconnect(poll);
+    QObject::disconnect(speed);
+}
+
+void HttpTransfer::setLowSpeedLimit(int bytesPerSecond, int windowMs)
+{
+    m_lowSpeedBytesPerSecond = bytesPerSecond;
+    m_lowSpeedWindowMs = windowMs;
+}
+
+void HttpTransfer::watchSpeed(QNetworkReply *reply)
+{
+    if (!m_clock.isValid())
+        m_clock.start();
+    const qint64 now = m_clock.elapsed();
+    m_speedSamples.emplace_back(now, m_received);
+    // The oldest sample still a whole window back gives the window's average.
+    auto start = m_speedSamples.end();
+    for (auto it = m_speedSamples.begin();
+         it != m_speedSamples.end() && now - it->first >= m_lowSpeedWindowMs; ++it)
+        start = it;
+    if (start == m_speedSamples.end() || m_tooSlow)
+        return;
+    const qint64 bytes = m_received - start->second;
+    const qint64 span = now - start->first;
+    m_speedSamples.erase(m_speedSamples.begin(), start);
+    if (bytes * 1000 >= qint64(m_lowSpeedBytesPerSecond) * span)
+        return;
+    Logger::instance().crit(QStringLiteral("http transfer too slow: ") + QString::number(bytes) +
+                            QStringLiteral(" bytes in ") + QString::number(span) + QStringLiteral(" ms: ") +
+                            reply->url().toString());
+    m_tooSlow = true;
+    reply->abort();
+}
+
 QNetworkReply *HttpTransfer::send(const QNetworkRequest &request, const QByteArray *body)
 {
     QNetworkReply *reply = body ? m_manager->post(request, *body) : m_manager->get(request);
     QObject::connect(reply, &QNetworkReply::finished, &m_loop, &QEventLoop::quit);
-    QObject::connect(reply, &QNetworkReply::errorOccurred, [](QNetworkReply::NetworkError code) {
-        Logger::instance().crit(QStringLiteral("network error: ") + QString::number(code));
+    QObject::connect(reply, &QNetworkReply::errorOccurred, [this](QNetworkReply::NetworkError code) {
+        if (!cancelled() && !m_tooLarge && !m_tooSlow)
+            Logger::instance().crit(QStringLiteral("network error: ") + QString::number(code));
     });
     reply->setReadBufferSize(ReadBufferSize);
     if (m_progress)
@@ -157,14 +195,16 @@ QNetworkReply *HttpTransfer::send(const QNetworkRequest &request, const QByteArr
 
 void HttpTransfer::moveToOutput(QNetworkReply *reply)
 {
-    while (!m_writeFailed && !m_limitHit) {
+    while (!m_writeFailed && !m_tooLarge) {
         const qint64 count = reply->read(m_chunk.data(), ChunkSize);
-        if (count > 0)
-            m_received += count;
-        if (m_limits.maxBodyBytes >= 0 && m_received > m_limits.maxBodyBytes) {
-            failReply(reply, QStringLiteral("http body over its limit of ") +
-                                 QString::number(m_limits.maxBodyBytes) + QStringLiteral(" bytes: "));
-            return;
+        m_received += qMax<qint64>(count, 0);
+        if (m_maxBodySize > 0 && m_received > m_maxBodySize) {
+            Logger::instance().crit(QStringLiteral("http answer too large: ") + reply->url().toString() +
+                                    QStringLiteral(" (more than ") + QString::number(m_maxBodySize) +
+                                    QStringLiteral(" bytes)"));
+            m_tooLarge = true;
+            reply->abort();
+            break;
         }
         if (count > 0 && m_output->write(m_chunk.data(), count) != count) {
             // A full disk must not pass for a complete download.
@@ -175,44 +215,6 @@ void HttpTransfer::moveToOutput(QNetworkReply *reply)
         if (count < ChunkSize)
             break;
     }
-}
-
-void HttpTransfer::failReply(QNetworkReply *reply, const QString &why)
-{
-    if (m_limitHit)
-        return;
-    m_limitHit = true;
-    Logger::instance().crit(why + reply->url().toString());
-    reply->abort();
-}
-
-void HttpTransfer::watchSpeed()
-{
-    const qint64 now = m_clock.elapsed();
-    m_speedSamples.emplace_back(now, m_received);
-    // The oldest sample still a whole window back gives the window's average.
-    auto start = m_speedSamples.end();
-    for (auto it = m_speedSamples.begin();
-         it != m_speedSamples.end() && now - it->first >= m_limits.lowSpeedWindowMs; ++it)
-        start = it;
-    if (start == m_speedSamples.end() || !m_reply)
-        return;
-    const qint64 bytes = m_received - start->second;
-    const qint64 span = now - start->first;
-    m_speedSamples.erase(m_speedSamples.begin(), start);
-    if (bytes * 1000 >= qint64(m_limits.lowSpeedBytesPerSecond) * span)
-        return;
-    failReply(m_reply, QStringLiteral("http transfer too slow: ") + QString::number(bytes) +
-                           QStringLiteral(" bytes in ") + QString::number(span) + QStringLiteral(" ms: "));
-}
-
-void HttpTransfer::watchStop()
-{
-    if (!m_stop->load() || m_stopped || !m_reply)
-        return;
-    m_stopped = true;
-    Logger::instance().crit(QStringLiteral("http transfer stopped: ") + m_reply->url().toString());
-    m_reply->abort();
 }
 
 // A server that closes the connection early, without having said it would, leaves Qt with a reply
@@ -234,8 +236,12 @@ bool HttpTransfer::bodyComplete(QNetworkReply *reply) const
 
 bool HttpTransfer::finishedWithError(QNetworkReply *reply) const
 {
-    if (m_writeFailed || m_stopped || m_limitHit)
+    if (m_writeFailed || m_tooLarge || m_tooSlow)
         return true;
+    if (cancelled()) {
+        Logger::instance().debug(QStringLiteral("http call cancelled: ") + reply->url().toString());
+        return true;
+    }
     if (reply->error() == QNetworkReply::NoError)
         return false;
     Logger::instance().crit(QStringLiteral("http some error happened: ") + QString::number(reply->error()));

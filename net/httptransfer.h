@@ -16,32 +16,27 @@ class QNetworkReply;
 
 namespace net {
 
-// What a server may make a transfer cost: body bytes (below 0: any), and the lowest average rate
-// over a window (0 bytes: any).
-struct TransferLimits
-{
-    qint64 maxBodyBytes = -1;
-    int lowSpeedBytesPerSecond = 0;
-    int lowSpeedWindowMs = 60000;
-};
-
 // One call of the HTTP client: a network manager of its own in the calling thread, the request
 // and the redirects it leads to, and the answer streamed into the output device as it arrives.
 class HttpTransfer
 {
 public:
     using ProgressHandler = std::function<void(qint64 total, qint64 current)>;
-    using Limits = TransferLimits;
 
-    // progress may be empty when the caller does not want progress; stop, when given, is watched
-    // during the transfer and ends it soon after it is set.
-    HttpTransfer(QIODevice *output, ProgressHandler progress, const std::atomic<bool> *stop = nullptr,
-                 const Limits &limits = Limits());
+    // progress may be empty when the caller does not want progress.
+    HttpTransfer(QIODevice *output, ProgressHandler progress);
     ~HttpTransfer();
 
+    // A raised flag aborts the transfer (checked a few times a second while it waits).
+    void setCancelFlag(const std::atomic<bool> *flag) { m_cancelFlag = flag; }
+    // More body bytes than this abort the transfer; 0 means no limit.
+    void setMaxBodySize(qint64 bytes) { m_maxBodySize = bytes; }
+    // A transfer averaging fewer than bytesPerSecond over windowMs fails; 0 bytes: no limit.
+    void setLowSpeedLimit(int bytesPerSecond, int windowMs);
+
     // Sends request (a POST when body is set), follows redirects up to 10 requests in all (only to
-    // http and https, never from https to http), and answers whether a whole body of at least one
-    // byte arrived within the limits, without error and without a stop.
+    // http and https, never from https down to http), and
+    // answers whether a whole body (as long as announced) of at least one byte arrived without error.
     bool run(QNetworkRequest request, const QByteArray *body);
 
 private:
@@ -49,26 +44,27 @@ private:
     void moveToOutput(QNetworkReply *reply);
     bool finishedWithError(QNetworkReply *reply) const;
     bool bodyComplete(QNetworkReply *reply) const;
-    void watchStop();
-    void watchSpeed();
-    void failReply(QNetworkReply *reply, const QString &why);
+    bool cancelled() const { return m_cancelFlag && m_cancelFlag->load(); }
+    void waitForReply(QNetworkReply *reply);
+    void watchSpeed(QNetworkReply *reply);
 
     QEventLoop m_loop;
-    QIODevice *m_output;
-    ProgressHandler m_progress;
-    const std::atomic<bool> *m_stop;
-    QTimer m_stopWatch;
-    Limits m_limits;
+    QTimer m_cancelPoll;
+    const std::atomic<bool> *m_cancelFlag = nullptr;
+    qint64 m_maxBodySize = 0;
+    qint64 m_received = 0;
+    bool m_tooLarge = false;
+    int m_lowSpeedBytesPerSecond = 0;
+    int m_lowSpeedWindowMs = 0;
     QTimer m_speedWatch;
     // (elapsed ms, bytes received) once per tick: the window's average rate is read from them.
     std::vector<std::pair<qint64, qint64>> m_speedSamples;
     QElapsedTimer m_clock;
-    bool m_limitHit = false;
-    QNetworkReply *m_reply = nullptr;
+    bool m_tooSlow = false;
+    QIODevice *m_output;
+    ProgressHandler m_progress;
     std::vector<char> m_chunk;
-    qint64 m_received = 0;
     bool m_writeFailed = false;
-    bool m_stopped = false;
     // Last, so that it goes first, with its replies and their connections to the members above.
     std::unique_ptr<QNetworkAccessManager> m_manager;
 };

@@ -16,6 +16,8 @@
 #include "ui/launcherfooter.h"
 #include "ui/launcherheader.h"
 #include "ui/launcherscreens.h"
+#include "ui/newsfeed.h"
+#include "ui/newsgrid.h"
 #include "ui/settingspanel.h"
 #include "ui/styledbutton.h"
 #include "ui/styledmessagebox.h"
@@ -60,6 +62,8 @@ Launcher::Launcher(IProgramSettings *settings, bool installMode, QWidget *parent
             m_header->refreshBackground();
     });
 
+    m_news = new NewsFeed(this);
+    connect(m_news, &NewsFeed::insertNews, this, &Launcher::_insertNews);
     m_pages = new QStackedWidget;
     m_pages->addWidget(createGamePage());
     m_pages->addWidget(createNewsPage());
@@ -105,14 +109,12 @@ Launcher::Launcher(IProgramSettings *settings, bool installMode, QWidget *parent
     } else {
         connectUpdate();
         if (eulaAccepted())
-            startUpdate();
+            startOnline();
         else
             QTimer::singleShot(0, this, &Launcher::_onAcceptEULA);
     }
     setUpScreens();
 }
-
-Launcher::~Launcher() = default;
 
 QWidget *Launcher::createGamePage()
 {
@@ -145,7 +147,34 @@ QWidget *Launcher::createNewsPage()
     grid->setContentsMargins(0, 0, 0, 0);
     grid->setSpacing(0);
     scroll->setWidget(container);
+    m_newsContainer = container;
+    m_newsGrid = grid;
     return scroll;
+}
+
+Launcher::~Launcher()
+{
+    m_news->stop();
+}
+
+void Launcher::startOnline()
+{
+    startUpdate();
+    // Nothing goes on the network before the agreement is accepted, the news feed included.
+    m_news->startFeedReader(NewsFeed::defaultFeedUrl());
+}
+
+void Launcher::_insertNews(FeedItem::SFeedItem item)
+{
+    FeedItem *card = newsgrid::appendCard(m_newsGrid, m_newsContainer, WindowWidth, item, m_settings);
+    connect(card, &FeedItem::readed, this, &Launcher::_updateNewsCounter);
+    _updateNewsCounter();
+    m_news->queuePicture(card);
+}
+
+void Launcher::_updateNewsCounter()
+{
+    m_header->tabs()->updateCounter(1, newsgrid::unreadCount(m_newsGrid), QColor(255, 210, 0, 255));
 }
 
 void Launcher::connectUpdate()
@@ -198,7 +227,7 @@ void Launcher::_onAcceptEULA()
     m_settings->setValue(SettingsKey::EulaAccepted, EulaAcceptedValue);
     saveSettings();
     if (eulaAccepted())
-        startUpdate();
+        startOnline();
 }
 
 void Launcher::saveSettings()
@@ -456,6 +485,8 @@ void Launcher::_selectLayout(QAction *act)
     else
         m_backdrop->showAgain();
     m_footer->setNewsMode(index == 1);
+    if (index != 0)
+        m_news->startImageLoader();
     m_play->setVisible(index == 0);
     m_header->setStyleSheet(index == 0 ? QStringLiteral("LauncherHeader { background: transparent; }")
                                        : QStringLiteral("LauncherHeader { background: #4a4a4a; }"));

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ui/feeditem.h"
 #include "ui/styleddialog.h"
 
 #include <memory>
@@ -9,6 +10,8 @@ class LauncherBackdrop;
 class LauncherFooter;
 class LauncherHeader;
 class LauncherScreens;
+class NewsFeed;
+class QGridLayout;
 class QAction;
 class QLabel;
 class QScreen;
@@ -28,6 +31,7 @@ class Launcher : public StyledDialog
     Q_PROPERTY(int backgroundPosition READ backgroundPosition WRITE setBackgroundPosition)
 public:
     Launcher(IProgramSettings *settings, bool installMode, QWidget *parent = nullptr);
+    // Stops the news threads before the cards they work for go.
     ~Launcher() override;
 
     float backgroundOpacity() const;
@@ -63,6 +67,8 @@ private slots:
     void _onUpdateResume();
     void _onPlay();
     void _selectLayout(QAction *act);
+    void _insertNews(FeedItem::SFeedItem item);
+    void _updateNewsCounter();
     void _onPrimaryScreenChanged(QScreen *act);
 
 private:
@@ -70,6 +76,8 @@ private:
     QWidget *createNewsPage();
     void connectUpdate();
     bool eulaAccepted() const;
+    // What runs once the agreement gate has passed: the update and the news feed.
+    void startOnline();
     void startUpdate();
     int askRetry(const UpdateResultPrompt &prompt);
     void refreshVersionLabel();
@@ -95,5 +103,8 @@ private:
     LauncherFooter *m_footer;
     StyledButton *m_play;
     SettingsPanel *m_settingsPanel;
+    QWidget *m_newsContainer = nullptr;
+    QGridLayout *m_newsGrid = nullptr;
+    NewsFeed *m_news;
     std::unique_ptr<LauncherScreens> m_screens;
 };

@@ -71,7 +71,7 @@ int fetchUpdateInfo(const QList<QUrl> &mirrors, UpdateInfo *info, const std::ato
             const QUrl &url = mirrors[j];
             std::shared_ptr<net::HttpConnection> connection = net::HttpConnection::create(false);
             connection->setTransferTimeout(timeout);
-            connection->setStopFlag(stop);
+            connection->setCancelFlag(stop);
             Logger::instance().info(numbered(j, "download update info: ", url.host(QUrl::FullyDecoded)));
             QByteArray body;
             if (!connection->get(url, &body)) {
@@ -115,11 +115,11 @@ bool downloadHttpContent(const UpdateContent &content, const QString &folder, ne
             return false;
         std::shared_ptr<net::HttpConnection> connection = net::HttpConnection::create(true);
         connection->setProgressListener(progress);
-        connection->setStopFlag(stop);
+        connection->setCancelFlag(stop);
         connection->setTransferTimeout(contentTimeout);
         // With a digest the size is exact: a longer body is not the archive, however long it runs.
         if (!content.sha256().isEmpty())
-            connection->setMaxBodyBytes(content.size());
+            connection->setMaxBodySize(content.size());
         Logger::instance().info(numbered(j, "http started: ", name));
         if (!connection->download(urls[j], target)) {
             Logger::instance().info(numbered(j, "http failed: ", name));

@@ -97,7 +97,7 @@ bool UpdateTorrent::startTorrent(const UpdateContent &content, const QString &fo
                 return false;
             std::shared_ptr<net::HttpConnection> connection = net::HttpConnection::create(true);
             connection->setTransferTimeout(timeout);
-            connection->setStopFlag(&m_stopping);
+            connection->setCancelFlag(&m_stopping);
             QByteArray bytes;
             if (!connection->get(urls[j], &bytes)) {
                 line.clear();

@@ -44,7 +44,7 @@ void BuiltNoticesTest::namesEveryComponentWithItsLicence_data()
     QTest::newRow("Boost") << "Boost 1."
                            << "Boost Software License 1.0";
     QTest::newRow("Roboto Condensed") << "Roboto Condensed (font)"
-                            << "Apache License 2.0";
+                                      << "Apache License 2.0";
     QTest::newRow("Open Sans") << "Open Sans (font)"
                                << "SIL Open Font License 1.1";
     QTest::newRow("Noto Sans CJK") << "Noto Sans CJK (font, used from the system, not shipped)"

@@ -19,7 +19,6 @@
 #include <QtTest>
 
 #include <arpa/inet.h>
-#include <atomic>
 #include <netinet/in.h>
 #include <sys/socket.h>
 #include <unistd.h>
@@ -75,8 +74,6 @@ private slots:
     void failsCleanly();
     void failsOnShortBody_data();
     void failsOnShortBody();
-    void stopsWhenAsked_data();
-    void stopsWhenAsked();
     void readsChunkedBody();
     void appliesTransferTimeout_data();
     void appliesTransferTimeout();
@@ -91,6 +88,10 @@ private slots:
     void cachesOnlyWhenAllowed_data();
     void cachesOnlyWhenAllowed();
     void worksFromAnyThread();
+    void boundsBodySize_data();
+    void boundsBodySize();
+    void cancelsFromAnotherThread_data();
+    void cancelsFromAnotherThread();
 
 private:
     TestHttpServer m_server;
@@ -286,47 +287,6 @@ void HttpConnectionTest::failsCleanly()
     QVERIFY(!connection->download(m_server.url("/failing"), target));
     QVERIFY(!QFile::exists(target));
     QCOMPARE(m_log.takeLines(), QStringList("debg download: " + m_server.url("/failing").toString()) + log);
-}
-
-void HttpConnectionTest::stopsWhenAsked_data()
-{
-    QTest::addColumn<bool>("before"); // the flag is set before the call
-    QTest::newRow("during the body") << false;
-    QTest::newRow("before the call") << true;
-}
-
-// A body that would take a minute: the stop ends the download at once, its file removed.
-void HttpConnectionTest::stopsWhenAsked()
-{
-    QFETCH(bool, before);
-    TestHttpServer::Response slow;
-    slow.body = randomBytes(600000);
-    slow.pieceSize = 1000;
-    slow.pieceIntervalMs = 100;
-    m_server.serve("/slow", slow);
-    m_server.clearRequests();
-    std::atomic<bool> stop{before};
-    struct StopOnProgress : ProgressRecorder
-    {
-        std::atomic<bool> *flag = nullptr;
-        void progress(net::HttpConnection *connection, qint64 total, qint64 current) override
-        {
-            ProgressRecorder::progress(connection, total, current);
-            if (current > 0)
-                *flag = true;
-        }
-    } progress;
-    progress.flag = &stop;
-    const auto connection = net::HttpConnection::create(false);
-    connection->setProgressListener(&progress);
-    connection->setStopFlag(&stop);
-    const QString target = m_folder.filePath(QStringLiteral("stopped.bin"));
-    QVERIFY(!connection->download(m_server.url("/slow"), target));
-    QVERIFY(!QFile::exists(target));
-    QVERIFY(m_log.takeLines().contains("crit http transfer stopped: " + m_server.url("/slow").toString()));
-    QCOMPARE(m_server.requestCount("/slow"), before ? 0 : 1);
-    if (!before)
-        QVERIFY(!progress.reports.isEmpty() && progress.reports.last().second < slow.body.size());
 }
 
 void HttpConnectionTest::readsChunkedBody()
@@ -569,6 +529,93 @@ void HttpConnectionTest::worksFromAnyThread()
     QCOMPARE(fromWorker, QByteArray("from any thread"));
     QCOMPARE(fromMain, fromWorker);
     QCOMPARE(warnings, QStringList());
+}
+
+void HttpConnectionTest::boundsBodySize_data()
+{
+    QTest::addColumn<int>("bodySize");
+    QTest::addColumn<bool>("chunked");
+    QTest::addColumn<qint64>("limit");
+    QTest::addColumn<bool>("ok");
+    QTest::newRow("no limit") << 700000 << false << qint64(0) << true;
+    QTest::newRow("exactly the limit") << 700000 << false << qint64(700000) << true;
+    QTest::newRow("one byte over") << 700001 << false << qint64(700000) << false;
+    QTest::newRow("chunked, far over") << 3000000 << true << qint64(1000000) << false;
+    QTest::newRow("chunked, under") << 300000 << true << qint64(1000000) << true;
+}
+
+void HttpConnectionTest::boundsBodySize()
+{
+    QFETCH(int, bodySize);
+    QFETCH(bool, chunked);
+    QFETCH(qint64, limit);
+    QFETCH(bool, ok);
+    TestHttpServer::Response response;
+    response.body = randomBytes(bodySize);
+    response.chunked = chunked;
+    response.pieceSize = chunked ? 65536 : 0;
+    m_server.serve("/sized", response);
+    const auto connection = net::HttpConnection::create(false);
+    connection->setMaxBodySize(limit);
+    QByteArray out;
+    QCOMPARE(connection->get(m_server.url("/sized"), &out), ok);
+    if (ok) {
+        QCOMPARE(out, response.body);
+        QCOMPARE(m_log.takeLines(), QStringList());
+    } else {
+        QVERIFY(out.size() <= limit);
+        QCOMPARE(m_log.takeLines(),
+                 QStringList({QStringLiteral("crit http answer too large: %1 (more than %2 bytes)")
+                                  .arg(m_server.url("/sized").toString())
+                                  .arg(limit)}));
+    }
+}
+
+void HttpConnectionTest::cancelsFromAnotherThread_data()
+{
+    QTest::addColumn<int>("delay");
+    QTest::addColumn<int>("pieceInterval");
+    QTest::newRow("server silent before the headers") << 60000 << 0;
+    QTest::newRow("body stalls after the headers") << 0 << 60000;
+}
+
+void HttpConnectionTest::cancelsFromAnotherThread()
+{
+    QFETCH(int, delay);
+    QFETCH(int, pieceInterval);
+    TestHttpServer::Response stalled;
+    stalled.body = randomBytes(100);
+    stalled.delayMs = delay;
+    stalled.pieceSize = pieceInterval ? 10 : 0;
+    stalled.pieceIntervalMs = pieceInterval;
+    m_server.serve("/stalled", stalled);
+    m_server.clearRequests();
+
+    std::atomic<bool> cancel{false};
+    const auto connection = net::HttpConnection::create(true);
+    connection->setCancelFlag(&cancel);
+    std::atomic<bool> result{true};
+    QScopedPointer<QThread> worker(QThread::create([&] {
+        QByteArray out;
+        result = connection->get(m_server.url("/stalled"), &out);
+    }));
+    worker->start();
+    QTRY_COMPARE(m_server.requestCount("/stalled"), 1);
+    QVERIFY(!worker->isFinished());
+    cancel = true;
+    // Far below the server's stall: only the flag can have ended the call.
+    QVERIFY(worker->wait(10000));
+    QVERIFY(!result);
+    // Cancelling is not a network fault: no crit line.
+    const QString cancelled =
+        QStringLiteral("debg http call cancelled: ") + m_server.url("/stalled").toString();
+    QCOMPARE(m_log.takeLines(), QStringList(cancelled));
+
+    // A raised flag fails later calls before anything is sent.
+    QByteArray out;
+    QVERIFY(!connection->get(m_server.url("/stalled"), &out));
+    QCOMPARE(m_server.requestCount("/stalled"), 1);
+    QCOMPARE(m_log.takeLines(), QStringList(cancelled));
 }
 
 QTEST_MAIN(HttpConnectionTest)

@@ -173,22 +173,22 @@ void TransferLimitsTest::endlessBody()
     // The client held no more than its limit and ended the transfer long before the server's cap.
     QVERIFY2(body.size() <= net::HttpConnection::InMemoryLimit, qPrintable(QString::number(body.size())));
     QVERIFY2(server.sent() < EndlessServer::Cap / 4, qPrintable(QString::number(server.sent())));
-    QVERIFY(LogCapture::anyContains(m_log.takeLines(), "crit http body over its limit of 8388608 bytes: "));
+    QVERIFY(LogCapture::anyContains(m_log.takeLines(), "crit http answer too large: "));
 }
 
 void TransferLimitsTest::bodyLimits_data()
 {
     QTest::addColumn<bool>("download"); // to a file, else into memory
     QTest::addColumn<int>("bodySize");
-    QTest::addColumn<qint64>("maxBytes"); // -1: the default
+    QTest::addColumn<qint64>("maxBytes"); // 0: the default
     QTest::addColumn<bool>("chunked");
     QTest::addColumn<bool>("ok");
     QTest::newRow("download at its maximum") << true << 5000 << qint64(5000) << false << true;
     QTest::newRow("download over its maximum") << true << 5001 << qint64(5000) << false << false;
     QTest::newRow("chunked download over its maximum") << true << 5001 << qint64(5000) << true << false;
-    QTest::newRow("download without a maximum") << true << 9 * 1024 * 1024 << qint64(-1) << false << true;
-    QTest::newRow("in memory, under the default") << false << 1024 * 1024 << qint64(-1) << false << true;
-    QTest::newRow("in memory, over the default") << false << 9 * 1024 * 1024 << qint64(-1) << true << false;
+    QTest::newRow("download without a maximum") << true << 9 * 1024 * 1024 << qint64(0) << false << true;
+    QTest::newRow("in memory, under the default") << false << 1024 * 1024 << qint64(0) << false << true;
+    QTest::newRow("in memory, over the default") << false << 9 * 1024 * 1024 << qint64(0) << true << false;
     QTest::newRow("in memory, a larger maximum")
         << false << 9 * 1024 * 1024 << qint64(16 << 20) << false << true;
 }
@@ -205,7 +205,7 @@ void TransferLimitsTest::bodyLimits()
     response.chunked = chunked;
     m_server.serve("/body", response);
     const auto connection = net::HttpConnection::create(false);
-    connection->setMaxBodyBytes(maxBytes);
+    connection->setMaxBodySize(maxBytes);
     const QUrl url = m_server.url("/body");
     if (download) {
         const QString target = m_work.filePath("body.bin");
@@ -217,7 +217,7 @@ void TransferLimitsTest::bodyLimits()
         if (ok)
             QCOMPARE(got.size(), bodySize);
     }
-    QCOMPARE(LogCapture::anyContains(m_log.takeLines(), "crit http body over its limit of "), !ok);
+    QCOMPARE(LogCapture::anyContains(m_log.takeLines(), "crit http answer too large: "), !ok);
 }
 
 void TransferLimitsTest::lowSpeed_data()

@@ -263,7 +263,13 @@ void LauncherWindowTest::updateSource()
     Launcher *launcher = openLauncher();
     QVERIFY(waitForPlay());
     QTEST(launcher->findChild<QLabel *>(QStringLiteral("version"))->text(), "version");
-    const QStringList requests = m_kit.requests().mid(before);
+    // The news feed goes its own way beside the update; the update's first request is the one
+    // that counts here.
+    QStringList requests;
+    for (const QString &request : m_kit.requests().mid(before)) {
+        if (!request.contains(QLatin1String("GET /feed/")))
+            requests.append(request);
+    }
     QVERIFY2(!requests.isEmpty(), "no request reached the server");
     QFETCH(QString, requested);
     QVERIFY2(requests.first().contains(requested), qPrintable(requests.first()));

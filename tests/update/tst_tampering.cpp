@@ -246,7 +246,7 @@ void TamperingTest::tamperedContent_data()
     QTest::newRow("rewritten patch package") << "patch"
                                              << "crit content digest check failed: patch-1.1.0 ";
     QTest::newRow("archive grown past its size") << "grown"
-                                                 << "crit http body over its limit of ";
+                                                 << "crit http answer too large: ";
     QTest::newRow("archive cut short") << "shrunk"
                                        << "crit content digest check failed: game-1.1.0 size";
     QTest::newRow("foreign torrent") << "foreign torrent"
