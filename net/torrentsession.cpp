@@ -294,6 +294,16 @@ TorrentSession::THash TorrentSession::addTorrent(const QString &savePath, const 
     return Native::idOf(handle.info_hashes());
 }
 
+QString TorrentSession::infoHashHex(const QByteArray &torrentData)
+{
+    lt::error_code error;
+    const lt::torrent_info info(lt::span<const char>(torrentData.constData(), torrentData.size()), error,
+                                lt::from_span);
+    if (error || !info.info_hashes().has_v1())
+        return QString();
+    return QString::fromLatin1(QByteArray::fromStdString(Native::idOf(info.info_hashes())).toHex());
+}
+
 bool TorrentSession::contains(const THash &id) const
 {
     return onTorrent(*m_native, id, [](const lt::torrent_handle &) {});

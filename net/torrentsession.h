@@ -90,6 +90,10 @@ public:
     THash addTorrent(const QString &savePath, const QByteArray &torrentData, const QList<QUrl> &webSeeds,
                      const QStringList &wantedFiles = QStringList());
 
+    // The v1 info-hash of a .torrent file as 40 lowercase hexadecimal digits; empty when the bytes
+    // are not a torrent with one.
+    static QString infoHashHex(const QByteArray &torrentData);
+
     bool contains(const THash &id) const;
     Status status(const THash &id) const;
     // Pausing takes the torrent out of libtorrent's automatic queueing, which would undo the pause.

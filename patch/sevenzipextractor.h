@@ -16,9 +16,11 @@ public:
     SevenZipExtractor(const QString &archivePath, const QString &destination, ISevenZipCallback *callback);
 
     bool run();
+    // The first pass alone: refuses what must not be written and sums the files' bytes.
+    bool survey();
+    qint64 total() const { return m_total; }
 
 private:
-    bool survey();
     bool admits(archive_entry *entry);
     bool extractAll();
     bool extractItem(SevenZipReader &reader, archive *disk, archive_entry *entry);

@@ -1,5 +1,6 @@
 #include "update/autoupdate.h"
 
+#include "app/deploymentconfig.h"
 #include "app/logger.h"
 #include "app/paths.h"
 #include "app/tr.h"
@@ -8,8 +9,10 @@
 #include "patch/patch.h"
 #include "patch/sevenzip.h"
 #include "platform/processes.h"
+#include "update/contentdigest.h"
 #include "update/contentselection.h"
 #include "update/formatting.h"
+#include "update/stagedinstall.h"
 #include "update/updatefetch.h"
 #include "update/updatemirrors.h"
 #include "update/updatetorrent.h"
@@ -111,9 +114,10 @@ bool AutoUpdate::check(const QList<QUrl> &mirrors, int mode)
     setProgress(CheckingUpdates, 0, 0);
     emit updateStart();
     const QList<QUrl> urls = mirrors.isEmpty() ? defaultUpdateMirrors() : mirrors;
+    const ManifestTrust trust = manifestTrust();
     waitForJob();
-    m_job = TaskWrapper::launch([this, urls, mode] {
-        const int result = runGuardedJob(urls, mode);
+    m_job = TaskWrapper::launch([this, urls, mode, trust] {
+        const int result = runGuardedJob(urls, mode, trust);
         m_running = 0;
         emit updateFinish(result);
     });
@@ -127,12 +131,38 @@ void AutoUpdate::waitForJob()
     m_job.reset();
 }
 
-int AutoUpdate::runGuardedJob(const QList<QUrl> &mirrors, int mode)
+ManifestTrust AutoUpdate::manifestTrust() const
+{
+    ManifestTrust trust;
+    trust.keys = DeploymentConfig::instance().manifestKeys();
+    trust.minimumSerial = m_acceptedSerial.load();
+    if (m_settings)
+        trust.minimumSerial =
+            qMax(trust.minimumSerial, m_settings->value(SettingsKey::ManifestSerial).toLongLong());
+    return trust;
+}
+
+// Runs on the job's thread; the settings store belongs to the GUI thread.
+void AutoUpdate::acceptSerial(qint64 serial)
+{
+    if (serial <= m_acceptedSerial.load())
+        return;
+    m_acceptedSerial = serial;
+    QMetaObject::invokeMethod(
+        this,
+        [this, serial] {
+            if (m_settings && serial > m_settings->value(SettingsKey::ManifestSerial).toLongLong())
+                m_settings->setValue(SettingsKey::ManifestSerial, serial);
+        },
+        Qt::QueuedConnection);
+}
+
+int AutoUpdate::runGuardedJob(const QList<QUrl> &mirrors, int mode, const ManifestTrust &trust)
 {
     // The window shows "updating" until updateFinish arrives and refuses every later check
     // meanwhile, so the job must end with it whatever happens inside.
     try {
-        return runJob(mirrors, mode);
+        return runJob(mirrors, mode, trust);
     } catch (const std::exception &e) {
         Logger::instance().crit(QStringLiteral("update job ended by an exception: ") +
                                 QString::fromLocal8Bit(e.what()));
@@ -142,11 +172,13 @@ int AutoUpdate::runGuardedJob(const QList<QUrl> &mirrors, int mode)
     return Unknown;
 }
 
-int AutoUpdate::runJob(const QList<QUrl> &mirrors, int mode)
+int AutoUpdate::runJob(const QList<QUrl> &mirrors, int mode, const ManifestTrust &trust)
 {
     UpdateInfo info;
-    int result = fetchUpdateInfo(mirrors, &info, &m_stopping);
+    int result = fetchUpdateInfo(mirrors, &info, &m_stopping, trust);
     if (result == Updated) {
+        if (!trust.keys.isEmpty())
+            acceptSerial(info.serial());
         QMutexLocker lock(&m_progressMutex);
         m_updateInfo = info;
     }
@@ -212,7 +244,10 @@ int AutoUpdate::installContent(const UpdateContent &content, ProductInfo &game)
     int result = Updated;
     const QString target =
         content.isFull() ? Paths::gameFolder(true) : Paths::updateTempSubfolder(content.id());
-    if (!pauseBeforeStep(Unpacking) || !sevenZipExtract(archive, target, &m_unpackProgress)) {
+    const bool unpacked = pauseBeforeStep(Unpacking) &&
+                          (content.isFull() ? StagedInstall::install(archive, target, &m_unpackProgress)
+                                            : sevenZipExtract(archive, target, &m_unpackProgress));
+    if (!unpacked) {
         result = UnpackFailed;
     } else if (content.isFull()) {
         game.version = content.versionTo();
@@ -235,8 +270,8 @@ bool AutoUpdate::downloadContent(const UpdateContent &content, QString *archiveP
     }
     if (content.hasTorrent()) {
         if (m_torrent->download(content, Paths::updateFolder(true), m_useTorrents, archivePath))
-            return true;
-        if (m_stopping.load() || !content.hasHttp())
+            return keepIfGenuine(content, *archivePath);
+        if (m_stopping.load() || !content.hasHttp() || m_torrent->refusedForeignTorrent())
             return false;
         // A torrent that cannot finish (a web seed refusing it, a redirect it does not follow, a
         // v2-only torrent) must not cost the player the update the plain locations can bring.
@@ -246,6 +281,15 @@ bool AutoUpdate::downloadContent(const UpdateContent &content, QString *archiveP
     }
     if (content.hasHttp())
         return downloadHttpContent(content, Paths::updateFolder(true), this, &m_stopping, archivePath);
+    return false;
+}
+
+bool AutoUpdate::keepIfGenuine(const UpdateContent &content, const QString &archive)
+{
+    if (ContentDigest::matches(content, archive, &m_stopping))
+        return true;
+    m_torrent->dropCurrent();
+    QFile::remove(archive);
     return false;
 }
 
@@ -337,7 +381,7 @@ int AutoUpdate::updateLauncher(const ProductUpdateInfo &launcher)
     const QString target = Paths::updateTempSubfolder(content.id());
     Logger::instance().debug(QStringLiteral("Launcher update content: ") + name +
                              QStringLiteral(" downloaded to ") + archive);
-    if (!sevenZipExtract(archive, target, &m_unpackProgress)) {
+    if (!StagedInstall::install(archive, target, &m_unpackProgress)) {
         Logger::instance().crit(QStringLiteral("Launcher update content unpack failed: ") + name +
                                 QStringLiteral(" at path ") + archive + QStringLiteral(" to path ") + target);
         return UnpackFailed;

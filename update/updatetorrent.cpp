@@ -85,6 +85,8 @@ bool UpdateTorrent::ensureSession(bool useTorrents)
 bool UpdateTorrent::startTorrent(const UpdateContent &content, const QString &folder)
 {
     const QList<QUrl> urls = content.torrents();
+    const QString expectedHash = content.string(QStringLiteral("torrent")).trimmed().toLower();
+    m_foreignTorrent = false;
     for (int timeout : fetchTimeouts) {
         for (int j = 0; j < urls.size(); ++j) {
             QString line;
@@ -108,6 +110,18 @@ bool UpdateTorrent::startTorrent(const UpdateContent &content, const QString &fo
                                << "; hash: "
                                << QCryptographicHash::hash(bytes, QCryptographicHash::Sha1).toHex();
             Logger::instance().info(line);
+            // One without a v1 info-hash is not foreign but unusable: adding it fails and says why.
+            const QString hash = TorrentSession::infoHashHex(bytes);
+            if (!hash.isEmpty() && hash != expectedHash) {
+                line.clear();
+                QTextStream(&line) << "[" << j
+                                   << "] torrent file is not the content's: " << urls[j].toString()
+                                   << " info-hash: " << hash << " expected: " << expectedHash;
+                Logger::instance().crit(line);
+                m_foreignTorrent = true;
+                continue;
+            }
+            m_foreignTorrent = false;
             m_torrentFailed = false;
             const TorrentSession::THash id = session()->addTorrent(folder, bytes, content.http());
             if (id.empty())

@@ -33,6 +33,9 @@ public:
     // write them.
     void dropCurrent();
     void setStallLimitMs(int milliseconds) { m_stallLimitMs = milliseconds; }
+    // Whether the last download failed because a .torrent was not the content's ("torrent" is its
+    // info-hash): a mirror tampering with it gets nothing installed, not even another way.
+    bool refusedForeignTorrent() const { return m_foreignTorrent.load(); }
 
     // Around unpacking: only while the downloaded torrent is still the current one.
     void pauseForInstall(const UpdateContent &content);
@@ -62,6 +65,7 @@ private:
     const std::atomic<bool> &m_stopping;
     std::atomic<int> m_stallLimitMs{60000};
     std::atomic<bool> m_torrentFailed{false};
+    std::atomic<bool> m_foreignTorrent{false};
     mutable QMutex m_mutex;
     QWaitCondition m_seeding;
     std::shared_ptr<TorrentSession> m_session;

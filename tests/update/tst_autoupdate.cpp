@@ -17,6 +17,7 @@
 #include <QRandomGenerator>
 #include <QtTest>
 
+#include <algorithm>
 #include <memory>
 #include <stdexcept>
 
@@ -355,7 +356,10 @@ void AutoUpdateTest::faults_data()
     QTest::addColumn<QString>("logged");
     QTest::newRow("archive missing") << "missing" << 6 << QString() << 0
                                      << "info [0] http failed: patch-1.2.0.7z";
-    QTest::newRow("corrupt archive") << "corrupt" << 7 << "1.1.0" << 2 << "";
+    QTest::newRow("corrupt archive") << "corrupt" << 6 << "1.1.0" << 2
+                                     << "crit content digest check failed: patch-1.2.0 sha256 expected: ";
+    // As a manifest of an older publisher has it, without a digest: the unpack finds the damage.
+    QTest::newRow("corrupt archive, no digest") << "corrupt, no digest" << 7 << "1.1.0" << 2 << "";
     QTest::newRow("old digest mismatch") << "digest" << 9 << "1.1.0" << 2 << "crit patch fail: patch-1.2.0";
 }
 
@@ -379,14 +383,16 @@ void AutoUpdateTest::faults()
         newFiles = gameFiles(2);
         newFiles[QStringLiteral("game.bin")] = gameFiles(3).value(QStringLiteral("game.bin"));
     }
-    const QJsonObject second = kit->patch("patch-1.2.0", "1.1.0", "1.2.0", oldFiles, newFiles, false);
+    QJsonObject second = kit->patch("patch-1.2.0", "1.1.0", "1.2.0", oldFiles, newFiles, false);
+    if (fault.endsWith(QLatin1String("no digest")))
+        second.remove(QStringLiteral("sha256"));
     QVERIFY(!full.isEmpty() && !first.isEmpty() && !second.isEmpty());
     QVERIFY(kit->publishManifest(QJsonObject{{"gd7_launcher_en", launcherUpToDate()},
                                              {"gd7", ReleaseKit::product("1.2.0", {full, first, second})}}));
     const QString archive = kit->publishedPath("patch-1.2.0.7z");
     if (fault == QLatin1String("missing"))
         QVERIFY(QFile::remove(archive));
-    if (fault == QLatin1String("corrupt"))
+    if (fault.startsWith(QLatin1String("corrupt")))
         QVERIFY(ReleaseKit::writeFile(archive, randomBytes(int(QFileInfo(archive).size()), 5)));
 
     AutoUpdate::instance()->setUseTorrents(false);
@@ -397,8 +403,11 @@ void AutoUpdateTest::faults()
     QCOMPARE(ReleaseKit::digestsBelow(Paths::gameFolder()),
              ReleaseKit::digestsOf(gameFiles(filesOfVersion ? filesOfVersion : 2)));
     QVERIFY(!QFileInfo::exists(Paths::updateTempFolder()));
+    const QStringList lines = m_log.takeLines();
     if (!logged.isEmpty())
-        QVERIFY2(m_log.takeLines().contains(logged), qPrintable(logged));
+        QVERIFY2(std::any_of(lines.cbegin(), lines.cend(),
+                             [&](const QString &line) { return line.startsWith(logged); }),
+                 qPrintable(logged));
 }
 
 void AutoUpdateTest::launcherOutdated_data()
