@@ -151,8 +151,13 @@ void AutoUpdate::acceptSerial(qint64 serial)
     QMetaObject::invokeMethod(
         this,
         [this, serial] {
-            if (m_settings && serial > m_settings->value(SettingsKey::ManifestSerial).toLongLong())
+            // Saved at once: a serial kept only in memory would let a restarted launcher take an
+            // older, replayed manifest again.
+            if (m_settings && serial > m_settings->value(SettingsKey::ManifestSerial).toLongLong()) {
                 m_settings->setValue(SettingsKey::ManifestSerial, serial);
+                if (!m_settings->save(Paths::settingsPath()))
+                    Logger::instance().crit(QStringLiteral("could not save the accepted manifest serial"));
+            }
         },
         Qt::QueuedConnection);
 }

@@ -186,7 +186,9 @@ void TamperingTest::signedManifest()
     for (const QString &key : keys)
         configured.append(key == QLatin1String("publisher") ? m_publisherPublic : m_strangerPublic);
     configureKeys(configured);
-    JsonSettings settings;
+    // One store for the update and the installed versions, as in the launcher.
+    UpdateDriver driver(settingsPath());
+    JsonSettings &settings = driver.settings();
     if (storedSerial > 0)
         settings.setValue(SettingsKey::ManifestSerial, storedSerial);
     AutoUpdate::instance()->setSettings(&settings);
@@ -215,7 +217,6 @@ void TamperingTest::signedManifest()
     if (tamper == QLatin1String("garbled"))
         QVERIFY(ReleaseKit::writeFile(manifestPath + ".sig", QByteArray(88, 'A') + "\n"));
 
-    UpdateDriver driver(settingsPath());
     QCOMPARE(driver.run({kit->manifestUrl()}), result);
     const QStringList lines = m_log.takeLines();
     QVERIFY2(LogCapture::anyContains(lines, logged), qPrintable(logged + " not in:\n" + lines.join('\n')));
@@ -225,6 +226,12 @@ void TamperingTest::signedManifest()
         // The publisher's serial of this release is remembered; without keys there is none to trust.
         const qint64 serial = keys.isEmpty() ? storedSerial : qMax<qint64>(storedSerial, 1);
         QCOMPARE(settings.value(SettingsKey::ManifestSerial).toLongLong(), serial);
+        // ...and on disk at once, so a restarted launcher cannot take an older manifest.
+        if (!keys.isEmpty()) {
+            JsonSettings onDisk;
+            QVERIFY(onDisk.load(settingsPath()));
+            QCOMPARE(onDisk.value(SettingsKey::ManifestSerial).toLongLong(), serial);
+        }
         return;
     }
     QVERIFY(driver.installed.isEmpty());
