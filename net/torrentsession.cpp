@@ -1,6 +1,5 @@
 #include "net/torrentsession_p.h"
 
-#include "app/deploymentconfig.h"
 #include "app/logger.h"
 #include "app/paths.h"
 #include "net/torrentsessionstate.h"
@@ -229,7 +228,7 @@ void TorrentSession::setLoopbackOnly(bool on)
 
 bool TorrentSession::loopbackOnly()
 {
-    return loopbackOnlyFlag || DeploymentConfig::instance().torrentLoopbackOnly();
+    return loopbackOnlyFlag;
 }
 
 std::shared_ptr<TorrentSession> TorrentSession::create(const Config &requested, const QString &statePath)

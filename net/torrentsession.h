@@ -61,8 +61,8 @@ public:
         bool complete() const { return state == Finished || state == Seeding; }
     };
 
-    // Tests, and deployments that ask for it in their configuration, keep every session of the
-    // process on 127.0.0.1: Internet becomes Loopback.
+    // Tests, and deployments that ask for it in their configuration (the launcher's start-up), keep
+    // every session of the process on 127.0.0.1: Internet becomes Loopback.
     static void setLoopbackOnly(bool on);
     static bool loopbackOnly();
 

@@ -1,11 +1,13 @@
 #include "ui/startup.h"
 
+#include "app/deploymentconfig.h"
 #include "app/jsonsettings.h"
 #include "app/languagemanager.h"
 #include "app/logger.h"
 #include "app/paths.h"
 #include "app/productinfo.h"
 #include "net/proxysettings.h"
+#include "net/torrentsession.h"
 #include "ui/appearance.h"
 
 #include <QApplication>
@@ -28,4 +30,7 @@ void prepareLauncher(JsonSettings &settings)
     Logger::instance().info(QStringLiteral("GD7Launcher ") + formatVersion(launcherProduct.version));
     Logger::instance().debug(QStringLiteral("Location:") + QCoreApplication::applicationFilePath());
     ProxySettings::load(&settings, true);
+    // A demo or staging deployment, whose mirrors and peers all live on this machine, keeps every
+    // BitTorrent session on 127.0.0.1.
+    TorrentSession::setLoopbackOnly(DeploymentConfig::instance().torrentLoopbackOnly());
 }
