@@ -83,8 +83,11 @@ void CheckDialog::reject()
         std::exchange(m_deferredEnd, nullptr)();
 }
 
-bool CheckDialog::deferWhileAsking(std::function<void()> handleEnd)
+bool CheckDialog::putOff(std::function<void()> handleEnd)
 {
+    // An end posted just before the workers were stopped still arrives, after the dialog closed.
+    if (m_workerConnections.isEmpty())
+        return true;
     if (!m_asking)
         return false;
     m_deferredEnd = std::move(handleEnd);
@@ -119,7 +122,7 @@ void CheckDialog::_onProgress(int processed, int total, int status, QString msg)
 
 void CheckDialog::_onCheckEnd(int errorCode)
 {
-    if (deferWhileAsking([this, errorCode] { _onCheckEnd(errorCode); }))
+    if (putOff([this, errorCode] { _onCheckEnd(errorCode); }))
         return;
     using namespace checkoutcome;
     const bool hasGame = Paths::gameFolderExists();
@@ -159,7 +162,7 @@ void CheckDialog::_onCheckEnd(int errorCode)
 
 void CheckDialog::_onRecoveryEnd(int errorCode)
 {
-    if (deferWhileAsking([this, errorCode] { _onRecoveryEnd(errorCode); }))
+    if (putOff([this, errorCode] { _onRecoveryEnd(errorCode); }))
         return;
     const checkoutcome::RecoveryEnd end = checkoutcome::afterRecovery(errorCode);
     if (end.success && m_newerContent)

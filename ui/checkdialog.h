@@ -43,8 +43,9 @@ private:
     void connectWorkers();
     void disconnectAndStop();
     void showInfo(const QString &key);
-    // True when an end was put off because the close question is open.
-    bool deferWhileAsking(std::function<void()> handleEnd);
+    // True when a worker's end is not to be handled now: put off while the close question is
+    // open, or dropped once the workers have been stopped.
+    bool putOff(std::function<void()> handleEnd);
 
     UpdateInfo m_manifest;
     Checker *m_checker;
