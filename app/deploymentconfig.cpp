@@ -25,6 +25,15 @@ QStringList stringList(const QJsonValue &value)
     return list;
 }
 
+// A manifest key is the base64 text of a raw 32-byte Ed25519 public key; a mistyped one must not
+// pass for a key that simply never matches.
+bool validManifestKey(const QString &key)
+{
+    const auto decoded =
+        QByteArray::fromBase64Encoding(key.toLatin1(), QByteArray::AbortOnBase64DecodingErrors);
+    return decoded && decoded.decoded.size() == 32;
+}
+
 bool readFile(const QString &path, QByteArray &data)
 {
     QFile file(path);
@@ -95,6 +104,15 @@ bool DeploymentConfig::fromJson(const QByteArray &json, DeploymentConfig &config
     const QJsonObject diagnostics = root.value(QStringLiteral("diagnostics")).toObject();
     parsed.m_diagnosticsHosts = diagnostics.value(QStringLiteral("hosts")).toObject();
     parsed.m_gameServers = stringList(diagnostics.value(QStringLiteral("servers")));
+    const QJsonObject bittorrent = root.value(QStringLiteral("bittorrent")).toObject();
+    parsed.m_torrentLoopbackOnly = bittorrent.value(QStringLiteral("loopback_only")).toBool();
+    parsed.m_manifestKeys = stringList(root.value(QStringLiteral("manifest_keys")));
+    for (const QString &key : qAsConst(parsed.m_manifestKeys)) {
+        if (!validManifestKey(key)) {
+            *error = QStringLiteral("manifest key is not a base64 Ed25519 public key: ") + key;
+            return false;
+        }
+    }
     if (parsed.m_mirrors.isEmpty()) {
         *error = QStringLiteral("no update mirrors");
         return false;

@@ -25,6 +25,12 @@ public:
     // A diagnostics host by its role ("W-home", "API-intl", "CDN-a", ...).
     QString diagnosticsHost(const QString &role) const;
     QStringList gameServers() const { return m_gameServers; }
+    // A demo or staging deployment whose peers and web seeds all live on this machine keeps every
+    // BitTorrent session on 127.0.0.1 ("bittorrent": {"loopback_only": true}).
+    bool torrentLoopbackOnly() const { return m_torrentLoopbackOnly; }
+    // The publisher's public keys (base64 of raw Ed25519 keys, "manifest_keys"); more than one so
+    // that keys can be rotated. Empty: manifests are taken unsigned.
+    QStringList manifestKeys() const { return m_manifestKeys; }
 
     static bool fromJson(const QByteArray &json, DeploymentConfig &config, QString *error);
 
@@ -35,4 +41,6 @@ private:
     QJsonObject m_social;
     QJsonObject m_diagnosticsHosts;
     QStringList m_gameServers;
+    bool m_torrentLoopbackOnly = false;
+    QStringList m_manifestKeys;
 };

@@ -24,6 +24,8 @@ inline const QString UseTorrents = QStringLiteral("use_torrents");
 inline const QString UpdateUrl = QStringLiteral("update_url");
 inline const QString Proxy = QStringLiteral("proxy");
 inline const QString ReadNews = QStringLiteral("read_news");
+// The highest "serial" of a signed manifest the launcher accepted: older ones are replays.
+inline const QString ManifestSerial = QStringLiteral("manifest_serial");
 } // namespace SettingsKey
 
 // The one value of "eula_accepted" that counts as accepted.

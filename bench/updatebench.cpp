@@ -1,7 +1,8 @@
 // Times the launcher's update of a game from nothing through one full package (default 1 GiB,
 // first argument in MiB), over its HTTP path and its torrent path (web seed on nginx), against
 // "curl -o" plus "7zz x" of the same archive; then a patch from that version to the next
-// against the full package of the next version (time and bytes transferred). The pauses the
+// against the full package of the next version (time and bytes transferred). The HTTP path also
+// runs without the archive's "sha256", which shows what the digest check costs. The pauses the
 // launcher makes before each unpack and patch are set to 0 here and reported apart.
 
 #include "app/languagemanager.h"
@@ -134,7 +135,17 @@ int main(int argc, char **argv)
     kit.publishManifest(
         {{"gd7_launcher_en", launcher}, {"gd7", ReleaseKit::product("1.0.0", {strip(full)})}});
     row("curl -o + 7zz x", baseline(kit.url(full.value("name").toString())), fullBytes);
-    row("launcher, HTTP path", update(kit.manifestUrl(), false, QString(), {}), fullBytes);
+    const double checked = update(kit.manifestUrl(), false, QString(), {});
+    row("launcher, HTTP path", checked, fullBytes);
+    // The same without "sha256", as from an older publisher: what the digest check costs.
+    QJsonObject unchecked = strip(full);
+    unchecked.remove(QStringLiteral("sha256"));
+    kit.publishManifest({{"gd7_launcher_en", launcher}, {"gd7", ReleaseKit::product("1.0.0", {unchecked})}});
+    const double plain = update(kit.manifestUrl(), false, QString(), {});
+    row("launcher, HTTP path, no digest", plain, fullBytes);
+    if (checked > 0 && plain > 0)
+        out << "digest check: " << QString::number((checked - plain) / plain * 100.0, 'f', 1)
+            << " % of the update" << Qt::endl;
     kit.publishManifest({{"gd7_launcher_en", launcher}, {"gd7", ReleaseKit::product("1.0.0", {full})}});
     row("launcher, torrent path (web seed)", update(kit.manifestUrl(), true, QString(), {}), fullBytes);
 

@@ -7,6 +7,8 @@
 #include <QPixmap>
 #include <QXmlStreamReader>
 
+#include <atomic>
+
 namespace net {
 
 namespace {
@@ -26,7 +28,22 @@ QString xmlSafeText(const QByteArray &data)
     return kept;
 }
 
+// Less than 4 KiB/s over a minute: what a mirror that has stopped serving looks like.
+std::atomic<int> s_lowSpeedBytesPerSecond{4096};
+std::atomic<int> s_lowSpeedWindowMs{60000};
+
 } // namespace
+
+HttpConnection::HttpConnection(bool allowCache)
+    : m_allowCache(allowCache), m_lowSpeedBytesPerSecond(s_lowSpeedBytesPerSecond.load()),
+      m_lowSpeedWindowMs(s_lowSpeedWindowMs.load())
+{}
+
+void HttpConnection::setDefaultLowSpeedLimit(int bytesPerSecond, int windowMs)
+{
+    s_lowSpeedBytesPerSecond = bytesPerSecond;
+    s_lowSpeedWindowMs = windowMs;
+}
 
 std::shared_ptr<HttpConnection> HttpConnection::create(bool allowCache)
 {

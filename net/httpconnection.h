@@ -54,9 +54,14 @@ public:
     // Answers longer than this many bytes fail with a crit line, so that a body that never
     // ends cannot exhaust memory; 0 means no limit.
     void setMaxBodySize(qint64 bytes) { m_maxBodySize = bytes; }
+    // A transfer that averages fewer than bytesPerSecond over windowMs fails, as a stalled mirror
+    // should; applies to the connections created afterwards. 0 bytes switch it off.
+    static void setDefaultLowSpeedLimit(int bytesPerSecond, int windowMs);
+    // The limit of the calls that hold the body in memory (JSON, XML, pictures) when no other is set.
+    static constexpr qint64 InMemoryLimit = 8 * 1024 * 1024;
 
 protected:
-    explicit HttpConnection(bool allowCache) : m_allowCache(allowCache) {}
+    explicit HttpConnection(bool allowCache);
 
     QString m_login;
     QString m_password;
@@ -65,6 +70,8 @@ protected:
     IHttpProgress *m_progressListener = nullptr;
     const std::atomic<bool> *m_cancelFlag = nullptr;
     qint64 m_maxBodySize = 0;
+    int m_lowSpeedBytesPerSecond;
+    int m_lowSpeedWindowMs;
     QString m_userAgent;
 };
 

@@ -26,7 +26,7 @@ bool HttpConnectionQt::download(const QUrl &url, const QString &filePath, const 
         Logger::instance().debug(QStringLiteral("failed to open dowload file: ") + filePath);
         return false;
     }
-    const bool ok = request(url, nullptr, &file, true, headers);
+    const bool ok = request(url, nullptr, &file, true, headers, m_maxBodySize);
     file.close();
     if (!ok)
         file.remove();
@@ -50,11 +50,11 @@ bool HttpConnectionQt::intoBuffer(const QUrl &url, const QByteArray *body, QByte
     out->reserve(InitialBufferSize);
     QBuffer buffer(out);
     buffer.open(QIODevice::WriteOnly);
-    return request(url, body, &buffer, false, headers);
+    return request(url, body, &buffer, false, headers, m_maxBodySize > 0 ? m_maxBodySize : InMemoryLimit);
 }
 
 bool HttpConnectionQt::request(const QUrl &url, const QByteArray *body, QIODevice *output,
-                               bool reportProgress, const Headers &headers)
+                               bool reportProgress, const Headers &headers, qint64 maxBodyBytes)
 {
     QNetworkRequest request(url);
     if (!m_userAgent.isEmpty())
@@ -81,7 +81,8 @@ bool HttpConnectionQt::request(const QUrl &url, const QByteArray *body, QIODevic
         };
     HttpTransfer transfer(output, progress);
     transfer.setCancelFlag(m_cancelFlag);
-    transfer.setMaxBodySize(m_maxBodySize);
+    transfer.setMaxBodySize(maxBodyBytes);
+    transfer.setLowSpeedLimit(m_lowSpeedBytesPerSecond, m_lowSpeedWindowMs);
     return transfer.run(request, body);
 }
 

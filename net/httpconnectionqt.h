@@ -23,7 +23,7 @@ public:
 private:
     bool intoBuffer(const QUrl &url, const QByteArray *body, QByteArray *out, const Headers &headers);
     bool request(const QUrl &url, const QByteArray *body, QIODevice *output, bool reportProgress,
-                 const Headers &headers);
+                 const Headers &headers, qint64 maxBodyBytes);
 };
 
 } // namespace net

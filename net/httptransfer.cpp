@@ -60,6 +60,19 @@ QUrl redirectTarget(const QNetworkReply *reply)
     return reply->attribute(QNetworkRequest::RedirectionTargetAttribute).toUrl();
 }
 
+// A redirect may not leave HTTP (a file:// target would read the player's own disk) nor give up
+// the transport security the caller asked for.
+bool redirectAllowed(const QUrl &from, const QUrl &to)
+{
+    const QString scheme = to.scheme().toLower();
+    if (scheme != QLatin1String("http") && scheme != QLatin1String("https"))
+        return false;
+    return !(from.scheme().toLower() == QLatin1String("https") && scheme == QLatin1String("http"));
+}
+
+// Ticks of the low-speed watch per window.
+constexpr int SpeedTicksPerWindow = 8;
+
 } // namespace
 
 HttpTransfer::HttpTransfer(QIODevice *output, ProgressHandler progress)
@@ -85,7 +98,7 @@ bool HttpTransfer::run(QNetworkRequest request, const QByteArray *body)
         if (target.isEmpty()) {
             moveToOutput(reply);
             reply->deleteLater();
-            return !m_writeFailed && m_output->size() > 0;
+            return !m_writeFailed && !m_tooSlow && bodyComplete(reply) && m_output->size() > 0;
         }
         reply->deleteLater();
         if (sent == MaxRequests) {
@@ -93,7 +106,13 @@ bool HttpTransfer::run(QNetworkRequest request, const QByteArray *body)
             Logger::instance().crit(QStringLiteral("too many redirects: ") + request.url().toString());
             return false;
         }
-        request.setUrl(request.url().resolved(target));
+        const QUrl next = request.url().resolved(target);
+        if (!redirectAllowed(request.url(), next)) {
+            Logger::instance().crit(QStringLiteral("redirect refused: ") + request.url().toString() +
+                                    QStringLiteral(" to ") + next.toString());
+            return false;
+        }
+        request.setUrl(next);
     }
 }
 
@@ -111,9 +130,48 @@ void HttpTransfer::waitForReply(QNetworkReply *reply)
         });
         m_cancelPoll.start();
     }
+    QMetaObject::Connection speed;
+    if (m_lowSpeedBytesPerSecond > 0 && m_lowSpeedWindowMs > 0) {
+        speed =
+            QObject::connect(&m_speedWatch, &QTimer::timeout, reply, [this, reply] { watchSpeed(reply); });
+        m_speedWatch.start(qMax(1, m_lowSpeedWindowMs / SpeedTicksPerWindow));
+    }
     m_loop.exec();
     m_cancelPoll.stop();
+    m_speedWatch.stop();
     QObject::disconnect(poll);
+    QObject::disconnect(speed);
+}
+
+void HttpTransfer::setLowSpeedLimit(int bytesPerSecond, int windowMs)
+{
+    m_lowSpeedBytesPerSecond = bytesPerSecond;
+    m_lowSpeedWindowMs = windowMs;
+}
+
+void HttpTransfer::watchSpeed(QNetworkReply *reply)
+{
+    if (!m_clock.isValid())
+        m_clock.start();
+    const qint64 now = m_clock.elapsed();
+    m_speedSamples.emplace_back(now, m_received);
+    // The oldest sample still a whole window back gives the window's average.
+    auto start = m_speedSamples.end();
+    for (auto it = m_speedSamples.begin();
+         it != m_speedSamples.end() && now - it->first >= m_lowSpeedWindowMs; ++it)
+        start = it;
+    if (start == m_speedSamples.end() || m_tooSlow)
+        return;
+    const qint64 bytes = m_received - start->second;
+    const qint64 span = now - start->first;
+    m_speedSamples.erase(m_speedSamples.begin(), start);
+    if (bytes * 1000 >= qint64(m_lowSpeedBytesPerSecond) * span)
+        return;
+    Logger::instance().crit(QStringLiteral("http transfer too slow: ") + QString::number(bytes) +
+                            QStringLiteral(" bytes in ") + QString::number(span) + QStringLiteral(" ms: ") +
+                            reply->url().toString());
+    m_tooSlow = true;
+    reply->abort();
 }
 
 QNetworkReply *HttpTransfer::send(const QNetworkRequest &request, const QByteArray *body)
@@ -121,7 +179,7 @@ QNetworkReply *HttpTransfer::send(const QNetworkRequest &request, const QByteArr
     QNetworkReply *reply = body ? m_manager->post(request, *body) : m_manager->get(request);
     QObject::connect(reply, &QNetworkReply::finished, &m_loop, &QEventLoop::quit);
     QObject::connect(reply, &QNetworkReply::errorOccurred, [this](QNetworkReply::NetworkError code) {
-        if (!cancelled() && !m_tooLarge)
+        if (!cancelled() && !m_tooLarge && !m_tooSlow)
             Logger::instance().crit(QStringLiteral("network error: ") + QString::number(code));
     });
     reply->setReadBufferSize(ReadBufferSize);
@@ -159,9 +217,26 @@ void HttpTransfer::moveToOutput(QNetworkReply *reply)
     }
 }
 
+// A server that closes the connection early, without having said it would, leaves Qt with a reply
+// that looks finished: the body is only whole when it is as long as its head announced.
+bool HttpTransfer::bodyComplete(QNetworkReply *reply) const
+{
+    const QVariant announced = reply->header(QNetworkRequest::ContentLengthHeader);
+    const QByteArray encoding = reply->rawHeader("Content-Encoding").trimmed().toLower();
+    // A body that Qt decoded has another length than the one announced for its encoded form.
+    if (!announced.isValid() || (!encoding.isEmpty() && encoding != "identity"))
+        return true;
+    if (announced.toLongLong() == m_received)
+        return true;
+    Logger::instance().crit(QStringLiteral("http body cut short: ") + reply->url().toString() +
+                            QStringLiteral(" received: ") + QString::number(m_received) +
+                            QStringLiteral(" of: ") + announced.toString());
+    return false;
+}
+
 bool HttpTransfer::finishedWithError(QNetworkReply *reply) const
 {
-    if (m_writeFailed || m_tooLarge)
+    if (m_writeFailed || m_tooLarge || m_tooSlow)
         return true;
     if (cancelled()) {
         Logger::instance().debug(QStringLiteral("http call cancelled: ") + reply->url().toString());

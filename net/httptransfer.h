@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QElapsedTimer>
 #include <QEventLoop>
 #include <QNetworkRequest>
 #include <QTimer>
@@ -30,17 +31,22 @@ public:
     void setCancelFlag(const std::atomic<bool> *flag) { m_cancelFlag = flag; }
     // More body bytes than this abort the transfer; 0 means no limit.
     void setMaxBodySize(qint64 bytes) { m_maxBodySize = bytes; }
+    // A transfer averaging fewer than bytesPerSecond over windowMs fails; 0 bytes: no limit.
+    void setLowSpeedLimit(int bytesPerSecond, int windowMs);
 
-    // Sends request (a POST when body is set), follows redirects up to 10 requests in all, and
-    // answers whether a body of at least one byte arrived without error.
+    // Sends request (a POST when body is set), follows redirects up to 10 requests in all (only to
+    // http and https, never from https down to http), and
+    // answers whether a whole body (as long as announced) of at least one byte arrived without error.
     bool run(QNetworkRequest request, const QByteArray *body);
 
 private:
     QNetworkReply *send(const QNetworkRequest &request, const QByteArray *body);
     void moveToOutput(QNetworkReply *reply);
     bool finishedWithError(QNetworkReply *reply) const;
+    bool bodyComplete(QNetworkReply *reply) const;
     bool cancelled() const { return m_cancelFlag && m_cancelFlag->load(); }
     void waitForReply(QNetworkReply *reply);
+    void watchSpeed(QNetworkReply *reply);
 
     QEventLoop m_loop;
     QTimer m_cancelPoll;
@@ -48,6 +54,13 @@ private:
     qint64 m_maxBodySize = 0;
     qint64 m_received = 0;
     bool m_tooLarge = false;
+    int m_lowSpeedBytesPerSecond = 0;
+    int m_lowSpeedWindowMs = 0;
+    QTimer m_speedWatch;
+    // (elapsed ms, bytes received) once per tick: the window's average rate is read from them.
+    std::vector<std::pair<qint64, qint64>> m_speedSamples;
+    QElapsedTimer m_clock;
+    bool m_tooSlow = false;
     QIODevice *m_output;
     ProgressHandler m_progress;
     std::vector<char> m_chunk;

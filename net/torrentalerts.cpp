@@ -32,9 +32,9 @@ AlertEvent logOnly(const char *text)
     return AlertEvent{-1, THash(), text};
 }
 
-AlertEvent failure(const char *text)
+AlertEvent failure(const char *text, const THash &id = THash())
 {
-    return AlertEvent{TorrentAlerts::Error, THash(), text};
+    return AlertEvent{TorrentAlerts::Error, id, text};
 }
 
 THash idOf(const lt::torrent_alert &alert)
@@ -89,11 +89,13 @@ AlertEvent translate(const lt::alert &alert)
     case lt::torrent_checked_alert::alert_type:
         return notify(TorrentAlerts::Checked, idOf(as<lt::torrent_alert>(alert)));
     case lt::file_error_alert::alert_type:
-        return failure("can't write torrent file");
+        return failure("can't write torrent file", idOf(as<lt::torrent_alert>(alert)));
+    // Without a listening port or a mapping the session still reaches peers and web seeds itself:
+    // worth a line, never the end of a download.
     case lt::listen_failed_alert::alert_type:
-        return failure("can't listen ports");
+        return logOnly("can't listen ports");
     case lt::portmap_error_alert::alert_type:
-        return failure("can't port map from NAT");
+        return logOnly("can't port map from NAT");
     case lt::fastresume_rejected_alert::alert_type:
         return logOnly("fast resume file rejected");
     case lt::peer_blocked_alert::alert_type:

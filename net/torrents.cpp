@@ -30,8 +30,8 @@ bool Torrents::start(const QString &statePath)
         return false;
     m_alerts = std::make_shared<TorrentAlerts>(session);
     connectAlerts();
-    if (!session->checkListening())
-        return false;
+    // Logged only: the web seeds can finish a repair without a listening port.
+    session->checkListening();
     m_session = std::move(session);
     return true;
 }

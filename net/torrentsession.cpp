@@ -1,5 +1,6 @@
 #include "net/torrentsession_p.h"
 
+#include "app/deploymentconfig.h"
 #include "app/logger.h"
 #include "app/paths.h"
 #include "net/torrentsessionstate.h"
@@ -164,6 +165,13 @@ bool prepareTorrent(const TorrentSession::Config &config, const QString &savePat
         logCrit(QStringLiteral("failed to create torrent info: ") + describe(error));
         return false;
     }
+    // Torrents are known by their v1 info-hash everywhere: one without it would get an all-zero id
+    // that no later call finds.
+    if (!info->info_hashes().has_v1()) {
+        logCrit(QStringLiteral("torrent refused: it has no v1 info-hash (v2-only): ") +
+                QString::fromStdString(info->name()));
+        return false;
+    }
     if (config.reach != TorrentSession::Reach::Internet)
         info->clear_trackers();
     if (config.reach == TorrentSession::Reach::Loopback)
@@ -221,7 +229,7 @@ void TorrentSession::setLoopbackOnly(bool on)
 
 bool TorrentSession::loopbackOnly()
 {
-    return loopbackOnlyFlag;
+    return loopbackOnlyFlag || DeploymentConfig::instance().torrentLoopbackOnly();
 }
 
 std::shared_ptr<TorrentSession> TorrentSession::create(const Config &requested, const QString &statePath)
@@ -284,6 +292,16 @@ TorrentSession::THash TorrentSession::addTorrent(const QString &savePath, const 
         return THash();
     }
     return Native::idOf(handle.info_hashes());
+}
+
+QString TorrentSession::infoHashHex(const QByteArray &torrentData)
+{
+    lt::error_code error;
+    const lt::torrent_info info(lt::span<const char>(torrentData.constData(), torrentData.size()), error,
+                                lt::from_span);
+    if (error || !info.info_hashes().has_v1())
+        return QString();
+    return QString::fromLatin1(QByteArray::fromStdString(Native::idOf(info.info_hashes())).toHex());
 }
 
 bool TorrentSession::contains(const THash &id) const
@@ -373,6 +391,12 @@ QList<TorrentSession::THash> TorrentSession::torrents() const
     for (const lt::torrent_handle &handle : m_native->session.get_torrents())
         ids.append(Native::idOf(handle.info_hashes()));
     return ids;
+}
+
+void TorrentSession::removeTorrent(const THash &id)
+{
+    onTorrent(*m_native, id,
+              [this](const lt::torrent_handle &handle) { m_native->session.remove_torrent(handle); });
 }
 
 void TorrentSession::removeAll()

@@ -61,7 +61,8 @@ public:
         bool complete() const { return state == Finished || state == Seeding; }
     };
 
-    // Demo and test builds keep every session of the process on 127.0.0.1: Internet becomes Loopback.
+    // Tests, and deployments that ask for it in their configuration, keep every session of the
+    // process on 127.0.0.1: Internet becomes Loopback.
     static void setLoopbackOnly(bool on);
     static bool loopbackOnly();
 
@@ -89,6 +90,10 @@ public:
     THash addTorrent(const QString &savePath, const QByteArray &torrentData, const QList<QUrl> &webSeeds,
                      const QStringList &wantedFiles = QStringList());
 
+    // The v1 info-hash of a .torrent file as 40 lowercase hexadecimal digits; empty when the bytes
+    // are not a torrent with one.
+    static QString infoHashHex(const QByteArray &torrentData);
+
     bool contains(const THash &id) const;
     Status status(const THash &id) const;
     // Pausing takes the torrent out of libtorrent's automatic queueing, which would undo the pause.
@@ -105,7 +110,8 @@ public:
     bool isPaused() const;
     bool hasTorrents() const;
     QList<THash> torrents() const;
-    // Removes every torrent, keeping its files on disk.
+    // Removes one torrent or every torrent, keeping the files on disk; TorrentAlerts::removed follows.
+    void removeTorrent(const THash &id);
     void removeAll();
 
     // Writes the session state file (owner-only permissions); false and logged at crit on failure.

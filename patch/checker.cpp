@@ -7,34 +7,46 @@
 #include "net/downloadjsonvalidator.h"
 #include "net/taskwrapper.h"
 #include "patch/filesha1.h"
-#include "patch/safepath.h"
+#include "patch/packageentry.h"
 
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QThread>
-
-#include <cmath>
-#include <limits>
 
 namespace {
 
 constexpr qint64 HashBlockSize = 65536;
 constexpr int PausePollMs = 1000;
 
-// "size" counts only when it is a whole number that fits 32 bits.
-int entrySize(const QJsonValue &value)
-{
-    const double size = value.toDouble(0);
-    if (std::floor(size) != size || size < std::numeric_limits<int>::min() ||
-        size > std::numeric_limits<int>::max())
-        return 0;
-    return static_cast<int>(size);
-}
-
 QString quotedFileName(const QString &path)
 {
     const QString name = path.mid(path.lastIndexOf(QLatin1Char('/')) + 1);
     return QLatin1Char('"') + name + QLatin1Char('"');
+}
+
+struct FullContents
+{
+    UpdateContent exact;  // the last one of the installed version
+    UpdateContent newest; // of the others, the first one of the greatest version
+};
+
+// The game's full contents that have the locations asked for, in manifest order.
+FullContents fullContents(const UpdateInfo &manifest, const Version &installed,
+                          bool (UpdateContent::*hasLocations)() const)
+{
+    FullContents found;
+    ProductUpdateInfo product;
+    if (!manifest.product(gameProduct.productId, product))
+        return found;
+    for (const UpdateContent &content : product.contents()) {
+        if (!content.isFull() || !(content.*hasLocations)())
+            continue;
+        if (content.versionTo() == installed)
+            found.exact = content;
+        else if (!found.newest.isValid() || found.newest.versionTo() < content.versionTo())
+            found.newest = content;
+    }
+    return found;
 }
 
 QList<QUrl> packageUrls(const UpdateContent &content)
@@ -97,7 +109,7 @@ void Checker::clearResults()
     m_damagedFiles.clear();
     m_packageFiles.clear();
     m_damagedBytes = 0;
-    m_recoveryContent = UpdateContent();
+    m_packageContent = UpdateContent();
 }
 
 bool Checker::passCheckpoint()
@@ -156,50 +168,48 @@ void Checker::run(const UpdateInfo &manifest)
     for (const QJsonValue &element : content) {
         if (!passCheckpoint())
             return;
-        const QJsonObject entry = element.toObject();
-        if (!element.isObject() || !entry.contains(QStringLiteral("path")) ||
-            !entry.contains(QStringLiteral("sha1")))
+        const PackageEntry entry = readPackageEntry(element);
+        if (entry.kind == PackageEntry::NotAnEntry)
             continue;
-        const QString path =
-            entry.value(QStringLiteral("path")).toString().replace(QLatin1Char('\\'), QLatin1Char('/'));
-        const QString sha1 = entry.value(QStringLiteral("sha1")).toString();
-        if (!path.isEmpty() && !staysInside(path)) {
+        if (entry.kind == PackageEntry::Unsafe) {
             // A list that points outside the game folder is not the publisher's: nothing of it is trusted.
-            Logger::instance().crit(QStringLiteral("unsafe path in package file: ") + path);
+            Logger::instance().crit(QStringLiteral("unsafe path in package file: ") + entry.listed);
             m_abort = true;
             passCheckpoint();
             return;
         }
-        m_packageFiles.insert(path);
-        if (path.isEmpty() || sha1.isEmpty())
+        // The game folder itself is no package file, and a file listed twice is checked once.
+        if (entry.kind == PackageEntry::Unnamed || m_packageFiles.contains(entry.path)) {
+            Logger::instance().crit(QStringLiteral("package file entry skipped: ") + entry.listed);
             continue;
-        emit progress(++counted, total, CheckingFiles, quotedFileName(path));
+        }
+        m_packageFiles.insert(entry.path);
+        if (entry.sha1.isEmpty())
+            continue;
+        emit progress(++counted, total, CheckingFiles, quotedFileName(entry.path));
         if (!passCheckpoint())
             return;
-        if (!checkEntry(path, sha1, entrySize(entry.value(QStringLiteral("size")))))
+        if (!checkEntry(entry.path, entry.sha1, entry.size))
             return;
     }
     finish();
 }
 
+UpdateContent Checker::recoveryContent(bool *newer) const
+{
+    const FullContents found =
+        fullContents(m_manifest, m_installedVersion, &UpdateContent::hasRecoverTorrents);
+    if (newer)
+        *newer = !found.exact.isValid() && found.newest.isValid();
+    return found.exact.isValid() ? found.exact : found.newest;
+}
+
 bool Checker::chooseCandidates(const UpdateInfo &manifest, QList<UpdateContent> &result)
 {
-    ProductUpdateInfo product;
-    if (!manifest.product(gameProduct.productId, product))
-        return true;
-    UpdateContent exact;
-    UpdateContent newest;
-    for (const UpdateContent &content : product.contents()) {
-        if (!passCheckpoint())
-            return false;
-        if (!content.isFull() || !content.hasRecoverHttp())
-            continue;
-        if (content.versionTo() == m_installedVersion)
-            exact = content;
-        else if (!newest.isValid() || newest.versionTo() < content.versionTo())
-            newest = content;
-    }
-    for (const UpdateContent &content : {exact, newest}) {
+    if (!passCheckpoint())
+        return false;
+    const FullContents found = fullContents(manifest, m_installedVersion, &UpdateContent::hasRecoverHttp);
+    for (const UpdateContent &content : {found.exact, found.newest}) {
         if (content.isValid())
             result.append(content);
     }
@@ -216,7 +226,7 @@ bool Checker::loadPackage(const QList<UpdateContent> &candidates, const QString 
         if (downloader.download(packageUrls(content), nullptr, packagePath, true, true, &validator) &&
             document.contains(QStringLiteral("content"))) {
             package = document;
-            m_recoveryContent = content;
+            m_packageContent = content;
             return true;
         }
     }

@@ -40,8 +40,13 @@ public:
     QStringList damagedFiles() const { return m_damagedFiles; }
     qint64 damagedBytes() const { return m_damagedBytes; }
     QSet<QString> packageFiles() const { return m_packageFiles; }
-    // The content whose package file was used: the one the recovery fetches files of.
-    UpdateContent recoveryContent() const { return m_recoveryContent; }
+    // The content whose package file was used.
+    UpdateContent packageContent() const { return m_packageContent; }
+    // The content a repair fetches its files from, chosen from the manifest given to
+    // setUpdateInfo among the full contents with recovery torrents: the last one of the installed
+    // version, else the first of the newest version, when newer is set to true. Invalid when the
+    // manifest holds none.
+    UpdateContent recoveryContent(bool *newer = nullptr) const;
 
 signals:
     void started();
@@ -71,5 +76,5 @@ private:
     std::shared_ptr<TaskWrapper> m_task;
     Version m_installedVersion;
     UpdateInfo m_manifest;
-    UpdateContent m_recoveryContent;
+    UpdateContent m_packageContent;
 };

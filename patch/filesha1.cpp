@@ -31,13 +31,10 @@ QString hashBlocks(const QString &path, qint64 blockSize, const std::function<bo
 
 } // namespace
 
-QString fileSha1(const QString &path, const std::function<void(qint64)> &blockRead)
+QString fileSha1(const QString &path, const std::function<bool(qint64)> &blockRead)
 {
-    return hashBlocks(path, DefaultBlockSize, [&blockRead](qint64 got) {
-        if (blockRead)
-            blockRead(got);
-        return true;
-    });
+    return hashBlocks(path, DefaultBlockSize,
+                      [&blockRead](qint64 got) { return !blockRead || blockRead(got); });
 }
 
 QString fileSha1(const QString &path, qint64 blockSize, const std::function<bool()> &beforeBlock)

@@ -17,6 +17,7 @@ enum Result {
     OldFileTooShort = 8,
     OutputWriteFailed = 9,
     OutputOrStreamFailed = 20,
+    Stopped = 21,
 };
 
 // The output is created or truncated. A failure leaves the partly written output in place.

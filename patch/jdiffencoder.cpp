@@ -42,7 +42,7 @@ quint64 windowHash(const uchar *data)
 class OldIndex
 {
 public:
-    OldIndex(const uchar *data, qint64 size) : m_data(data), m_size(size)
+    OldIndex(const uchar *data, qint64 size)
     {
         const qint64 windows = size >= Window ? size - Window + 1 : 0;
         m_step = std::max<qint64>(1, (windows + IndexEntriesBudget - 1) / IndexEntriesBudget);
@@ -99,8 +99,6 @@ private:
         }
     }
 
-    const uchar *m_data;
-    qint64 m_size;
     qint64 m_step = 1;
     quint64 m_mask = 0;
     std::vector<Slot> m_slots;

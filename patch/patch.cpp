@@ -2,6 +2,7 @@
 
 #include "app/logger.h"
 #include "app/paths.h"
+#include "app/saturating.h"
 #include "patch/filesha1.h"
 #include "patch/jdiff.h"
 #include "patch/replacefile.h"
@@ -24,6 +25,12 @@ QString relativePath(const PatchContent &entry)
     if (path.startsWith(QLatin1Char('/')))
         path.remove(0, 1);
     return path;
+}
+
+// The new file's size as the package states it: only for progress, so a nonsense value counts 0.
+qint64 declaredSize(const PatchContent &entry)
+{
+    return qMax<qint64>(entry.integer64(QStringLiteral("size")), 0);
 }
 
 qint64 fileSize(const QString &path)
@@ -59,11 +66,11 @@ bool Patch::apply(const QString &gameFolder, const QString &workFolder)
     if (!validate(modified, added, removed, gameFolder))
         return false;
     for (const PatchContent &entry : modified) {
-        if (!applyModified(entry, gameFolder, workFolder))
+        if (stoppedAt(entry) || !applyModified(entry, gameFolder, workFolder))
             return false;
     }
     for (const PatchContent &entry : added) {
-        if (!applyAdded(entry, gameFolder))
+        if (stoppedAt(entry) || !applyAdded(entry, gameFolder))
             return false;
     }
     for (const PatchContent &entry : removed)
@@ -71,10 +78,18 @@ bool Patch::apply(const QString &gameFolder, const QString &workFolder)
     return true;
 }
 
+bool Patch::stoppedAt(const PatchContent &entry) const
+{
+    if (!stopRequested())
+        return false;
+    Logger::instance().crit(QStringLiteral("patch apply stopped at: ") + entryPath(entry));
+    return true;
+}
+
 void Patch::progress(qint64 position, qint64)
 {
     if (m_progress)
-        m_progress->progress(m_processed + position, m_total);
+        m_progress->progress(saturatingAdd(m_processed, position), m_total);
 }
 
 // Nothing is touched before every entry is known to be sound.
@@ -84,12 +99,12 @@ bool Patch::validate(const QList<PatchContent> &modified, const QList<PatchConte
     if (!checkEntries(modified) || !checkEntries(added) || !checkEntries(removed))
         return false;
     for (const PatchContent &entry : modified) {
-        m_total += fileSize(Paths::joinPath(gameFolder, relativePath(entry))) +
-                   fileSize(Paths::joinPath(m_folder, relativePath(entry))) +
-                   entry.integer64(QStringLiteral("size"));
+        m_total = saturatingAdd(m_total, fileSize(Paths::joinPath(gameFolder, relativePath(entry))));
+        m_total = saturatingAdd(m_total, fileSize(Paths::joinPath(m_folder, relativePath(entry))));
+        m_total = saturatingAdd(m_total, declaredSize(entry));
     }
     for (const PatchContent &entry : added)
-        m_total += fileSize(Paths::joinPath(m_folder, relativePath(entry)));
+        m_total = saturatingAdd(m_total, fileSize(Paths::joinPath(m_folder, relativePath(entry))));
     return true;
 }
 
@@ -114,11 +129,13 @@ bool Patch::applyModified(const PatchContent &entry, const QString &gameFolder, 
     const QString oldDigest = entry.string(QStringLiteral("sha1_old"));
     const QString newDigest = entry.string(QStringLiteral("sha1_new"));
     const QString actual = countedSha1(target);
+    if (stoppedAt(entry))
+        return false;
     if (actual == newDigest) {
         Logger::instance().info(QStringLiteral("patch apply old hash match new hash for: ") + path +
                                 QStringLiteral(" actual: ") + actual + QStringLiteral(" new: ") + newDigest);
-        m_processed += fileSize(Paths::joinPath(m_folder, relativePath(entry))) +
-                       entry.integer64(QStringLiteral("size"));
+        m_processed = saturatingAdd(m_processed, fileSize(Paths::joinPath(m_folder, relativePath(entry))));
+        m_processed = saturatingAdd(m_processed, declaredSize(entry));
         return true;
     }
     if (actual != oldDigest) {
@@ -139,7 +156,7 @@ bool Patch::patchFile(const PatchContent &entry, const QString &target, const QS
 {
     const QString stream = Paths::joinPath(m_folder, relativePath(entry));
     const int code = jdiff::applyPatchFile(target, stream, work, this);
-    m_processed += fileSize(stream);
+    m_processed = saturatingAdd(m_processed, fileSize(stream));
     if (code != jdiff::Success) {
         Logger::instance().crit(QStringLiteral("patch apply failed:") + QStringLiteral(" code: ") +
                                 QString::number(code) + QStringLiteral(" orig: ") + target +
@@ -150,6 +167,8 @@ bool Patch::patchFile(const PatchContent &entry, const QString &target, const QS
                             QStringLiteral(" patch:") + stream + QStringLiteral(" work: ") + work);
     const QString newDigest = entry.string(QStringLiteral("sha1_new"));
     const QString actual = countedSha1(work);
+    if (stoppedAt(entry))
+        return false;
     if (actual != newDigest) {
         Logger::instance().crit(QStringLiteral("patch apply new hash mismatch for: ") + entryPath(entry) +
                                 QStringLiteral(" actual: ") + actual + QStringLiteral(" excpected: ") +
@@ -179,7 +198,7 @@ bool Patch::applyAdded(const PatchContent &entry, const QString &gameFolder)
         return false;
     }
     Logger::instance().info(QStringLiteral("patch apply add file: ") + target);
-    m_processed += fileSize(target);
+    m_processed = saturatingAdd(m_processed, fileSize(target));
     report();
     return true;
 }
@@ -196,8 +215,9 @@ void Patch::applyRemoved(const PatchContent &entry, const QString &gameFolder)
 QString Patch::countedSha1(const QString &path)
 {
     return fileSha1(path, [this](qint64 blockSize) {
-        m_processed += blockSize;
+        m_processed = saturatingAdd(m_processed, blockSize);
         report();
+        return !stopRequested();
     });
 }
 

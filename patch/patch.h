@@ -19,11 +19,13 @@ public:
     bool apply(const QString &gameFolder, const QString &workFolder);
 
     void progress(qint64 position, qint64 size) override;
+    bool stopRequested() const override { return m_progress && m_progress->stopRequested(); }
 
 private:
     bool validate(const QList<PatchContent> &modified, const QList<PatchContent> &added,
                   const QList<PatchContent> &removed, const QString &gameFolder);
     bool checkEntries(const QList<PatchContent> &entries);
+    bool stoppedAt(const PatchContent &entry) const;
     bool applyModified(const PatchContent &entry, const QString &gameFolder, const QString &workFolder);
     bool patchFile(const PatchContent &entry, const QString &target, const QString &work);
     bool applyAdded(const PatchContent &entry, const QString &gameFolder);

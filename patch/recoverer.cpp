@@ -45,18 +45,21 @@ void Recoverer::start(const QSet<QString> &packageFiles, const QStringList &dama
 
 void Recoverer::stop()
 {
+    // Idle before anything is waited for: the waits deliver the ends of the stopped steps, and a
+    // step that ends now must not start the next one.
+    const int stopped = m_status;
+    m_status = Idle;
     m_damagedFiles.clear();
     m_packageFiles.clear();
-    if (m_status > Idle)
+    if (stopped > Idle)
         m_downloader.terminate(-1, true);
     // The copy and clean-up tasks end before the folders they work in change under them.
     m_tasks.terminate(-1, true);
-    if (m_status > FetchingTorrent) {
+    if (stopped > FetchingTorrent) {
         m_torrents.removeAll();
         m_torrents.stop(QString());
         QDir(Paths::recoverTempFolder()).removeRecursively();
     }
-    m_status = Idle;
 }
 
 void Recoverer::pause()
@@ -130,7 +133,8 @@ void Recoverer::_torrentFinish(TorrentAlerts::THash)
     m_torrents.removeAll();
     m_torrents.stop(QString());
     emit progress(0, 1, Downloading, QString());
-    if (m_tasks.start(new RecoverCopyTask(m_damagedFiles, m_content.id())) < 0)
+    // A listener may have stopped the recovery.
+    if (m_status == Downloading && m_tasks.start(new RecoverCopyTask(m_damagedFiles, m_content.id())) < 0)
         fail(CopyFailed);
 }
 
@@ -176,7 +180,7 @@ void Recoverer::startClearTask()
 {
     m_status = CleaningUp;
     emit progress(0, 1, CleaningUp, QString());
-    if (m_tasks.start(new RecoverClearTask(&m_packageFiles)) < 0)
+    if (m_status == CleaningUp && m_tasks.start(new RecoverClearTask(&m_packageFiles)) < 0)
         fail(CleanUpFailed);
 }
 

@@ -10,6 +10,13 @@ bool sevenZipExtract(const QString &archivePath, const QString &destination, ISe
     return SevenZipExtractor(archivePath, destination, callback).run();
 }
 
+qint64 sevenZipUnpackedSize(const QString &archivePath)
+{
+    const Utf8Ctype ctype;
+    SevenZipExtractor extractor(archivePath, QString(), nullptr);
+    return extractor.survey() ? extractor.total() : -1;
+}
+
 bool sevenZipPack(const QString &archivePath, const QString &sourceFolder, const QString &workingFolder,
                   ISevenZipCallback *callback)
 {

@@ -12,6 +12,10 @@
 // out of the destination, fail the whole call before anything is written.
 bool sevenZipExtract(const QString &archivePath, const QString &destination, ISevenZipCallback *callback);
 
+// The bytes the archive's files take once unpacked, read from its item headers (nothing is written);
+// -1, logged, when the archive cannot be read or holds an item sevenZipExtract would refuse.
+qint64 sevenZipUnpackedSize(const QString &archivePath);
+
 // Packs the files and folders below sourceFolder (not the folder itself) into a new LZMA2 7z archive,
 // written as a temporary file in workingFolder and then moved to archivePath.
 bool sevenZipPack(const QString &archivePath, const QString &sourceFolder, const QString &workingFolder,

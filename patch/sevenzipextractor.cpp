@@ -1,10 +1,12 @@
 #include "patch/sevenzipextractor.h"
 
 #include "app/logger.h"
+#include "app/saturating.h"
 #include "patch/safepath.h"
 #include "patch/sevenzipreader.h"
 
 #include <QDir>
+#include <QFile>
 
 #include <archive.h>
 #include <archive_entry.h>
@@ -29,6 +31,15 @@ QString itemName(archive_entry *entry)
     return QString::fromUtf8(archive_entry_pathname_utf8(entry));
 }
 
+// Some 7z writers store a file's permission bits without its type bits; other unpackers take such
+// an item for a plain file, and so do we when nothing marks it as a link or a folder.
+void completeFileType(archive_entry *entry)
+{
+    if (archive_entry_filetype(entry) == 0 && !archive_entry_hardlink(entry) &&
+        !archive_entry_symlink(entry) && !itemName(entry).endsWith(QLatin1Char('/')))
+        archive_entry_set_filetype(entry, AE_IFREG);
+}
+
 QString diskError(archive *disk)
 {
     const char *text = archive_error_string(disk);
@@ -47,7 +58,11 @@ bool SevenZipExtractor::run()
     if (!survey())
         return false;
     report();
-    return extractAll();
+    const bool extracted = extractAll();
+    // Closed by now: an item cut off by a stop or a damaged block must not pass for a whole file.
+    if (!extracted && !m_openItem.isEmpty() && QFile::remove(m_openItem))
+        Logger::instance().info(QStringLiteral("7z extract removed the unfinished item: ") + m_openItem);
+    return extracted;
 }
 
 bool SevenZipExtractor::survey()
@@ -59,7 +74,7 @@ bool SevenZipExtractor::survey()
         if (!admits(entry))
             return false;
         if (archive_entry_filetype(entry) == AE_IFREG)
-            m_total += archive_entry_size(entry);
+            m_total = saturatingAdd(m_total, qMax<qint64>(archive_entry_size(entry), 0));
     }
     return !reader.failed() || fail(QString(), reader.errorText());
 }
@@ -70,6 +85,7 @@ bool SevenZipExtractor::admits(archive_entry *entry)
     const QString name = itemName(entry);
     if (!staysInside(name))
         return fail(name, QStringLiteral("the name leads out of the destination"));
+    completeFileType(entry);
     const bool fileOrFolder =
         archive_entry_filetype(entry) == AE_IFREG || archive_entry_filetype(entry) == AE_IFDIR;
     if (!fileOrFolder || archive_entry_hardlink(entry) || archive_entry_symlink(entry))
@@ -85,7 +101,10 @@ bool SevenZipExtractor::extractAll()
     if (!reader.open(m_archivePath))
         return fail(QString(), reader.errorText());
     const DiskWriter disk = openDiskWriter();
+    m_openItem.clear();
     while (archive_entry *entry = reader.next()) {
+        if (stopRequested())
+            return fail(itemName(entry), QStringLiteral("stopped"));
         if (!extractItem(reader, disk.get(), entry))
             return false;
     }
@@ -104,12 +123,16 @@ bool SevenZipExtractor::extractItem(SevenZipReader &reader, archive *disk, archi
     const QByteArray path = (m_destination + QLatin1Char('/') + name).toUtf8();
     if (!archive_entry_update_pathname_utf8(entry, path.constData()))
         return fail(name, QStringLiteral("the name cannot be written here"));
+    const bool file = archive_entry_filetype(entry) == AE_IFREG;
+    if (file)
+        m_openItem = QString::fromUtf8(path);
     if (archive_write_header(disk, entry) != ARCHIVE_OK)
         return fail(name, diskError(disk));
-    if (archive_entry_filetype(entry) == AE_IFREG && !copyData(reader, disk, name))
+    if (file && !copyData(reader, disk, name))
         return false;
     if (archive_write_finish_entry(disk) != ARCHIVE_OK)
         return fail(name, diskError(disk));
+    m_openItem.clear();
     return true;
 }
 
@@ -119,9 +142,11 @@ bool SevenZipExtractor::copyData(SevenZipReader &reader, archive *disk, const QS
     size_t size = 0;
     qint64 offset = 0;
     while (reader.readBlock(data, size, offset)) {
+        if (stopRequested())
+            return fail(name, QStringLiteral("stopped"));
         if (archive_write_data_block(disk, data, size, offset) != ARCHIVE_OK)
             return fail(name, diskError(disk));
-        m_completed += qint64(size);
+        m_completed = saturatingAdd(m_completed, qint64(size));
         report();
     }
     return !reader.failed() || fail(name, reader.errorText());
@@ -133,6 +158,11 @@ bool SevenZipExtractor::fail(const QString &name, const QString &reason)
                             (name.isEmpty() ? QString() : QStringLiteral(" item: ") + name) +
                             QStringLiteral(" error: ") + reason);
     return false;
+}
+
+bool SevenZipExtractor::stopRequested() const
+{
+    return m_callback && m_callback->stopRequested();
 }
 
 void SevenZipExtractor::report()

@@ -88,6 +88,14 @@ bool SevenZipPacker::writeArchive(int fileDescriptor)
 
 bool SevenZipPacker::writeItem(archive *writer, const QFileInfo &item)
 {
+    // One file that cannot be read (gone since the listing, or locked) must not cost the whole
+    // archive: it is left out and said so.
+    QFile file(item.filePath());
+    if (!item.isDir() && !file.open(QIODevice::ReadOnly)) {
+        Logger::instance().crit(QStringLiteral("7z pack left out an unreadable item: ") + item.filePath());
+        m_total -= item.size();
+        return true;
+    }
     const Entry entry(archive_entry_new(), &archive_entry_free);
     const QString name = QDir(m_sourceFolder).relativeFilePath(item.filePath());
     archive_entry_update_pathname_utf8(entry.get(), name.toUtf8().constData());
@@ -97,14 +105,11 @@ bool SevenZipPacker::writeItem(archive *writer, const QFileInfo &item)
     archive_entry_set_mtime(entry.get(), item.lastModified().toSecsSinceEpoch(), 0);
     if (archive_write_header(writer, entry.get()) != ARCHIVE_OK)
         return fail(name + QStringLiteral(": ") + writerError(writer));
-    return item.isDir() || writeData(writer, item);
+    return item.isDir() || writeData(writer, file, item);
 }
 
-bool SevenZipPacker::writeData(archive *writer, const QFileInfo &item)
+bool SevenZipPacker::writeData(archive *writer, QFile &file, const QFileInfo &item)
 {
-    QFile file(item.filePath());
-    if (!file.open(QIODevice::ReadOnly))
-        return fail(QStringLiteral("cannot read ") + item.filePath());
     const std::unique_ptr<char[]> block(new char[ReadBlockSize]);
     qint64 got = 0;
     while ((got = file.read(block.get(), ReadBlockSize)) > 0) {

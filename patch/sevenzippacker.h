@@ -2,6 +2,7 @@
 
 #include "patch/isevenzipcallback.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QList>
 #include <QString>
@@ -21,7 +22,7 @@ private:
     void collectItems();
     bool writeArchive(int fileDescriptor);
     bool writeItem(archive *writer, const QFileInfo &item);
-    bool writeData(archive *writer, const QFileInfo &item);
+    bool writeData(archive *writer, QFile &file, const QFileInfo &item);
     bool fail(const QString &reason);
     void report();
 

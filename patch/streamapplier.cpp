@@ -58,6 +58,8 @@ int StreamApplier::interpret()
         if (result != Success)
             return result;
         reportProgress();
+        if (stopRequested())
+            return Stopped;
     }
 }
 
@@ -154,6 +156,8 @@ int StreamApplier::copyFromOld(qint64 length)
     // exactly the blocks that were complete.
     qint64 copied = 0;
     while (copied < length) {
+        if (stopRequested())
+            return Stopped;
         qint64 room = 0;
         char *space = m_output.space(CopyBlock, room);
         if (!space)
@@ -168,6 +172,11 @@ int StreamApplier::copyFromOld(qint64 length)
         copied += got;
     }
     return Success;
+}
+
+bool StreamApplier::stopRequested() const
+{
+    return m_progress && m_progress->stopRequested();
 }
 
 void StreamApplier::reportProgress()

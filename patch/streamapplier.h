@@ -29,6 +29,7 @@ private:
     bool seekOld(qint64 advance, qint64 back);
     int copyFromOld(qint64 length);
     void reportProgress();
+    bool stopRequested() const;
 
     QIODevice *m_old;
     BufferedReader m_patch;

@@ -252,6 +252,7 @@ void Launcher::startUpdate()
         mirrors = {url};
     const QVariant useTorrents = m_settings->value(SettingsKey::UseTorrents);
     AutoUpdate *update = AutoUpdate::instance();
+    update->setSettings(m_settings);
     if (useTorrents.isValid())
         update->setUseTorrents(useTorrents.toBool());
     update->check(mirrors, AutoUpdate::Update);

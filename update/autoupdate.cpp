@@ -1,5 +1,6 @@
 #include "update/autoupdate.h"
 
+#include "app/deploymentconfig.h"
 #include "app/logger.h"
 #include "app/paths.h"
 #include "app/tr.h"
@@ -8,8 +9,10 @@
 #include "patch/patch.h"
 #include "patch/sevenzip.h"
 #include "platform/processes.h"
+#include "update/contentdigest.h"
 #include "update/contentselection.h"
 #include "update/formatting.h"
+#include "update/stagedinstall.h"
 #include "update/updatefetch.h"
 #include "update/updatemirrors.h"
 #include "update/updatetorrent.h"
@@ -31,6 +34,8 @@ AutoUpdate *s_instance = nullptr;
 const QString gameId = QStringLiteral("gd7");
 const QString launcherId = QStringLiteral("gd7_launcher_en");
 const int progressIntervalMs = 500;
+// How often the pause before a step looks at the stop flag.
+const int stopPollMs = 50;
 const qint64 rateSampleMs = 1000;
 
 // Names from the manifest become file and folder names below "Update" and "UpdateTemp": only a
@@ -109,9 +114,10 @@ bool AutoUpdate::check(const QList<QUrl> &mirrors, int mode)
     setProgress(CheckingUpdates, 0, 0);
     emit updateStart();
     const QList<QUrl> urls = mirrors.isEmpty() ? defaultUpdateMirrors() : mirrors;
+    const ManifestTrust trust = manifestTrust();
     waitForJob();
-    m_job = TaskWrapper::launch([this, urls, mode] {
-        const int result = runJob(urls, mode);
+    m_job = TaskWrapper::launch([this, urls, mode, trust] {
+        const int result = runGuardedJob(urls, mode, trust);
         m_running = 0;
         emit updateFinish(result);
     });
@@ -125,11 +131,59 @@ void AutoUpdate::waitForJob()
     m_job.reset();
 }
 
-int AutoUpdate::runJob(const QList<QUrl> &mirrors, int mode)
+ManifestTrust AutoUpdate::manifestTrust() const
+{
+    ManifestTrust trust;
+    trust.keys = DeploymentConfig::instance().manifestKeys();
+    trust.minimumSerial = m_acceptedSerial.load();
+    if (m_settings)
+        trust.minimumSerial =
+            qMax(trust.minimumSerial, m_settings->value(SettingsKey::ManifestSerial).toLongLong());
+    return trust;
+}
+
+// Runs on the job's thread; the settings store belongs to the GUI thread.
+void AutoUpdate::acceptSerial(qint64 serial)
+{
+    if (serial <= m_acceptedSerial.load())
+        return;
+    m_acceptedSerial = serial;
+    QMetaObject::invokeMethod(
+        this,
+        [this, serial] {
+            // Saved at once: a serial kept only in memory would let a restarted launcher take an
+            // older, replayed manifest again.
+            if (m_settings && serial > m_settings->value(SettingsKey::ManifestSerial).toLongLong()) {
+                m_settings->setValue(SettingsKey::ManifestSerial, serial);
+                if (!m_settings->save(Paths::settingsPath()))
+                    Logger::instance().crit(QStringLiteral("could not save the accepted manifest serial"));
+            }
+        },
+        Qt::QueuedConnection);
+}
+
+int AutoUpdate::runGuardedJob(const QList<QUrl> &mirrors, int mode, const ManifestTrust &trust)
+{
+    // The window shows "updating" until updateFinish arrives and refuses every later check
+    // meanwhile, so the job must end with it whatever happens inside.
+    try {
+        return runJob(mirrors, mode, trust);
+    } catch (const std::exception &e) {
+        Logger::instance().crit(QStringLiteral("update job ended by an exception: ") +
+                                QString::fromLocal8Bit(e.what()));
+    } catch (...) {
+        Logger::instance().crit(QStringLiteral("update job ended by an exception"));
+    }
+    return Unknown;
+}
+
+int AutoUpdate::runJob(const QList<QUrl> &mirrors, int mode, const ManifestTrust &trust)
 {
     UpdateInfo info;
-    int result = fetchUpdateInfo(mirrors, &info);
+    int result = fetchUpdateInfo(mirrors, &info, &m_stopping, trust);
     if (result == Updated) {
+        if (!trust.keys.isEmpty())
+            acceptSerial(info.serial());
         QMutexLocker lock(&m_progressMutex);
         m_updateInfo = info;
     }
@@ -195,15 +249,16 @@ int AutoUpdate::installContent(const UpdateContent &content, ProductInfo &game)
     int result = Updated;
     const QString target =
         content.isFull() ? Paths::gameFolder(true) : Paths::updateTempSubfolder(content.id());
-    pauseBeforeStep(Unpacking);
-    if (!sevenZipExtract(archive, target, &m_unpackProgress)) {
+    const bool unpacked = pauseBeforeStep(Unpacking) &&
+                          (content.isFull() ? StagedInstall::install(archive, target, &m_unpackProgress)
+                                            : sevenZipExtract(archive, target, &m_unpackProgress));
+    if (!unpacked) {
         result = UnpackFailed;
     } else if (content.isFull()) {
         game.version = content.versionTo();
-    } else {
-        pauseBeforeStep(Installing);
-        if (!applyPatchContent(game, content, Paths::gameFolder(true), target))
-            result = PatchFailed;
+    } else if (!pauseBeforeStep(Installing) ||
+               !applyPatchContent(game, content, Paths::gameFolder(true), target)) {
+        result = PatchFailed;
     }
     if (result == Updated)
         emit updateContentInstalled(gameId, content.id());
@@ -218,10 +273,28 @@ bool AutoUpdate::downloadContent(const UpdateContent &content, QString *archiveP
                                 QStringLiteral("/") + content.name());
         return false;
     }
-    if (content.hasTorrent())
-        return m_torrent->download(content, Paths::updateFolder(true), m_useTorrents, archivePath);
+    if (content.hasTorrent()) {
+        if (m_torrent->download(content, Paths::updateFolder(true), m_useTorrents, archivePath))
+            return keepIfGenuine(content, *archivePath);
+        if (m_stopping.load() || !content.hasHttp() || m_torrent->refusedForeignTorrent())
+            return false;
+        // A torrent that cannot finish (a web seed refusing it, a redirect it does not follow, a
+        // v2-only torrent) must not cost the player the update the plain locations can bring.
+        Logger::instance().crit(QStringLiteral("torrent download failed, fetching over http: ") +
+                                content.name());
+        m_torrent->dropCurrent();
+    }
     if (content.hasHttp())
-        return downloadHttpContent(content, Paths::updateFolder(true), this, archivePath);
+        return downloadHttpContent(content, Paths::updateFolder(true), this, &m_stopping, archivePath);
+    return false;
+}
+
+bool AutoUpdate::keepIfGenuine(const UpdateContent &content, const QString &archive)
+{
+    if (ContentDigest::matches(content, archive, &m_stopping))
+        return true;
+    m_torrent->dropCurrent();
+    QFile::remove(archive);
     return false;
 }
 
@@ -313,7 +386,7 @@ int AutoUpdate::updateLauncher(const ProductUpdateInfo &launcher)
     const QString target = Paths::updateTempSubfolder(content.id());
     Logger::instance().debug(QStringLiteral("Launcher update content: ") + name +
                              QStringLiteral(" downloaded to ") + archive);
-    if (!sevenZipExtract(archive, target, &m_unpackProgress)) {
+    if (!StagedInstall::install(archive, target, &m_unpackProgress)) {
         Logger::instance().crit(QStringLiteral("Launcher update content unpack failed: ") + name +
                                 QStringLiteral(" at path ") + archive + QStringLiteral(" to path ") + target);
         return UnpackFailed;
@@ -343,10 +416,18 @@ int AutoUpdate::startCopier(const QString &folder)
     return Updated;
 }
 
-void AutoUpdate::pauseBeforeStep(int action)
+bool AutoUpdate::pauseBeforeStep(int action)
 {
     setProgress(action, 0, 0);
-    QThread::msleep(static_cast<unsigned long>(m_installPauseMs.load()));
+    QElapsedTimer paused;
+    paused.start();
+    for (qint64 left = m_installPauseMs.load(); left > 0 && !m_stopping.load();
+         left = m_installPauseMs.load() - paused.elapsed())
+        QThread::msleep(static_cast<unsigned long>(qMin<qint64>(left, stopPollMs)));
+    if (!m_stopping.load())
+        return true;
+    Logger::instance().crit(QStringLiteral("update stopped"));
+    return false;
 }
 
 void AutoUpdate::setProgress(int action, qint64 total, qint64 done)
@@ -370,6 +451,11 @@ void AutoUpdate::UnpackProgress::progress(qint64 total, qint64 completed)
 void AutoUpdate::PatchProgress::progress(qint64 processed, qint64 total)
 {
     m_owner->setProgress(Installing, total, processed);
+}
+
+void AutoUpdate::setTorrentStallLimitMs(int milliseconds)
+{
+    m_torrent->setStallLimitMs(milliseconds);
 }
 
 void AutoUpdate::pauseTorrents()

@@ -1,11 +1,13 @@
 #pragma once
 
 #include "app/productinfo.h"
+#include "app/programsettings.h"
 #include "net/ihttpprogress.h"
 #include "patch/ipatchprogress.h"
 #include "patch/isevenzipcallback.h"
 #include "update/productupdateinfo.h"
 #include "update/updatecontent.h"
+#include "update/updatefetch.h"
 #include "update/updateinfo.h"
 
 #include <QElapsedTimer>
@@ -51,6 +53,9 @@ public:
     static QString errorText(int code);
 
     void setUseTorrents(bool useTorrents) { m_useTorrents = useTorrents; }
+    // Where the highest accepted manifest "serial" is kept ("manifest_serial"), read at each check
+    // and written on the GUI thread; the owner saves the store. Without one it lives in memory.
+    void setSettings(IProgramSettings *settings) { m_settings = settings; }
     bool isRunning() const { return m_running.load() > 0; }
     // Starts a job unless one is under way; a refused check is logged and changes nothing.
     bool check(const QList<QUrl> &mirrors, int mode);
@@ -71,6 +76,8 @@ public:
     // The pause before each unpack and each patch, which gives the user a moment to see the step
     // coming; tests shorten it.
     void setInstallPauseMs(int milliseconds) { m_installPauseMs = milliseconds; }
+    // How long a torrent download may get no data before the content is fetched over HTTP instead.
+    void setTorrentStallLimitMs(int milliseconds);
 
     void progress(net::HttpConnection *connection, qint64 total, qint64 current) override;
 
@@ -93,6 +100,7 @@ private:
     public:
         explicit UnpackProgress(AutoUpdate *owner) : m_owner(owner) {}
         void progress(qint64 total, qint64 completed) override;
+        bool stopRequested() const override { return m_owner->m_stopping.load(); }
 
     private:
         AutoUpdate *m_owner;
@@ -102,6 +110,7 @@ private:
     public:
         explicit PatchProgress(AutoUpdate *owner) : m_owner(owner) {}
         void progress(qint64 processed, qint64 total) override;
+        bool stopRequested() const override { return m_owner->m_stopping.load(); }
 
     private:
         AutoUpdate *m_owner;
@@ -109,19 +118,27 @@ private:
 
     AutoUpdate();
 
-    int runJob(const QList<QUrl> &mirrors, int mode);
+    // Never throws: an exception ends the job with Unknown.
+    int runGuardedJob(const QList<QUrl> &mirrors, int mode, const ManifestTrust &trust);
+    int runJob(const QList<QUrl> &mirrors, int mode, const ManifestTrust &trust);
+    ManifestTrust manifestTrust() const;
+    void acceptSerial(qint64 serial);
     int runUpdates(const UpdateInfo &info);
     int updateGame(const ProductUpdateInfo &game);
     int installContent(const UpdateContent &content, ProductInfo &game);
     int updateLauncher(const ProductUpdateInfo &launcher);
     int startCopier(const QString &folder);
     bool downloadContent(const UpdateContent &content, QString *archivePath);
+    // A torrent's finished archive that is not the content's is taken out of the session and
+    // deleted.
+    bool keepIfGenuine(const UpdateContent &content, const QString &archive);
     bool applyPatchContent(ProductInfo &product, const UpdateContent &content, const QString &gameFolder,
                            const QString &unpackFolder);
     void cleanup();
 
     void setProgress(int action, qint64 total, qint64 done);
-    void pauseBeforeStep(int action);
+    // False when a stop came during the pause.
+    bool pauseBeforeStep(int action);
     bool reportTorrentProgress();
     void sampleRate();
 
@@ -139,6 +156,8 @@ private:
     std::atomic<int> m_running{0};
     std::atomic<bool> m_useTorrents{true};
     std::atomic<int> m_installPauseMs{5000};
+    IProgramSettings *m_settings = nullptr;
+    std::atomic<qint64> m_acceptedSerial{0};
     UnpackProgress m_unpackProgress{this};
     PatchProgress m_patchProgress{this};
     std::unique_ptr<UpdateTorrent> m_torrent;

@@ -1,50 +1,41 @@
 #include "update/contentselection.h"
 
 #include "app/logger.h"
+#include "app/saturating.h"
 
 #include <algorithm>
-#include <limits>
 
 namespace {
 
 const QString X86_64 = QStringLiteral("x86_64");
 const QString I386 = QStringLiteral("i386");
 
-bool platformKnown(const QString &platform)
+// Only what this build can run: a manifest may serve every platform side by side, and another
+// platform's files would be installed and patched as if they were ours.
+bool platformRunnable(const QString &platform)
 {
-    return platform == QLatin1String("win64") || platform == QLatin1String("win32") ||
-           platform == QLatin1String("linux64");
+#ifdef Q_OS_WIN
+    return platform == QLatin1String("win64") || platform == QLatin1String("win32");
+#elif defined(Q_OS_LINUX)
+    return platform == QLatin1String("linux64");
+#else
+    Q_UNUSED(platform)
+    return false;
+#endif
 }
 
 bool platformMatchesCpu(const QString &platform, const QString &cpuArchitecture)
 {
-    if (platform == QLatin1String("win64"))
-        return cpuArchitecture == X86_64;
+    if (!platformRunnable(platform))
+        return false;
     if (platform == QLatin1String("win32"))
         return cpuArchitecture == X86_64 || cpuArchitecture == I386;
-#ifdef Q_OS_LINUX
-    if (platform == QLatin1String("linux64"))
-        return cpuArchitecture == X86_64;
-#endif
-    return false;
+    return cpuArchitecture == X86_64;
 }
 
 QString describe(const UpdateContent &content)
 {
     return content.id() + QLatin1Char('/') + content.platform();
-}
-
-// Sizes come from the manifest; a sum that would overflow is held at the largest value so that
-// the comparison with a full package still goes the sensible way.
-qint64 saturatingAdd(qint64 a, qint64 b)
-{
-    constexpr qint64 Max = std::numeric_limits<qint64>::max();
-    constexpr qint64 Min = std::numeric_limits<qint64>::min();
-    if (b > 0 && a > Max - b)
-        return Max;
-    if (b < 0 && a < Min - b)
-        return Min;
-    return a + b;
 }
 
 struct Walk
@@ -92,6 +83,8 @@ bool preferFullPackage(const Walk &walk, const Version &installed)
     const Version chainEnd = walk.chain.last().versionTo();
     const Version fullEnd = walk.bestFull->versionTo();
     if (chainEnd == fullEnd) {
+        // A sum that would overflow is held at the largest value, so that the comparison with a full
+        // package still goes the sensible way.
         qint64 chainSize = 0;
         for (const UpdateContent &patch : walk.chain)
             chainSize = saturatingAdd(chainSize, patch.size());
@@ -105,13 +98,22 @@ bool preferFullPackage(const Walk &walk, const Version &installed)
 bool isPlatformSupported(const UpdateContent &content, const QString &cpuArchitecture)
 {
     const QString platform = content.platform();
-    if (!platformKnown(platform))
+    if (!platformRunnable(platform))
         Logger::instance().crit(QStringLiteral("content platform not supported: ") + describe(content));
     if (platformMatchesCpu(platform, cpuArchitecture))
         return true;
     Logger::instance().crit(QStringLiteral("content does not match cpu: ") + describe(content) +
                             QStringLiteral(" CPU: ") + cpuArchitecture);
     return false;
+}
+
+QString nativePlatform()
+{
+#ifdef Q_OS_WIN
+    return QStringLiteral("win64");
+#else
+    return QStringLiteral("linux64");
+#endif
 }
 
 bool contentLess(const UpdateContent &a, const UpdateContent &b)

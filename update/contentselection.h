@@ -7,11 +7,14 @@
 #include <QList>
 #include <QSysInfo>
 
-// Whether this machine can use the content: "win64" needs an x86_64 CPU, "win32" an x86_64 or
-// i386 one, "linux64" an x86_64 CPU under Linux; any other platform is refused. Refusals are
-// logged. cpuArchitecture is QSysInfo's name of the CPU.
+// Whether this machine can use the content: only the platforms of this build are accepted
+// ("linux64" on Linux; "win64" and "win32" on Windows), "win32" on an x86_64 or i386 CPU, the
+// others on x86_64. Refusals are logged. cpuArchitecture is QSysInfo's name of the CPU.
 bool isPlatformSupported(const UpdateContent &content,
                          const QString &cpuArchitecture = QSysInfo::currentCpuArchitecture());
+
+// The platform name of the contents this build runs: "linux64" on Linux, "win64" on Windows.
+QString nativePlatform();
 
 // The order contents are considered in: by "version_from" (patches before full packages), then
 // by "version_to".

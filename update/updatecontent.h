@@ -16,6 +16,8 @@ public:
     Version versionFrom() const { return parseVersion(string(QStringLiteral("version_from"))); }
     Version versionTo() const { return parseVersion(string(QStringLiteral("version_to"))); }
     qint64 size() const { return integer64(QStringLiteral("size")); }
+    // SHA-256 of the archive (hexadecimal); empty in manifests of older publishers.
+    QString sha256() const { return string(QStringLiteral("sha256")); }
     bool isFull() const { return !versionFrom().isValid(); }
 
     QList<QUrl> http() const { return urlList(QStringLiteral("http")); }

@@ -3,8 +3,11 @@
 #include "app/logger.h"
 #include "net/httpconnection.h"
 #include "net/jsondecode.h"
+#include "update/contentdigest.h"
+#include "update/manifestsignature.h"
 
 #include <QDir>
+#include <QFile>
 #include <QJsonObject>
 #include <QTextStream>
 
@@ -20,16 +23,55 @@ QString numbered(int index, const char *text, const QString &detail)
     return line;
 }
 
+QUrl signatureUrl(const QUrl &manifest)
+{
+    QUrl url = manifest;
+    url.setPath(ManifestSignature::signatureName(manifest.path()));
+    return url;
+}
+
+// Whether the body fetched from mirror j is the publisher's and not older than what was accepted
+// before; the crit line names why not.
+bool trusted(int j, const QUrl &url, const QByteArray &body, const UpdateInfo &parsed,
+             net::HttpConnection &connection, const ManifestTrust &trust)
+{
+    if (trust.keys.isEmpty()) {
+        Logger::instance().info(numbered(j, "update info is not signed: ", url.toString()));
+        return true;
+    }
+    QByteArray signature;
+    if (!connection.get(signatureUrl(url), &signature)) {
+        Logger::instance().crit(numbered(j, "update info signature missing: ", url.toString()));
+        return false;
+    }
+    if (!ManifestSignature::verify(body, signature, trust.keys)) {
+        Logger::instance().crit(numbered(j, "update info signature not valid: ", url.toString()));
+        return false;
+    }
+    const qint64 serial = parsed.serial();
+    if (serial < trust.minimumSerial) {
+        Logger::instance().crit(numbered(j, "update info replayed: ", url.toString()) +
+                                QStringLiteral(" serial ") + QString::number(serial) +
+                                QStringLiteral(" older than ") + QString::number(trust.minimumSerial));
+        return false;
+    }
+    return true;
+}
+
 } // namespace
 
-int fetchUpdateInfo(const QList<QUrl> &mirrors, UpdateInfo *info)
+int fetchUpdateInfo(const QList<QUrl> &mirrors, UpdateInfo *info, const std::atomic<bool> *stop,
+                    const ManifestTrust &trust)
 {
     int result = 10;
     for (int timeout : manifestTimeouts) {
         for (int j = 0; j < mirrors.size(); ++j) {
+            if (stop && stop->load())
+                return 2;
             const QUrl &url = mirrors[j];
             std::shared_ptr<net::HttpConnection> connection = net::HttpConnection::create(false);
             connection->setTransferTimeout(timeout);
+            connection->setCancelFlag(stop);
             Logger::instance().info(numbered(j, "download update info: ", url.host(QUrl::FullyDecoded)));
             QByteArray body;
             if (!connection->get(url, &body)) {
@@ -39,36 +81,58 @@ int fetchUpdateInfo(const QList<QUrl> &mirrors, UpdateInfo *info)
             }
             Logger::instance().info(numbered(j, "download update info success.", QString()));
             QJsonObject document;
-            if (decodeJsonObject(body, &document) && info->setJson(document)) {
-                Logger::instance().info(numbered(j, "parsing update info success.", QString()));
-                return 0;
+            UpdateInfo parsed;
+            if (!decodeJsonObject(body, &document) || !parsed.setJson(document)) {
+                Logger::instance().crit(numbered(j, "parsing update info fail: ", url.toString()));
+                result = 3;
+                continue;
             }
-            Logger::instance().crit(numbered(j, "parsing update info fail: ", url.toString()));
-            result = 3;
+            if (!trusted(j, url, body, parsed, *connection, trust)) {
+                result = 3;
+                continue;
+            }
+            Logger::instance().info(numbered(j, "parsing update info success.", QString()));
+            *info = parsed;
+            return 0;
         }
     }
     return result;
 }
 
 bool downloadHttpContent(const UpdateContent &content, const QString &folder, net::IHttpProgress *progress,
-                         QString *archivePath)
+                         const std::atomic<bool> *stop, QString *archivePath)
 {
     const QString name = content.name();
     Logger::instance().info(QStringLiteral("download update with http: ") + name);
-    std::shared_ptr<net::HttpConnection> connection = net::HttpConnection::create(true);
-    connection->setProgressListener(progress);
-    connection->setTransferTimeout(contentTimeout);
     if (!QDir().mkpath(folder)) {
         Logger::instance().crit(QStringLiteral("failed to create dir: ") + folder);
         return false;
     }
     const QString target = QDir(folder).filePath(name);
-    Logger::instance().info(numbered(0, "http started: ", name));
-    if (!connection->download(content.http().constFirst(), target)) {
-        Logger::instance().info(numbered(0, "http failed: ", name));
-        return false;
+    const QList<QUrl> urls = content.http();
+    for (int j = 0; j < urls.size(); ++j) {
+        if (stop && stop->load())
+            return false;
+        std::shared_ptr<net::HttpConnection> connection = net::HttpConnection::create(true);
+        connection->setProgressListener(progress);
+        connection->setCancelFlag(stop);
+        connection->setTransferTimeout(contentTimeout);
+        // With a digest the size is exact: a longer body is not the archive, however long it runs.
+        if (!content.sha256().isEmpty())
+            connection->setMaxBodySize(content.size());
+        Logger::instance().info(numbered(j, "http started: ", name));
+        if (!connection->download(urls[j], target)) {
+            Logger::instance().info(numbered(j, "http failed: ", name));
+            continue;
+        }
+        Logger::instance().info(numbered(j, "http complete: ", name));
+        // A mirror's archive is only as good as its digest: a swapped one is deleted before
+        // anything reads it, and the next location gets its chance.
+        if (ContentDigest::matches(content, target, stop)) {
+            *archivePath = target;
+            return true;
+        }
+        QFile::remove(target);
     }
-    Logger::instance().info(numbered(0, "http complete: ", name));
-    *archivePath = target;
-    return true;
+    return false;
 }

@@ -11,4 +11,6 @@ public:
 
     // Fills product and returns true when the manifest holds a non-empty object under id.
     bool product(const QString &id, ProductUpdateInfo &product) const;
+    // The publisher's count of the manifests it signed; only grows, 0 when absent.
+    qint64 serial() const { return integer64(QStringLiteral("serial")); }
 };

@@ -15,7 +15,8 @@
 namespace {
 
 const int fetchTimeouts[] = {2500, 15000};
-const unsigned long statusPollMs = 500;
+// Short, so that a stop is seen at once.
+const unsigned long statusPollMs = 100;
 
 } // namespace
 
@@ -63,9 +64,15 @@ bool UpdateTorrent::ensureSession(bool useTorrents)
     config.reach = useTorrents ? TorrentSession::Reach::Internet : TorrentSession::Reach::WebSeedsOnly;
     std::shared_ptr<TorrentSession> created =
         TorrentSession::create(config, useTorrents ? Paths::sessionPath() : QString());
-    if (!created || !created->checkListening())
+    if (!created)
         return false;
+    // The web seeds can finish a download alone: a session that cannot listen (a port taken, a
+    // router refusing) only loses the peers.
+    created->checkListening();
     auto alerts = std::make_shared<TorrentAlerts>(created);
+    QObject::connect(
+        alerts.get(), &TorrentAlerts::error, alerts.get(),
+        [this](const TorrentAlerts::THash &id) { noteError(id); }, Qt::DirectConnection);
     // The pump belongs to the GUI thread, whose event loop outlives every update job.
     if (QCoreApplication::instance())
         alerts->moveToThread(QCoreApplication::instance()->thread());
@@ -78,14 +85,19 @@ bool UpdateTorrent::ensureSession(bool useTorrents)
 bool UpdateTorrent::startTorrent(const UpdateContent &content, const QString &folder)
 {
     const QList<QUrl> urls = content.torrents();
+    const QString expectedHash = content.string(QStringLiteral("torrent")).trimmed().toLower();
+    m_foreignTorrent = false;
     for (int timeout : fetchTimeouts) {
         for (int j = 0; j < urls.size(); ++j) {
             QString line;
             QTextStream(&line) << "[" << j << "] downloading torrent file... "
                                << urls[j].host(QUrl::FullyDecoded);
             Logger::instance().info(line);
+            if (m_stopping.load())
+                return false;
             std::shared_ptr<net::HttpConnection> connection = net::HttpConnection::create(true);
             connection->setTransferTimeout(timeout);
+            connection->setCancelFlag(&m_stopping);
             QByteArray bytes;
             if (!connection->get(urls[j], &bytes)) {
                 line.clear();
@@ -98,6 +110,19 @@ bool UpdateTorrent::startTorrent(const UpdateContent &content, const QString &fo
                                << "; hash: "
                                << QCryptographicHash::hash(bytes, QCryptographicHash::Sha1).toHex();
             Logger::instance().info(line);
+            // One without a v1 info-hash is not foreign but unusable: adding it fails and says why.
+            const QString hash = TorrentSession::infoHashHex(bytes);
+            if (!hash.isEmpty() && hash != expectedHash) {
+                line.clear();
+                QTextStream(&line) << "[" << j
+                                   << "] torrent file is not the content's: " << urls[j].toString()
+                                   << " info-hash: " << hash << " expected: " << expectedHash;
+                Logger::instance().crit(line);
+                m_foreignTorrent = true;
+                continue;
+            }
+            m_foreignTorrent = false;
+            m_torrentFailed = false;
             const TorrentSession::THash id = session()->addTorrent(folder, bytes, content.http());
             if (id.empty())
                 return false;
@@ -116,9 +141,18 @@ bool UpdateTorrent::waitForTorrent()
         return false;
     {
         QMutexLocker lock(&m_mutex);
-        while (torrents->status(id).state != TorrentSession::Seeding) {
-            if (m_stopping.load())
+        qint64 lastDone = -1;
+        QElapsedTimer stalled;
+        stalled.start();
+        for (;;) {
+            const TorrentSession::Status status = torrents->status(id);
+            if (status.state == TorrentSession::Seeding)
+                break;
+            const QString end = waitEnd(status, lastDone, stalled);
+            if (!end.isEmpty()) {
+                Logger::instance().crit(QStringLiteral("torrent wait ended: ") + end);
                 return false;
+            }
             m_seeding.wait(&m_mutex, statusPollMs);
         }
     }
@@ -126,6 +160,56 @@ bool UpdateTorrent::waitForTorrent()
     torrents->flushCache(id);
     flushed.wait(false);
     return true;
+}
+
+QString UpdateTorrent::waitEnd(const TorrentSession::Status &status, qint64 &lastDone, QElapsedTimer &stalled)
+{
+    if (m_stopping.load())
+        return QStringLiteral("stopped");
+    if (m_torrentFailed.load())
+        return QStringLiteral("the torrent reported an error");
+    if (!status.valid)
+        return QStringLiteral("the torrent left the session");
+    // A paused torrent (the player's choice) or one checking its files is not stalled.
+    const bool waiting = status.paused || m_session->isPaused() ||
+                         status.state == TorrentSession::CheckingFiles ||
+                         status.state == TorrentSession::CheckingResumeData;
+    if (waiting || status.wantedBytesDone != lastDone) {
+        lastDone = status.wantedBytesDone;
+        stalled.restart();
+        return QString();
+    }
+    if (stalled.elapsed() < m_stallLimitMs.load())
+        return QString();
+    QString text;
+    QTextStream(&text) << "no data for " << stalled.elapsed() / 1000 << " s at " << lastDone << " of "
+                       << status.wantedBytes << " bytes";
+    return text;
+}
+
+void UpdateTorrent::noteError(const TorrentSession::THash &id)
+{
+    QMutexLocker lock(&m_mutex);
+    if (id.empty() || id != m_current)
+        return;
+    m_torrentFailed = true;
+    m_seeding.wakeAll();
+}
+
+void UpdateTorrent::dropCurrent()
+{
+    const TorrentSession::THash id = current();
+    std::shared_ptr<TorrentSession> torrents = session();
+    if (id.empty() || !torrents || !torrents->contains(id))
+        return;
+    {
+        // Gone from the session only once libtorrent has closed its files.
+        AlertWaiter removed(m_alerts.get(), id, TorrentAlerts::Removed);
+        torrents->removeTorrent(id);
+        removed.wait(!torrents->contains(id));
+    }
+    setCurrent(TorrentSession::THash());
+    saveSessionState();
 }
 
 void UpdateTorrent::pauseForInstall(const UpdateContent &content)

@@ -3,6 +3,7 @@
 #include "net/torrentsession.h"
 #include "update/updatecontent.h"
 
+#include <QElapsedTimer>
 #include <QMutex>
 #include <QString>
 #include <QWaitCondition>
@@ -24,9 +25,17 @@ public:
     UpdateTorrent &operator=(const UpdateTorrent &) = delete;
 
     // Fetches the content's .torrent, downloads it into folder, waits until it seeds and its data is
-    // on disk, and saves the session state. archivePath gets the torrent's first file.
+    // on disk, and saves the session state. archivePath gets the torrent's first file. Fails when
+    // the torrent reports an error, or gets no new data for the stall limit while not paused.
     bool download(const UpdateContent &content, const QString &folder, bool useTorrents,
                   QString *archivePath);
+    // Takes the current torrent out of the session (its files stay), so that another download may
+    // write them.
+    void dropCurrent();
+    void setStallLimitMs(int milliseconds) { m_stallLimitMs = milliseconds; }
+    // Whether the last download failed because a .torrent was not the content's ("torrent" is its
+    // info-hash): a mirror tampering with it gets nothing installed, not even another way.
+    bool refusedForeignTorrent() const { return m_foreignTorrent.load(); }
 
     // Around unpacking: only while the downloaded torrent is still the current one.
     void pauseForInstall(const UpdateContent &content);
@@ -46,11 +55,17 @@ private:
     bool ensureSession(bool useTorrents);
     bool startTorrent(const UpdateContent &content, const QString &folder);
     bool waitForTorrent();
+    // Why the wait must end now, or an empty text while it goes on; called under the mutex.
+    QString waitEnd(const TorrentSession::Status &status, qint64 &lastDone, QElapsedTimer &stalled);
+    void noteError(const TorrentSession::THash &id);
     void setCurrent(const TorrentSession::THash &id);
     TorrentSession::THash current() const;
     std::shared_ptr<TorrentSession> session() const;
 
     const std::atomic<bool> &m_stopping;
+    std::atomic<int> m_stallLimitMs{60000};
+    std::atomic<bool> m_torrentFailed{false};
+    std::atomic<bool> m_foreignTorrent{false};
     mutable QMutex m_mutex;
     QWaitCondition m_seeding;
     std::shared_ptr<TorrentSession> m_session;

@@ -46,6 +46,9 @@ void DeploymentConfigTest::compiledInHostsAreReservedNames()
     for (const QString &server : config.gameServers())
         QVERIFY2(isReserved(server), qPrintable(server));
     QCOMPARE(makeLauncherProduct().webSiteUrl, config.webSiteUrl());
+    // The placeholder deployment has no publisher: its launcher takes manifests unsigned.
+    QVERIFY(config.manifestKeys().isEmpty());
+    QVERIFY(!config.torrentLoopbackOnly());
 }
 
 void DeploymentConfigTest::fileReplacesCompiledInValues()
@@ -56,7 +59,9 @@ void DeploymentConfigTest::fileReplacesCompiledInValues()
     QVERIFY(file.open(QIODevice::WriteOnly));
     file.write(
         R"({"mirrors": ["http://127.0.0.1:8080/gd7/update.json"], "web_site_url": "http://127.0.0.1:8080",
-                  "social": {"forum": "http://127.0.0.1:8080/forum"}})");
+                  "social": {"forum": "http://127.0.0.1:8080/forum"}, "bittorrent": {"loopback_only": true},
+                  "manifest_keys": ["JRHQJ2bTQihGznu6H9EjPgtxVLntc/SW8taUdoKOzlU=",
+                                    "AAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAA="]})");
     file.close();
     QVERIFY(DeploymentConfig::loadInstance(path));
     const DeploymentConfig &config = DeploymentConfig::instance();
@@ -64,6 +69,9 @@ void DeploymentConfigTest::fileReplacesCompiledInValues()
     QCOMPARE(config.socialLink(QStringLiteral("forum")), QStringLiteral("http://127.0.0.1:8080/forum"));
     QCOMPARE(config.socialLink(QStringLiteral("twitch")), QString());
     QCOMPARE(config.diagnosticsHost(QStringLiteral("CDN-a")), QString());
+    QVERIFY(config.torrentLoopbackOnly());
+    QCOMPARE(config.manifestKeys(), (QStringList{"JRHQJ2bTQihGznu6H9EjPgtxVLntc/SW8taUdoKOzlU=",
+                                                 "AAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAA="}));
 }
 
 void DeploymentConfigTest::rejectsMalformedFiles_data()
@@ -72,6 +80,13 @@ void DeploymentConfigTest::rejectsMalformedFiles_data()
     QTest::newRow("not JSON") << QByteArray("{mirrors");
     QTest::newRow("array") << QByteArray("[]");
     QTest::newRow("no mirrors") << QByteArray("{\"web_site_url\": \"http://127.0.0.1\"}");
+    // A mistyped publisher key must not pass for one that simply never matches.
+    QTest::newRow("manifest key too short")
+        << QByteArray(R"({"mirrors": ["http://127.0.0.1/u.json"], "manifest_keys": ["AAAA"]})");
+    QTest::newRow("manifest key not base64") << QByteArray(
+        R"({"mirrors": ["http://127.0.0.1/u.json"], "manifest_keys": ["JRHQJ2bTQihGznu6H9EjPgtxVLntc/SW8taUdoKOzl*="]})");
+    QTest::newRow("manifest key not a string")
+        << QByteArray(R"({"mirrors": ["http://127.0.0.1/u.json"], "manifest_keys": [42]})");
 }
 
 void DeploymentConfigTest::rejectsMalformedFiles()

@@ -130,7 +130,7 @@ void LanguageTest::switchesLanguages()
 {
     LanguageManager &languages = LanguageManager::instance();
     LanguageChangeCounter counter;
-    qApp->installEventFilter(&counter);
+    QCoreApplication::instance()->installEventFilter(&counter);
 
     QVERIFY(languages.setLanguage(QStringLiteral("es_ES")));
     QCoreApplication::processEvents();
@@ -153,7 +153,7 @@ void LanguageTest::switchesLanguages()
     QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Cancel"));
     // A key the language lacks shows the key itself.
     QCOMPARE(TR::tr("ProductName"), QStringLiteral("ProductName"));
-    qApp->removeEventFilter(&counter);
+    QCoreApplication::instance()->removeEventFilter(&counter);
 }
 
 void LanguageTest::appliesOnlyValidStoredLanguage()

@@ -72,6 +72,8 @@ private slots:
     void stopsAtTenRequests();
     void failsCleanly_data();
     void failsCleanly();
+    void failsOnShortBody_data();
+    void failsOnShortBody();
     void readsChunkedBody();
     void appliesTransferTimeout_data();
     void appliesTransferTimeout();
@@ -233,6 +235,42 @@ void HttpConnectionTest::failsCleanly_data()
     droppedChunked.chunked = true;
     QTest::newRow("chunked dropped mid-body")
         << droppedChunked << QStringList({"crit network error: 2", "crit http some error happened: 2"});
+}
+
+void HttpConnectionTest::failsOnShortBody_data()
+{
+    QTest::addColumn<TestHttpServer::Response>("response");
+
+    // A server that promises a million bytes, sends a thousand and closes without having said it
+    // would: a download that ends there is not the file.
+    TestHttpServer::Response cut;
+    cut.body = randomBytes(1000000);
+    cut.dropAfter = 1000;
+    QTest::newRow("close announced") << cut;
+    cut.announceClose = false;
+    QTest::newRow("close unannounced") << cut;
+    TestHttpServer::Response lastByte;
+    lastByte.body = randomBytes(4096);
+    lastByte.dropAfter = 4095;
+    lastByte.announceClose = false;
+    QTest::newRow("one byte short") << lastByte;
+}
+
+void HttpConnectionTest::failsOnShortBody()
+{
+    QFETCH(TestHttpServer::Response, response);
+    m_server.serve("/short", response);
+    const auto connection = net::HttpConnection::create(true);
+    const QString target = m_folder.filePath(QStringLiteral("short.bin"));
+    // The outcome depended on timing: every try must fail.
+    for (int attempt = 0; attempt < 10; ++attempt) {
+        QByteArray out;
+        QVERIFY(!connection->get(m_server.url("/short"), &out));
+        QVERIFY(!connection->download(m_server.url("/short"), target));
+        QVERIFY(!QFile::exists(target));
+    }
+    const QStringList crit = m_log.takeLines().filter(QRegularExpression(QStringLiteral("^crit ")));
+    QVERIFY2(crit.size() >= 20, qPrintable(crit.join(QLatin1Char('\n'))));
 }
 
 void HttpConnectionTest::failsCleanly()

@@ -71,7 +71,7 @@ QJsonObject NginxTransferTest::manifest() const
     const auto content = [this](const QString &id, const QString &from, const QString &to, qint64 size) {
         QJsonObject object{{"id", id},
                            {"name", id + ".7z"},
-                           {"platform", "win64"},
+                           {"platform", nativePlatform()},
                            {"version_to", to},
                            {"size", size},
                            {"http", QJsonArray{m_nginx.url("files/" + id + ".7z").toString()}}};

@@ -2,12 +2,13 @@
 #include "app/paths.h"
 #include "patch/checker.h"
 #include "patch/filesha1.h"
+#include "tests/patch/checkersignals.h"
 #include "tests/patch/recoveryfixture.h"
 #include "tests/patch/testfiles.h"
 #include "tests/support/logcapture.h"
 
 #include <QFile>
-#include <QSignalSpy>
+#include <QJsonArray>
 #include <QtTest>
 
 namespace {
@@ -23,12 +24,13 @@ QJsonObject entry(const QString &path, const QString &sha1, double size)
 // Runs one check to its end; returns the argument of ended, or -2 when it never came.
 int runCheck(Checker &checker)
 {
-    QSignalSpy ended(&checker, &Checker::ended);
+    CheckerSignals received(&checker);
     checker.start();
     // The body may end before anyone waits: look at what arrived rather than wait for a new one.
-    if (!QTest::qWaitFor([&ended] { return !ended.isEmpty(); }, 20000) || ended.size() != 1)
+    if (!QTest::qWaitFor([&received] { return !received.ended.isEmpty(); }, 20000) ||
+        received.ended.size() != 1)
         return -2;
-    return ended.first().first().toInt();
+    return received.ended.first();
 }
 
 } // namespace
@@ -42,6 +44,9 @@ private slots:
     void reportsMissingChangedAndTruncatedFiles();
     void choosesCandidate_data();
     void choosesCandidate();
+    void choosesRecoveryContent_data();
+    void choosesRecoveryContent();
+    void normalisesPackagePaths();
     void failsWithoutPackage_data();
     void failsWithoutPackage();
     void refusesPathsOutsideTheGameFolder_data();
@@ -92,8 +97,9 @@ void TestChecker::reportsMissingChangedAndTruncatedFiles()
     Checker checker(Installed);
     checker.setUpdateInfo(
         RecoveryFixture::manifest({f.content(QStringLiteral("full-1"), QStringLiteral("1.2.345"))}));
-    QSignalSpy progress(&checker, &Checker::progress);
+    CheckerSignals received(&checker);
     QCOMPARE(runCheck(checker), 0);
+    const QList<QList<QVariant>> &progress = received.progress;
 
     QCOMPARE(checker.damagedFiles(),
              QStringList({QStringLiteral("data/deleted.bin"), QStringLiteral("changed.bin"),
@@ -102,7 +108,7 @@ void TestChecker::reportsMissingChangedAndTruncatedFiles()
     QCOMPARE(checker.damagedBytes(), qint64(1000 + 140000 + 5000 + 10));
     QCOMPARE(checker.packageFiles(),
              QSet<QString>({QStringLiteral("data/intact.bin"), QStringLiteral("data/deleted.bin"),
-                            QStringLiteral("changed.bin"), QString(), QStringLiteral("unchecked.bin"),
+                            QStringLiteral("changed.bin"), QStringLiteral("unchecked.bin"),
                             QStringLiteral("sub/dir/truncated.bin"), QStringLiteral("upper.bin"),
                             QStringLiteral("huge.bin")}));
     QCOMPARE(checker.status(), int(Checker::Finished));
@@ -162,8 +168,81 @@ void TestChecker::choosesCandidate()
     Checker checker(Installed);
     checker.setUpdateInfo(RecoveryFixture::manifest(contents));
     QCOMPARE(runCheck(checker), 0);
-    QCOMPARE(checker.recoveryContent().id(), chosen);
+    QCOMPARE(checker.packageContent().id(), chosen);
     QCOMPARE(checker.damagedFiles(), QStringList{chosen});
+}
+
+void TestChecker::choosesRecoveryContent_data()
+{
+    QTest::addColumn<QList<QJsonObject>>("contents");
+    QTest::addColumn<QString>("chosen");
+    QTest::addColumn<bool>("newer");
+    const auto full = [](const QString &id, const QString &version, bool torrents) {
+        QJsonObject content{{QStringLiteral("id"), id}, {QStringLiteral("version_to"), version}};
+        if (torrents)
+            content.insert(QStringLiteral("recover_torrents"),
+                           QJsonArray{QStringLiteral("http://127.0.0.1:1/t/")});
+        return content;
+    };
+    QJsonObject patch = full(QStringLiteral("patch"), QStringLiteral("1.2.345"), true);
+    patch.insert(QStringLiteral("version_from"), QStringLiteral("1.0.0"));
+    QTest::newRow("later exact wins")
+        << QList<QJsonObject>{full("a", "1.2.345", true), full("b", "1.3.0", true),
+                              full("c", "1.2.345", true)}
+        << "c" << false;
+    QTest::newRow("earlier of equal newest")
+        << QList<QJsonObject>{full("a", "1.3.0", true), full("b", "1.4.0", true), full("c", "1.4.0", true)}
+        << "b" << true;
+    QTest::newRow("exact without torrents does not count")
+        << QList<QJsonObject>{full("a", "1.2.345", false), full("b", "1.1.0", true)} << "b" << true;
+    QTest::newRow("patches never") << QList<QJsonObject>{patch, full("b", "1.0.0", true)} << "b" << true;
+    QTest::newRow("none") << QList<QJsonObject>{patch, full("a", "1.2.345", false)} << "" << false;
+}
+
+void TestChecker::choosesRecoveryContent()
+{
+    QFETCH(QList<QJsonObject>, contents);
+    QFETCH(QString, chosen);
+    QFETCH(bool, newer);
+    QJsonArray array;
+    for (const QJsonObject &content : contents)
+        array.append(content);
+    Checker checker(Installed);
+    checker.setUpdateInfo(RecoveryFixture::manifest(array));
+    bool isNewer = !newer;
+    QCOMPARE(checker.recoveryContent(&isNewer).id(), chosen);
+    QCOMPARE(isNewer, newer);
+    QCOMPARE(checker.recoveryContent().isValid(), !chosen.isEmpty());
+}
+
+// One file has one name; the game folder itself and empty names are no package files.
+void TestChecker::normalisesPackagePaths()
+{
+    RecoveryFixture &f = *m_fixture;
+    const QJsonObject good = f.installFile(QStringLiteral("data/a.bin"), "good");
+    QJsonObject dotted = good;
+    dotted[QStringLiteral("path")] = QStringLiteral("./data//a.bin");
+    QVERIFY(f.publishPackage(QStringLiteral("full"),
+                             {dotted, good, entry(QStringLiteral("."), QStringLiteral("00"), 1),
+                              entry(QStringLiteral("data/.."), QStringLiteral("00"), 1),
+                              entry(QString(), QStringLiteral("00"), 1),
+                              entry(QStringLiteral("data\\missing.bin"), QStringLiteral("00"), 1),
+                              entry(QStringLiteral("data/./missing.bin"), QStringLiteral("00"), 1)}));
+    Checker checker(Installed);
+    checker.setUpdateInfo(
+        RecoveryFixture::manifest({f.content(QStringLiteral("full"), QStringLiteral("1.2.345"))}));
+    LogCapture log;
+    QCOMPARE(runCheck(checker), 0);
+    QCOMPARE(checker.packageFiles(),
+             QSet<QString>({QStringLiteral("data/a.bin"), QStringLiteral("data/missing.bin")}));
+    QCOMPARE(checker.damagedFiles(), QStringList{QStringLiteral("data/missing.bin")});
+    QCOMPARE(checker.damagedBytes(), qint64(1));
+    QCOMPARE(log.takeLines().filter(QStringLiteral("package file entry skipped")),
+             QStringList({QStringLiteral("crit package file entry skipped: data/a.bin"),
+                          QStringLiteral("crit package file entry skipped: ."),
+                          QStringLiteral("crit package file entry skipped: data/.."),
+                          QStringLiteral("crit package file entry skipped: "),
+                          QStringLiteral("crit package file entry skipped: data/./missing.bin")}));
 }
 
 void TestChecker::failsWithoutPackage_data()
@@ -188,8 +267,9 @@ void TestChecker::failsWithoutPackage()
         checker.setUpdateInfo(
             RecoveryFixture::manifest({f.content(QStringLiteral("full"), QStringLiteral("1.2.345"))}));
     LogCapture log;
-    QSignalSpy progress(&checker, &Checker::progress);
+    CheckerSignals received(&checker);
     QCOMPARE(runCheck(checker), -1);
+    const QList<QList<QVariant>> &progress = received.progress;
     QVERIFY(log.takeLines().contains(QStringLiteral("crit Couldn't load package file!")));
     QCOMPARE(progress.last(), QList<QVariant>({1, 1, 0, QString()}));
     QCOMPARE(checker.status(), int(Checker::Idle));
@@ -256,21 +336,19 @@ void TestChecker::pausedCheck()
                 checker.pause();
         },
         Qt::DirectConnection);
-    QSignalSpy ended(&checker, &Checker::ended);
+    CheckerSignals received(&checker);
     checker.start();
     QTRY_COMPARE_WITH_TIMEOUT(checker.status(), int(Checker::CheckingFiles), 10000);
     QTest::qWait(1500);
-    QVERIFY(ended.isEmpty());
+    QVERIFY(received.ended.isEmpty());
     if (resumeIt) {
         checker.resume();
-        QTRY_COMPARE_WITH_TIMEOUT(ended.size(), 1, 10000);
-        QCOMPARE(ended.first().first().toInt(), 0);
+        QTRY_COMPARE_WITH_TIMEOUT(received.ended, QList<int>{0}, 10000);
         QCOMPARE(checker.status(), int(Checker::Finished));
     } else {
         checker.stop();
-        QCOMPARE(ended.size(), 1);
-        QCOMPARE(ended.first().first().toInt(), -1);
         QCOMPARE(checker.status(), int(Checker::Idle));
+        QTRY_COMPARE(received.ended, QList<int>{-1});
     }
     QVERIFY(checker.damagedFiles().isEmpty());
 }

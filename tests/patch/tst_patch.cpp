@@ -152,6 +152,10 @@ private slots:
     void stopsAtFailedModification_data();
     void stopsAtFailedModification();
     void keepsTargetWhenReplacingFails();
+    void stopsWhenAsked_data();
+    void stopsWhenAsked();
+    void holdsHugeSizes_data();
+    void holdsHugeSizes();
     void replacesAcrossFileSystems();
     void replacesExistingAddedTarget();
     void goesOnPastMissingRemovedFile();
@@ -338,6 +342,76 @@ void PatchTest::stopsAtFailedModification()
 }
 
 // A failed rename must leave the old file in place, with the good new one in the work folder.
+void PatchTest::stopsWhenAsked_data()
+{
+    QTest::addColumn<double>("stopAt"); // the share of a whole run's progress reports seen before the stop
+    QTest::newRow("before the first file") << 0.0;
+    QTest::newRow("early") << 0.2;
+    QTest::newRow("halfway") << 0.5;
+    QTest::newRow("late") << 0.75;
+}
+
+// A stop ends the patch soon: every game file is whole, at its old or its new version, and nothing
+// is added after it.
+void PatchTest::stopsWhenAsked()
+{
+    QFETCH(double, stopAt);
+    const auto fill = [](Package &package) {
+        package.addModified(QStringLiteral("first.bin"), QStringLiteral("insert_middle"));
+        package.addModified(QStringLiteral("second.txt"), QStringLiteral("text_edit"));
+        package.addAdded(QStringLiteral("added.bin"), QByteArray(1000, 'a'));
+    };
+    Package whole(m_vectors);
+    fill(whole);
+    RecordedProgress<IPatchProgress> wholeRun;
+    QVERIFY(whole.apply(&wholeRun));
+    Package package(m_vectors);
+    fill(package);
+    StoppingProgress<IPatchProgress> progress(size_t(double(wholeRun.reports.size()) * stopAt) + 1);
+    m_log.newText();
+    QVERIFY(!package.apply(&progress));
+    const QString log = m_log.newText();
+    QVERIFY2(log.contains(QStringLiteral("patch apply stopped at: ")) ||
+                 log.contains(QStringLiteral("patch apply failed: code: 21")),
+             qPrintable(log));
+    QVERIFY(!QFile::exists(package.game(QStringLiteral("added.bin"))));
+    const QMap<QString, QString> vectors{{"first.bin", "insert_middle"}, {"second.txt", "text_edit"}};
+    for (auto it = vectors.cbegin(); it != vectors.cend(); ++it) {
+        const QByteArray now = readAll(package.game(it.key()));
+        QVERIFY2(now == package.vectorFile(it.value(), "old") || now == package.vectorFile(it.value(), "new"),
+                 qPrintable(it.key()));
+    }
+}
+
+void PatchTest::holdsHugeSizes_data()
+{
+    QTest::addColumn<QJsonValue>("size");
+    QTest::newRow("largest as text") << QJsonValue(QStringLiteral("9223372036854775807"));
+    QTest::newRow("negative") << QJsonValue(QStringLiteral("-9223372036854775807"));
+}
+
+// A size in patch.conf only feeds the progress total: nonsense there must neither overflow it nor
+// fail the patch.
+void PatchTest::holdsHugeSizes()
+{
+    QFETCH(QJsonValue, size);
+    Package package(m_vectors);
+    package.addModified(QStringLiteral("first.bin"), QStringLiteral("insert_middle"));
+    package.addModified(QStringLiteral("second.txt"), QStringLiteral("text_edit"));
+    // One entry only: two such sizes would wrap around twice and hide the fault.
+    QJsonObject entry = package.modified().at(0).toObject();
+    entry[QStringLiteral("size")] = size;
+    package.modified()[0] = entry;
+    RecordedProgress<IPatchProgress> progress;
+    QVERIFY(package.apply(&progress));
+    QCOMPARE(readAll(package.game(QStringLiteral("second.txt"))), package.vectorFile("text_edit", "new"));
+    QVERIFY(!progress.reports.empty());
+    for (const Report &report : progress.reports) {
+        QVERIFY(report.second > 0);
+        QVERIFY(report.first >= 0);
+    }
+}
+
 void PatchTest::keepsTargetWhenReplacingFails()
 {
     Package package(m_vectors);
@@ -481,7 +555,10 @@ void PatchTest::hashesFiles()
     const QString path = folder.filePath(QStringLiteral("file"));
     QVERIFY(writeAll(path, content));
     qint64 counted = 0;
-    const QString digest = fileSha1(path, [&counted](qint64 block) { counted += block; });
+    const QString digest = fileSha1(path, [&counted](qint64 block) {
+        counted += block;
+        return true;
+    });
     QCOMPARE(digest, sha1(content));
     QCOMPARE(counted, qint64(content.size()));
     QCOMPARE(fileSha1(folder.filePath(QStringLiteral("missing"))), QString());

@@ -4,6 +4,7 @@
 #include "patch/checker.h"
 #include "patch/recoverer.h"
 #include "patch/torrentpaths.h"
+#include "tests/patch/checkersignals.h"
 #include "tests/patch/recoveryfixture.h"
 #include "tests/patch/testfiles.h"
 #include "tests/torrent/torrenttestkit.h"
@@ -48,6 +49,8 @@ private slots:
     void init();
     void recoversExactlyTheDamagedFiles();
     void stopWhileDownloadingLeavesTheGameAlone();
+    void stopBetweenStepsStartsNoOther_data();
+    void stopBetweenStepsStartsNoOther();
     void failures_data();
     void failures();
     void downloadText_data();
@@ -105,9 +108,10 @@ UpdateContent TestRecoverer::publishRelease(const QMap<QString, QByteArray> &fil
 int TestRecoverer::runCheck(Checker &checker, const UpdateContent &content)
 {
     checker.setUpdateInfo(RecoveryFixture::manifest({content.json()}));
-    QSignalSpy ended(&checker, &Checker::ended);
+    CheckerSignals received(&checker);
     checker.start();
-    return QTest::qWaitFor([&ended] { return !ended.isEmpty(); }, 20000) ? ended.first().first().toInt() : -2;
+    return QTest::qWaitFor([&received] { return !received.ended.isEmpty(); }, 20000) ? received.ended.first()
+                                                                                     : -2;
 }
 
 int TestRecoverer::runRecovery(Recoverer &recoverer, const QSet<QString> &packageFiles,
@@ -208,6 +212,56 @@ void TestRecoverer::stopWhileDownloadingLeavesTheGameAlone()
     QVERIFY(!QFileInfo::exists(Paths::recoverTempFolder()));
 }
 
+void TestRecoverer::stopBetweenStepsStartsNoOther_data()
+{
+    QTest::addColumn<int>("stopAt"); // the status whose first report stops the recovery
+    QTest::addColumn<bool>("copied");
+    QTest::newRow("before the copy") << int(Recoverer::Downloading) << false;
+    QTest::newRow("before the clean-up") << int(Recoverer::CleaningUp) << true;
+}
+
+// A stop asked for by a listener of a step's first report: no step starts after it, and the
+// recovery never reports an end.
+void TestRecoverer::stopBetweenStepsStartsNoOther()
+{
+    QFETCH(int, stopAt);
+    QFETCH(bool, copied);
+    const QByteArray good = pattern(40000, 1);
+    const UpdateContent content =
+        publishRelease({{QStringLiteral("a.bin"), good}, {QStringLiteral("b.bin"), pattern(500, 2)}});
+    QVERIFY(content.isValid());
+    RecoveryFixture &f = *m_fixture;
+    const QByteArray damaged = good.left(1000);
+    QVERIFY(writeAll(f.gameFile(QStringLiteral("a.bin")), damaged));
+    // Not in the package: only the clean-up step would remove it.
+    QVERIFY(writeAll(f.gameFile(QStringLiteral("stray.txt")), "left by the player"));
+
+    Recoverer recoverer;
+    recoverer.setSessionConfig(loopbackConfig());
+    QSignalSpy ended(&recoverer, &Recoverer::ended);
+    QList<int> statuses;
+    int untold = 0;
+    connect(&recoverer, &Recoverer::progress, this, [&](int, int, int status, const QString &msg) {
+        statuses.append(status);
+        // Two reports of the download step come without text: the torrent added, then the copy.
+        untold += status == Recoverer::Downloading && msg.isEmpty() ? 1 : 0;
+        const bool reached = stopAt == Recoverer::Downloading ? untold == 2 : status == stopAt;
+        if (reached && recoverer.status() != Recoverer::Idle)
+            recoverer.stop();
+    });
+    recoverer.start({QStringLiteral("a.bin"), QStringLiteral("b.bin")}, {QStringLiteral("a.bin")}, content);
+    QVERIFY(waitFor(
+        [&recoverer, &statuses] { return statuses.size() > 2 && recoverer.status() == Recoverer::Idle; },
+        30000));
+    // Time for a step started on a pool thread to show.
+    QTest::qWait(1000);
+    QVERIFY(ended.isEmpty());
+    QVERIFY(!statuses.contains(Recoverer::Done));
+    QCOMPARE(statuses.contains(Recoverer::CleaningUp), stopAt == Recoverer::CleaningUp);
+    QCOMPARE(readAll(f.gameFile(QStringLiteral("a.bin"))), copied ? good : damaged);
+    QVERIFY(QFileInfo::exists(f.gameFile(QStringLiteral("stray.txt"))));
+}
+
 void TestRecoverer::failures_data()
 {
     QTest::addColumn<QString>("kind");
@@ -305,6 +359,23 @@ void TestRecoverer::torrentPaths_data()
     absoluteName.replace("2:..7:out.bin", "3:sub7:out.bin").replace("4:full", "5:/full");
     QTest::newRow("absolute top folder") << absoluteName << false;
     QTest::newRow("not a torrent") << QByteArray("<html>not found</html>") << false;
+    // Path items that are not strings once crashed the check; they are no names at all.
+    QTest::newRow("integer in a path")
+        << QByteArray("d4:infod4:name1:a5:filesld6:lengthi1e4:pathli5eeeeee") << false;
+    QTest::newRow("list in a path") << QByteArray("d4:infod4:name1:a5:filesld6:lengthi1e4:pathll1:aeeeeee")
+                                    << false;
+    QTest::newRow("dictionary in a path")
+        << QByteArray("d4:infod4:name1:a5:filesld6:lengthi1e4:pathld1:ai1eeeeeee") << false;
+    QTest::newRow("integer name") << QByteArray("d4:infod4:namei7eee") << false;
+    QTest::newRow("files not a list") << QByteArray("d4:infod4:name1:a5:filesi1eee") << false;
+    QTest::newRow("v2 tree inside")
+        << QByteArray("d4:infod9:file treed3:subd5:a.bind0:d6:lengthi1eeeee4:name3:topee") << true;
+    QTest::newRow("v2 tree climbs out")
+        << QByteArray("d4:infod9:file treed2:..d7:out.bind0:d6:lengthi1eeeee4:name3:topee") << false;
+    QTest::newRow("v2 tree with a slash in a name")
+        << QByteArray("d4:infod9:file treed6:a/../..d0:d6:lengthi1eeee4:name3:topee") << false;
+    QTest::newRow("v2 tree holds an integer")
+        << QByteArray("d4:infod9:file treed1:ai1ee4:name3:topee") << false;
 }
 
 void TestRecoverer::torrentPaths()

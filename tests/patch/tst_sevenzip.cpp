@@ -17,6 +17,7 @@
 
 #include <clocale>
 #include <cstring>
+#include <functional>
 #include <utility>
 #include <vector>
 
@@ -104,6 +105,21 @@ bool writeCraftedArchive(const QString &path, const QString &name)
     return ok;
 }
 
+// Runs a hook on the first report: the packer lists its items before it reports anything.
+class FirstReportHook : public ISevenZipCallback
+{
+public:
+    explicit FirstReportHook(std::function<void()> hook) : m_hook(std::move(hook)) {}
+    void progress(qint64, qint64) override
+    {
+        if (m_hook)
+            std::exchange(m_hook, {})();
+    }
+
+private:
+    std::function<void()> m_hook;
+};
+
 } // namespace
 
 class SevenZipTest : public QObject
@@ -120,6 +136,10 @@ private slots:
     void packsFolders();
     void worksWithoutCallback();
     void failsToPackMissingFolder();
+    void extractsOtherWriters();
+    void stopsUnpacking_data();
+    void stopsUnpacking();
+    void packLeavesOutUnreadableFiles();
 
 private:
     QString makeArchive(const QString &name, const QStringList &switches);
@@ -330,3 +350,92 @@ void SevenZipTest::failsToPackMissingFolder()
 
 QTEST_GUILESS_MAIN(SevenZipTest)
 #include "tst_sevenzip.moc"
+
+// Another writer stores files with their permission bits but without the file-type bits, as 7zz and
+// bsdtar still read as plain files.
+void SevenZipTest::extractsOtherWriters()
+{
+    const QString archive = m_root.filePath(QStringLiteral("archives/py7zr.7z"));
+    QDir().mkpath(QFileInfo(archive).path());
+    QProcess writer;
+    writer.setWorkingDirectory(m_tree);
+    writer.start(QStringLiteral("/usr/bin/python3"),
+                 {QStringLiteral("-c"),
+                  QStringLiteral("import py7zr, sys\n"
+                                 "with py7zr.SevenZipFile(sys.argv[1], 'w') as z:\n"
+                                 "    z.writeall('.', '')\n"),
+                  archive});
+    QVERIFY(writer.waitForFinished(60000));
+    QVERIFY2(writer.exitCode() == 0, writer.readAllStandardError().constData());
+    QProcess listing;
+    listing.start(QStringLiteral("7zz"), {"l", "-slt", archive});
+    QVERIFY(listing.waitForFinished());
+    // The file items really lack their type bits: "0rw-r--r--" rather than "-rw-r--r--".
+    QVERIFY(QString::fromUtf8(listing.readAllStandardOutput()).contains(QStringLiteral(" 0rw-")));
+
+    const QString byTool = m_root.filePath(QStringLiteral("py7zr-by-7zz"));
+    QVERIFY(run7zz({"x", "-bd", QStringLiteral("-o") + byTool, archive}, m_root.path()));
+    QTemporaryDir byAdapter;
+    RecordedProgress<ISevenZipCallback> progress;
+    QVERIFY(sevenZipExtract(archive, byAdapter.path(), &progress));
+    QCOMPARE(snapshot(byAdapter.path()), snapshot(byTool));
+    QCOMPARE(snapshot(byAdapter.path()).value(QStringLiteral("data/random.bin")),
+             m_treeItems.value(QStringLiteral("data/random.bin")));
+    QCOMPARE(progress.reports.back().second, fileBytes(snapshot(byTool)));
+}
+
+void SevenZipTest::stopsUnpacking_data()
+{
+    QTest::addColumn<int>("stopAfter"); // reports seen before the stop
+    QTest::newRow("before the first item") << 0;
+    QTest::newRow("inside the big file") << 2;
+    QTest::newRow("later in the big file") << 5;
+}
+
+// A stop ends the unpack at the next block: it fails, and no file is left half written.
+void SevenZipTest::stopsUnpacking()
+{
+    QFETCH(int, stopAfter);
+    const QString source = m_root.filePath(QStringLiteral("big"));
+    QByteArray big(6 * 1024 * 1024, '\0');
+    QRandomGenerator(3).fillRange(reinterpret_cast<quint32 *>(big.data()), big.size() / 4);
+    QVERIFY(writeAll(source + QStringLiteral("/a.txt"), "first"));
+    QVERIFY(writeAll(source + QStringLiteral("/big.bin"), big));
+    QVERIFY(writeAll(source + QStringLiteral("/z.txt"), "last"));
+    const QString archive = m_root.filePath(QStringLiteral("archives/big.7z"));
+    QFile::remove(archive);
+    QVERIFY(run7zz({"a", "-bd", "-mx=0", archive, "."}, source));
+
+    QTemporaryDir destination;
+    StoppingProgress<ISevenZipCallback> progress(size_t(stopAfter) + 1);
+    m_log.newText();
+    QVERIFY(!sevenZipExtract(archive, destination.path(), &progress));
+    QVERIFY(m_log.newText().contains(QStringLiteral("error: stopped")));
+    const QMap<QString, QByteArray> written = snapshot(destination.path());
+    QVERIFY(!written.contains(QStringLiteral("big.bin")));
+    if (stopAfter == 0)
+        QCOMPARE(written, (QMap<QString, QByteArray>()));
+    for (auto it = written.cbegin(); it != written.cend(); ++it)
+        QCOMPARE(it.value(), readAll(source + QLatin1Char('/') + it.key()));
+    QVERIFY(progress.reports.size() <= size_t(stopAfter) + 2);
+}
+
+// A file that cannot be read when its turn comes is left out; the archive still holds the rest.
+void SevenZipTest::packLeavesOutUnreadableFiles()
+{
+    QTemporaryDir folder;
+    const QString source = folder.filePath(QStringLiteral("logs"));
+    QVERIFY(writeAll(source + QStringLiteral("/a.log"), "first log"));
+    QVERIFY(writeAll(source + QStringLiteral("/rotated.log"), "gone before it was read"));
+    QVERIFY(writeAll(source + QStringLiteral("/z.log"), "last log"));
+    const QString archive = folder.filePath(QStringLiteral("diag.7z"));
+    FirstReportHook hook([&source] { QFile::remove(source + QStringLiteral("/rotated.log")); });
+    m_log.newText();
+    QVERIFY(sevenZipPack(archive, source, folder.path(), &hook));
+    QVERIFY(m_log.newText().contains(QStringLiteral("7z pack left out an unreadable item: ") + source +
+                                     QStringLiteral("/rotated.log")));
+    QTemporaryDir unpacked;
+    QVERIFY(sevenZipExtract(archive, unpacked.path(), nullptr));
+    QCOMPARE(snapshot(unpacked.path()),
+             (QMap<QString, QByteArray>{{"a.log", "first log"}, {"z.log", "last log"}}));
+}

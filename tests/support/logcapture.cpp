@@ -1,5 +1,7 @@
 #include "tests/support/logcapture.h"
 
+#include <algorithm>
+
 #include "app/logger.h"
 
 #include <QDateTime>
@@ -34,4 +36,10 @@ QStringList LogCapture::takeLines()
     for (const QString &line : QString::fromUtf8(data).split(QLatin1Char('\n'), Qt::SkipEmptyParts))
         lines.append(line.left(column).section(QLatin1Char(' '), 0, 0) + QLatin1Char(' ') + line.mid(column));
     return lines;
+}
+
+bool LogCapture::anyContains(const QStringList &lines, const QString &fragment)
+{
+    return std::any_of(lines.cbegin(), lines.cend(),
+                       [&](const QString &line) { return line.contains(fragment); });
 }

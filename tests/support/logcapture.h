@@ -12,6 +12,8 @@ public:
 
     // The lines written since the previous call (or since construction).
     QStringList takeLines();
+    // Whether one of the lines holds fragment.
+    static bool anyContains(const QStringList &lines, const QString &fragment);
 
 private:
     QTemporaryDir m_folder;

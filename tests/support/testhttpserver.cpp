@@ -108,7 +108,9 @@ private:
     void sendHead()
     {
         QByteArray head = "HTTP/1.1 " + QByteArray::number(m_response.status) + ' ' +
-                          reasonPhrase(m_response.status) + "\r\nConnection: close\r\n";
+                          reasonPhrase(m_response.status) + "\r\n";
+        if (m_response.announceClose)
+            head += "Connection: close\r\n";
         if (m_response.chunked)
             head += "Transfer-Encoding: chunked\r\n";
         else

@@ -15,7 +15,7 @@ class TestHttpServerWorker;
 // that blocking clients on any thread can talk to it. Each path answers as configured: files
 // with Range support, redirects, any status, empty, chunked or slow bodies, or a connection
 // dropped in the middle of the body. Unknown paths answer 404. Every connection is closed after
-// one answer.
+// one answer, announced in the head or not.
 class TestHttpServer
 {
 public:
@@ -36,6 +36,9 @@ public:
         int pieceIntervalMs = 0;
         // Closes the connection after this many body bytes (the headers announce all of them).
         qint64 dropAfter = -1;
+        // Whether the head says "Connection: close"; without it the client expects a connection
+        // it could keep, and a close after a short body looks like an ordinary end.
+        bool announceClose = true;
     };
 
     struct Request

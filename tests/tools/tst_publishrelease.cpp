@@ -16,6 +16,8 @@
 #include "update/productupdateinfo.h"
 #include "update/updateinfo.h"
 
+#include <QCryptographicHash>
+
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -91,6 +93,12 @@ QByteArray edited(QByteArray bytes, quint32 seed)
     return bytes;
 }
 
+QByteArray readAll(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
 } // namespace
 
 class TestPublishRelease : public QObject
@@ -112,6 +120,9 @@ private slots:
     void selectsChain();
     void torrentDownloadsFromWebSeed_data();
     void torrentDownloadsFromWebSeed();
+    void archiveDigests();
+    void signsManifests_data();
+    void signsManifests();
 
 private:
     QString build(const QString &version) const { return m_dir.filePath(QStringLiteral("build-") + version); }
@@ -163,8 +174,8 @@ void TestPublishRelease::initTestCase()
     QVERIFY(QDir().mkpath(release()));
     QVERIFY2(m_server.start(release()), qPrintable(m_server.errorLog()));
     const QString base = m_server.url().toString();
-    const QStringList common{QStringLiteral("--base-url"), base, QStringLiteral("--platform"),
-                             QStringLiteral("linux64")};
+    // No platform given: the tool names the one it runs on.
+    const QStringList common{QStringLiteral("--base-url"), base};
     const QList<QStringList> steps{
         QStringList{QStringLiteral("full"), QStringLiteral("--version"), QStringLiteral("1.0.0"),
                     build(QStringLiteral("1.0.0")), release()},
@@ -351,6 +362,8 @@ void TestPublishRelease::manifestProduct()
     QVERIFY(full.isFull());
     QVERIFY(full.hasTorrent() && full.hasRecoverHttp() && full.hasRecoverTorrents());
     QCOMPARE(full.size(), QFileInfo(release() + QStringLiteral("/gd7_1.0.0.7z")).size());
+    for (const UpdateContent &each : product.contents())
+        QCOMPARE(each.platform(), QStringLiteral("linux64"));
     // Where the file checker fetches the file list: below a "recover_http" base, the id, then "package.conf".
     const QUrl recoverBase = full.recoverHttp().first();
     QCOMPARE(recoverBase.host(), QStringLiteral("127.0.0.1"));
@@ -416,6 +429,96 @@ void TestPublishRelease::torrentDownloadsFromWebSeed()
     }
     torrents.removeAll();
     torrents.stop(QString());
+}
+
+void TestPublishRelease::archiveDigests()
+{
+    // Every archive is promised by its exact size and SHA-256, which the launcher checks.
+    const QList<UpdateContent> contents = game().contents();
+    QCOMPARE(contents.size(), 3);
+    for (const UpdateContent &item : contents) {
+        QFile archive(QDir(release()).filePath(item.name()));
+        QVERIFY(archive.open(QIODevice::ReadOnly));
+        const QByteArray bytes = archive.readAll();
+        QCOMPARE(item.size(), qint64(bytes.size()));
+        QCOMPARE(item.sha256(),
+                 QString::fromLatin1(QCryptographicHash::hash(bytes, QCryptographicHash::Sha256).toHex()));
+    }
+}
+
+void TestPublishRelease::signsManifests_data()
+{
+    // Each row runs on a fresh copy of the release (serial 3 after its three publishing steps),
+    // signed by "publisher.key" with serial 4. %r is the copy, %k a key file, %s the other
+    // key, %p the publisher's public key file, %q the other's, %b a build.
+    QTest::addColumn<QStringList>("command");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QString>("printed"); // on stdout or stderr
+    QTest::addColumn<qint64>("serial");   // of update.json afterwards
+    QTest::addColumn<bool>("verifies");   // by the publisher's key afterwards
+
+    QTest::newRow("verify by the publisher's key")
+        << QStringList{"verify", "%r", "--public-key", "%p"} << 0 << "release is sound" << qint64(4) << true;
+    QTest::newRow("verify by another key") << QStringList{"verify", "%r", "--public-key", "%q"} << 1
+                                           << "has no valid signature by the given keys" << qint64(4) << true;
+    QTest::newRow("verify by a malformed key") << QStringList{"verify", "%r", "--public-key", "bm90IGEga2V5"}
+                                               << 2 << "not a base64 Ed25519 public key" << qint64(4) << true;
+    QTest::newRow("sign again: next serial")
+        << QStringList{"sign", "%r", "--key", "%k"} << 0 << "(serial 5)" << qint64(5) << true;
+    QTest::newRow("sign with the other key")
+        << QStringList{"sign", "%r", "--key", "%s"} << 0 << "(serial 5)" << qint64(5) << false;
+    QTest::newRow("sign without a key")
+        << QStringList{"sign", "%r"} << 2 << "--key is required" << qint64(4) << true;
+    QTest::newRow("sign with a public key file")
+        << QStringList{"sign", "%r", "--key", "%p"} << 2 << "not an Ed25519 private key" << qint64(4) << true;
+    QTest::newRow("edit of a signed release without its key")
+        << QStringList{"manifest", "%r", "--size", "5"} << 1 << "give --key to sign it again" << qint64(4)
+        << true;
+    QTest::newRow("edit signed again") << QStringList{"manifest", "%r", "--size", "5", "--key", "%k"} << 0
+                                       << "\"serial\": 5" << qint64(5) << true;
+    QTest::newRow("full package into a signed release without its key")
+        << QStringList{"full", "--version", "2.0.0", "--base-url", "http://127.0.0.1/r", "%b", "%r"} << 1
+        << "the release is signed: give --key to sign it again" << qint64(4) << true;
+    QTest::newRow("keygen over an existing key")
+        << QStringList{"keygen", "%k"} << 1 << "will not overwrite an existing key" << qint64(4) << true;
+}
+
+void TestPublishRelease::signsManifests()
+{
+    QFETCH(QStringList, command);
+    QFETCH(int, exitCode);
+    QFETCH(QString, printed);
+    QFETCH(qint64, serial);
+    QFETCH(bool, verifies);
+
+    QTemporaryDir work;
+    const QString copy = work.filePath(QStringLiteral("release"));
+    QVERIFY(copyFolder(release(), copy));
+    const QString key = work.filePath(QStringLiteral("publisher.key"));
+    const QString other = work.filePath(QStringLiteral("other.key"));
+    for (const QString &file : {key, other}) {
+        const PublishRun made = runPublish({QStringLiteral("keygen"), file});
+        QCOMPARE(made.exitCode, 0);
+        QCOMPARE(made.out.trimmed(), QString::fromLatin1(readAll(file + QStringLiteral(".pub")).trimmed()));
+    }
+    QCOMPARE(runPublish({QStringLiteral("sign"), copy, QStringLiteral("--key"), key}).exitCode, 0);
+
+    for (QString &argument : command) {
+        argument.replace(QLatin1String("%r"), copy)
+            .replace(QLatin1String("%k"), key)
+            .replace(QLatin1String("%s"), other)
+            .replace(QLatin1String("%p"), key + QStringLiteral(".pub"))
+            .replace(QLatin1String("%q"), other + QStringLiteral(".pub"))
+            .replace(QLatin1String("%b"), build(QStringLiteral("1.2.0")));
+    }
+    const PublishRun run = runPublish(command);
+    QCOMPARE(run.exitCode, exitCode);
+    QVERIFY2((run.out + run.err).contains(printed), qPrintable(run.out + run.err));
+    const QByteArray manifest = readAll(copy + QStringLiteral("/update.json"));
+    QCOMPARE(UpdateInfo(QJsonDocument::fromJson(manifest).object()).serial(), serial);
+    const PublishRun check = runPublish(
+        {QStringLiteral("verify"), copy, QStringLiteral("--public-key"), key + QStringLiteral(".pub")});
+    QCOMPARE(check.exitCode == 0, verifies);
 }
 
 QTEST_GUILESS_MAIN(TestPublishRelease)

@@ -31,7 +31,7 @@ private slots:
     void handlesEveryAlertOfOneDrainInOrder();
     void failedAddSignalsErrorWithoutAdded();
     void fileErrorSignalsError();
-    void listenFailureSignalsError();
+    void listenFailureIsOnlyLogged();
     void removalWithFilesSignalsFilesDeleted();
     void logsLibtorrentFailures_data();
     void logsLibtorrentFailures();
@@ -180,6 +180,10 @@ void TorrentAlertsTest::handlesEveryAlertOfOneDrainInOrder()
     const THash id = addSeeding(m_game);
     QVERIFY(!id.empty());
     QTRY_VERIFY(count(TorrentAlerts::Finished, id) > 0);
+    // Seeding is told twice (state change and finished alert): the second may still be queued on a
+    // busy machine, and must not count among the drain below.
+    QTest::qWait(500);
+    m_alerts->readAlerts();
     m_events.clear();
 
     // No event processing in between: the alerts wait in the session's queue. libtorrent posts the
@@ -219,13 +223,15 @@ void TorrentAlertsTest::fileErrorSignalsError()
     // The torrent's top folder cannot be created: a plain file holds its name.
     const QString download = m_root.filePath(QStringLiteral("blocked"));
     QVERIFY(writeRandomFile(download + QStringLiteral("/Game"), 10, 5));
-    m_session->addTorrent(download, m_game, {m_nginx.url()});
+    const THash id = m_session->addTorrent(download, m_game, {m_nginx.url()});
+    QVERIFY(!id.empty());
 
-    QTRY_VERIFY_WITH_TIMEOUT(count(TorrentAlerts::Error, THash()) > 0, 15000);
+    // Named by the torrent, so that a download waiting for it can end at once.
+    QTRY_VERIFY_WITH_TIMEOUT(count(TorrentAlerts::Error, id) > 0, 15000);
     QVERIFY(m_log.critTexts().contains(QStringLiteral("Torrent error: can't write torrent file")));
 }
 
-void TorrentAlertsTest::listenFailureSignalsError()
+void TorrentAlertsTest::listenFailureIsOnlyLogged()
 {
     QTcpServer occupant;
     QVERIFY(occupant.listen(QHostAddress::LocalHost, 0));
@@ -236,11 +242,10 @@ void TorrentAlertsTest::listenFailureSignalsError()
     QSignalSpy errors(&alerts, &TorrentAlerts::error);
 
     QVERIFY(!m_session->checkListening());
-    QTRY_COMPARE(errors.count(), 1);
-    QCOMPARE(errors.first().first().value<THash>(), THash());
-    QCOMPARE(m_log.critTexts(),
-             QStringList({QStringLiteral("torrent.listen_on() failed: Address already in use code: 98"),
-                          QStringLiteral("Torrent error: can't listen ports")}));
+    QTRY_COMPARE(m_log.critTexts(),
+                 QStringList({QStringLiteral("torrent.listen_on() failed: Address already in use code: 98"),
+                              QStringLiteral("Torrent error: can't listen ports")}));
+    QCOMPARE(errors.count(), 0);
 }
 
 void TorrentAlertsTest::removalWithFilesSignalsFilesDeleted()

@@ -1,3 +1,4 @@
+#include "app/deploymentconfig.h"
 #include "net/torrentsession_p.h"
 #include "net/torrentsessionstate.h"
 #include "tests/support/nginxserver.h"
@@ -7,6 +8,8 @@
 #include <libtorrent/bdecode.hpp>
 
 #include <QNetworkProxy>
+#include <QScopeGuard>
+#include <QTemporaryDir>
 #include <QtTest>
 
 using THash = TorrentSession::THash;
@@ -23,6 +26,7 @@ private slots:
 
     void settingsFollowReach_data();
     void settingsFollowReach();
+    void loopbackSwitchKeepsInternetSessionsOnLoopback_data();
     void loopbackSwitchKeepsInternetSessionsOnLoopback();
     void proxyFollowsApplicationProxy_data();
     void proxyFollowsApplicationProxy();
@@ -105,9 +109,38 @@ void TorrentSessionTest::settingsFollowReach()
     QVERIFY((mask & needed) == needed);
 }
 
+// A deployment configuration writes "bittorrent": {"loopback_only": ...}; tests use the switch.
+static bool loadDeploymentConfig(const QTemporaryDir &dir, bool loopbackOnly)
+{
+    const QString path = dir.filePath(QStringLiteral("deployment.json"));
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        return false;
+    file.write(QByteArrayLiteral("{\"mirrors\": [\"http://127.0.0.1:1/update.json\"], \"bittorrent\": "
+                                 "{\"loopback_only\": ") +
+               (loopbackOnly ? "true" : "false") + "}}");
+    file.close();
+    return DeploymentConfig::loadInstance(path);
+}
+
+void TorrentSessionTest::loopbackSwitchKeepsInternetSessionsOnLoopback_data()
+{
+    QTest::addColumn<bool>("bySwitch");
+    QTest::newRow("switch") << true;
+    QTest::newRow("deployment configuration") << false;
+}
+
 void TorrentSessionTest::loopbackSwitchKeepsInternetSessionsOnLoopback()
 {
-    TorrentSession::setLoopbackOnly(true);
+    QFETCH(bool, bySwitch);
+    QTemporaryDir dir;
+    QVERIFY(loadDeploymentConfig(dir, false));
+    QVERIFY(!TorrentSession::loopbackOnly());
+    if (bySwitch)
+        TorrentSession::setLoopbackOnly(true);
+    else
+        QVERIFY(loadDeploymentConfig(dir, true));
+    const auto restoreConfig = qScopeGuard([&] { loadDeploymentConfig(dir, false); });
     const std::shared_ptr<TorrentSession> session =
         TorrentSession::create(TorrentSession::Config(), QString());
     QVERIFY(session);

@@ -8,6 +8,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QProcess>
+#include <QRandomGenerator>
 
 namespace {
 
@@ -27,6 +28,15 @@ QJsonObject readJson(const QString &path)
 }
 
 } // namespace
+
+QByteArray ReleaseKit::randomBytes(int size, quint32 seed)
+{
+    QRandomGenerator generator(seed);
+    QByteArray bytes(size, Qt::Uninitialized);
+    for (char &byte : bytes)
+        byte = char(generator.bounded(256));
+    return bytes;
+}
 
 QString ReleaseKit::sha1(const QByteArray &bytes)
 {
@@ -63,12 +73,10 @@ QJsonObject ReleaseKit::publish(const QStringList &arguments, const QString &pro
     QString base = m_base.toString();
     if (base.endsWith(QLatin1Char('/')))
         base.chop(1);
-    QProcess tool;
-    tool.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    tool.start(QStringLiteral(GD7_PUBLISH),
-               arguments + QStringList{"--product", product, "--id", id, "--platform", "linux64",
-                                       "--base-url", base, "--replace"});
-    if (!tool.waitForFinished(120000) || tool.exitStatus() != QProcess::NormalExit || tool.exitCode() != 0)
+    QStringList options{"--product", product, "--id", id, "--base-url", base, "--replace"};
+    if (!m_signingKey.isEmpty())
+        options << "--key" << m_signingKey;
+    if (!runTool(arguments + options))
         return QJsonObject();
     const QJsonArray contents = readJson(publishedPath(QStringLiteral("update.json")))
                                     .value(product)
@@ -118,7 +126,31 @@ QJsonObject ReleaseKit::product(const QString &version, const QList<QJsonObject>
 
 bool ReleaseKit::publishManifest(const QJsonObject &manifest) const
 {
-    return writeFile(publishedPath(QStringLiteral("update.json")), QJsonDocument(manifest).toJson());
+    return writeFile(publishedPath(QStringLiteral("update.json")), QJsonDocument(manifest).toJson()) &&
+           (m_signingKey.isEmpty() || sign(m_signingKey));
+}
+
+bool ReleaseKit::runTool(const QStringList &arguments, QByteArray *output)
+{
+    QProcess tool;
+    tool.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    tool.start(QStringLiteral(GD7_PUBLISH), arguments);
+    if (!tool.waitForFinished(120000) || tool.exitStatus() != QProcess::NormalExit || tool.exitCode() != 0)
+        return false;
+    if (output)
+        *output = tool.readAllStandardOutput();
+    return true;
+}
+
+QString ReleaseKit::generateKey(const QString &keyFile)
+{
+    QByteArray output;
+    return runTool({"keygen", keyFile}, &output) ? QString::fromLatin1(output).trimmed() : QString();
+}
+
+bool ReleaseKit::sign(const QString &keyFile) const
+{
+    return runTool({"sign", m_publish, "--key", keyFile});
 }
 
 QMap<QString, QString> ReleaseKit::digestsBelow(const QString &folder)

@@ -18,6 +18,12 @@ public:
 
     explicit ReleaseKit(const QString &publishFolder) : m_publish(publishFolder) {}
     void setBaseUrl(const QUrl &base) { m_base = base; }
+    // With a key (from generateKey), publishing signs update.json as the publisher would.
+    void setSigningKey(const QString &keyFile) { m_signingKey = keyFile; }
+    // Runs "gd7-publish keygen"; returns the base64 public key, empty on failure.
+    static QString generateKey(const QString &keyFile);
+    // Gives update.json the next serial and signs it with keyFile.
+    bool sign(const QString &keyFile) const;
 
     // Each returns the content's manifest record, or an empty object when publishing failed.
     // Without torrent the record loses "torrent" and "torrents", so the launcher takes its plain
@@ -29,12 +35,15 @@ public:
 
     // The product record; contents in the given order.
     static QJsonObject product(const QString &version, const QList<QJsonObject> &contents);
+    // Signed as well when the kit has a key.
     bool publishManifest(const QJsonObject &manifest) const;
     QUrl manifestUrl() const { return url(QStringLiteral("update.json")); }
     QUrl url(const QString &name) const;
     QString publishedPath(const QString &name) const;
 
     static QString sha1(const QByteArray &bytes);
+    // Repeatable pseudo-random bytes for build files.
+    static QByteArray randomBytes(int size, quint32 seed);
     // SHA-1 by relative path: of every file below a folder, and of a build's files.
     static QMap<QString, QString> digestsBelow(const QString &folder);
     static QMap<QString, QString> digestsOf(const Files &files);
@@ -45,7 +54,10 @@ private:
     QJsonObject publish(const QStringList &arguments, const QString &product, const QString &id,
                         bool torrent);
 
+    static bool runTool(const QStringList &arguments, QByteArray *output = nullptr);
+
     QString m_publish;
     QUrl m_base;
+    QString m_signingKey;
     QTemporaryDir m_staging;
 };

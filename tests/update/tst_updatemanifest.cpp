@@ -10,8 +10,14 @@
 
 namespace {
 
+#ifdef Q_OS_WIN
+const QString Native = QStringLiteral("win64");
+#else
+const QString Native = QStringLiteral("linux64");
+#endif
+
 QJsonObject content(const QString &id, const QString &from, const QString &to, qint64 size,
-                    const QString &platform = QStringLiteral("win64"))
+                    const QString &platform = Native)
 {
     QJsonObject object{
         {"id", id}, {"name", id + ".7z"}, {"platform", platform}, {"version_to", to}, {"size", size}};
@@ -199,20 +205,33 @@ void UpdateManifestTest::filtersPlatforms_data()
 
     const QString cpuMismatch = QStringLiteral("crit content does not match cpu: c/%1 CPU: %2");
     const QString unknown = QStringLiteral("crit content platform not supported: c/%1");
+    const auto refused = [&](const char *platform, const char *cpu) {
+        return QStringList({unknown.arg(platform), cpuMismatch.arg(platform, cpu)});
+    };
+#ifdef Q_OS_WIN
     QTest::newRow("win64 on x86_64") << "win64"
                                      << "x86_64" << true << QStringList();
     QTest::newRow("win32 on x86_64") << "win32"
                                      << "x86_64" << true << QStringList();
     QTest::newRow("win32 on i386") << "win32"
                                    << "i386" << true << QStringList();
-    QTest::newRow("linux64 on x86_64") << "linux64"
-                                       << "x86_64" << true << QStringList();
     QTest::newRow("win64 on i386") << "win64"
                                    << "i386" << false << QStringList({cpuMismatch.arg("win64", "i386")});
     QTest::newRow("win32 on arm64") << "win32"
                                     << "arm64" << false << QStringList({cpuMismatch.arg("win32", "arm64")});
+    QTest::newRow("linux64 refused") << "linux64"
+                                     << "x86_64" << false << refused("linux64", "x86_64");
+#else
+    QTest::newRow("linux64 on x86_64") << "linux64"
+                                       << "x86_64" << true << QStringList();
     QTest::newRow("linux64 on i386") << "linux64"
                                      << "i386" << false << QStringList({cpuMismatch.arg("linux64", "i386")});
+    // Windows contents in a manifest that serves both platforms are not ours to install.
+    QTest::newRow("win64 refused") << "win64"
+                                   << "x86_64" << false << refused("win64", "x86_64");
+    QTest::newRow("win32 refused") << "win32"
+                                   << "x86_64" << false << refused("win32", "x86_64");
+#endif
     QTest::newRow("unknown platform")
         << "osx"
         << "x86_64" << false << QStringList({unknown.arg("osx"), cpuMismatch.arg("osx", "x86_64")});
@@ -292,11 +311,20 @@ void UpdateManifestTest::selectsContents_data()
         << QList<QJsonObject>{content("p10", "1.0.0", "1.1.0", 1), content("p11", "1.1.0", "1.2.0", 1, "mac"),
                               content("full", "", "1.2.0", 999)}
         << QStringList({"full"}) << "x86_64";
-    QTest::newRow("win64 never selected on i386")
+    QTest::newRow("nothing runs on i386")
         << "1.0.0"
-        << QList<QJsonObject>{content("p10", "1.0.0", "1.1.0", 1, "win32"),
-                              content("p11", "1.1.0", "1.2.0", 1), content("full", "", "1.2.0", 999, "win32")}
-        << QStringList({"full"}) << "i386";
+        << QList<QJsonObject>{content("p10", "1.0.0", "1.1.0", 1), content("p11", "1.1.0", "1.2.0", 1),
+                              content("full", "", "1.2.0", 999)}
+        << QStringList() << "i386";
+#ifndef Q_OS_WIN
+    QTest::newRow("other platforms beside ours")
+        << "1.0.0"
+        << QList<QJsonObject>{content("p10", "1.0.0", "1.1.0", 1),
+                              content("w10", "1.0.0", "1.1.0", 1, "win64"),
+                              content("w11", "1.1.0", "1.2.0", 1, "win64"),
+                              content("full", "", "1.2.0", 999, "win32")}
+        << QStringList({"p10"}) << "x86_64";
+#endif
     QTest::newRow("nothing") << "1.0.0" << QList<QJsonObject>{} << QStringList() << "x86_64";
 }
 

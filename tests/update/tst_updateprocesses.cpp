@@ -65,6 +65,8 @@ private slots:
 
     void selfUpdateHandsOverToTheCopier();
     void killedRunsResumeToNewest();
+    void closingEndsTheProcessAtOnce_data();
+    void closingEndsTheProcessAtOnce();
 
 private:
     std::unique_ptr<QProcess> startLauncher(const QString &program, const QMap<QString, QString> &extra);
@@ -226,6 +228,46 @@ void UpdateProcessesTest::killedRunsResumeToNewest()
     QVERIFY(settings.load(m_installed + QStringLiteral("GD7Launcher.conf")));
     QCOMPARE(settings.value(QStringLiteral("gd7.installed_version")).toString(), QStringLiteral("1.2.0"));
     QVERIFY(!QFileInfo::exists(m_installed + QStringLiteral("UpdateTemp")));
+}
+
+void UpdateProcessesTest::closingEndsTheProcessAtOnce_data()
+{
+    QTest::addColumn<int>("action");
+    QTest::newRow("downloading") << 3;
+    QTest::newRow("before unpacking") << 4;
+}
+
+// The player closes the launcher in the middle of a long step: the process ends before the step
+// would have, leaving neither a partial download nor a game.
+void UpdateProcessesTest::closingEndsTheProcessAtOnce()
+{
+    QFETCH(int, action);
+    const QString launcher = m_installed + QStringLiteral("GD7Launcher");
+    QVERIFY(QDir().mkpath(m_installed));
+    QVERIFY(QFile::copy(QStringLiteral(UPDATE_PROBE), launcher));
+    // Most of a minute for the download; the pause before unpacking lasts ten.
+    NginxServer slow;
+    QVERIFY(slow.start(m_served.path(), action == 3 ? QStringLiteral("limit_rate 64k;") : QString()));
+    ReleaseKit kit(m_served.path());
+    kit.setBaseUrl(slow.url(QStringLiteral("/")));
+    const QJsonObject full = kit.full("game-1.0.0", "1.0.0", gameFiles(1), false);
+    QVERIFY(!full.isEmpty());
+    QVERIFY(kit.publishManifest(QJsonObject{{"gd7_launcher_en", ReleaseKit::product("0.0.1", {})},
+                                            {"gd7", ReleaseKit::product("1.0.0", {full})}}));
+    QProcessEnvironment environment = m_home->environment();
+    environment.insert(QStringLiteral("GD7_UPDATE_VERSION"), QStringLiteral("4.0.100"));
+    environment.insert(QStringLiteral("GD7_UPDATE_PAUSE_MS"), QStringLiteral("600000"));
+    environment.insert(QStringLiteral("GD7_UPDATE_CLOSE_AT"), QString::number(action));
+    QProcess process;
+    process.setProcessEnvironment(environment);
+    process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    process.start(launcher, {slow.url(QStringLiteral("/update.json")).toString()});
+    QVERIFY(process.waitForFinished(240000));
+    QCOMPARE(process.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(process.exitCode(), 0);
+    QVERIFY(ReleaseKit::digestsBelow(m_installed + QStringLiteral("Game")).isEmpty());
+    if (action == 3)
+        QVERIFY(!QFileInfo::exists(m_installed + QStringLiteral("Update/game-1.0.0.7z")));
 }
 
 QTEST_GUILESS_MAIN(UpdateProcessesTest)

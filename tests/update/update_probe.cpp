@@ -6,18 +6,36 @@
 //
 // Environment: GD7_UPDATE_VERSION replaces the launcher version, GD7_UPDATE_TORRENTS=1 downloads
 // through the torrent session (kept on 127.0.0.1), GD7_UPDATE_PAUSE_MS shortens the pauses before
-// each unpack and patch.
+// each unpack and patch, GD7_UPDATE_CLOSE_AT=<progress action> closes the launcher as the
+// window's exit does (pool queue cleared, orchestrator destroyed, process ended at once) when
+// that step reports progress.
 #include "app/jsonsettings.h"
 #include "app/languagemanager.h"
 #include "app/logger.h"
 #include "app/paths.h"
 #include "app/productinfo.h"
 #include "net/torrentsession.h"
+#include "platform/processes.h"
 #include "tests/update/updatedriver.h"
 #include "update/autoupdate.h"
 
 #include <QCoreApplication>
+#include <QThreadPool>
 #include <QUrl>
+
+namespace {
+
+// What the main window's exit does, in its order.
+void exitApp()
+{
+    Logger::instance().debug(QStringLiteral("exitApp"));
+    QThreadPool::globalInstance()->clear();
+    AutoUpdate::destroyInstance();
+    QCoreApplication::exit(0);
+    platform::exitApp(0);
+}
+
+} // namespace
 
 int main(int argc, char **argv)
 {
@@ -36,6 +54,16 @@ int main(int argc, char **argv)
     update->setUseTorrents(qEnvironmentVariableIntValue("GD7_UPDATE_TORRENTS") == 1);
     if (qEnvironmentVariableIsSet("GD7_UPDATE_PAUSE_MS"))
         update->setInstallPauseMs(qEnvironmentVariableIntValue("GD7_UPDATE_PAUSE_MS"));
+    if (qEnvironmentVariableIsSet("GD7_UPDATE_CLOSE_AT")) {
+        const int closeAt = qEnvironmentVariableIntValue("GD7_UPDATE_CLOSE_AT");
+        QObject::connect(
+            update, &AutoUpdate::updateProgress, &app,
+            [closeAt](const QString &, int action, float, qlonglong, qlonglong current, qlonglong) {
+                if (action == closeAt && (action != AutoUpdate::Downloading || current > 0))
+                    exitApp();
+            },
+            Qt::QueuedConnection);
+    }
     int result = -1;
     {
         UpdateDriver driver(Paths::settingsPath());

@@ -29,6 +29,8 @@ public:
 
     // Starts a check and returns once it finished (-1 when it did not within timeoutMs).
     int run(const QList<QUrl> &mirrors, int timeoutMs = 60000);
+    // The store the driver saves after each installed content, as the window's one store.
+    JsonSettings &settings() { return m_settings; }
 
     QStringList installed;
     QList<int> finished;

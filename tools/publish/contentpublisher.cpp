@@ -1,6 +1,10 @@
 #include "tools/publish/contentpublisher.h"
 
+#include "tools/publish/signingkey.h"
 #include "tools/publish/torrentmaker.h"
+#include "update/contentdigest.h"
+#include "update/contentselection.h"
+#include "update/manifestsignature.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -35,14 +39,17 @@ void ContentPublisher::addOptions(QCommandLineParser &parser)
 {
     parser.addOption({ProductOption, QStringLiteral("Product id in update.json (default gd7, the game)."),
                       QStringLiteral("id"), QStringLiteral("gd7")});
-    parser.addOption({PlatformOption, QStringLiteral("Content platform (default win64)."),
-                      QStringLiteral("name"), QStringLiteral("win64")});
+    parser.addOption(
+        {PlatformOption,
+         QStringLiteral("Content platform (default %1, the platform this runs on).").arg(nativePlatform()),
+         QStringLiteral("name"), nativePlatform()});
     parser.addOption({BaseUrlOption,
                       QStringLiteral("URL of the release folder on one mirror; repeat for more mirrors."),
                       QStringLiteral("url")});
     parser.addOption({IdOption, QStringLiteral("Content id (default derived from product and versions)."),
                       QStringLiteral("id")});
     parser.addOption({ReplaceOption, QStringLiteral("Replace a content with the same id.")});
+    SigningKey::addOption(parser);
 }
 
 bool ContentPublisher::readOptions(const QCommandLineParser &parser, const QString &defaultId, QString &error)
@@ -51,6 +58,8 @@ bool ContentPublisher::readOptions(const QCommandLineParser &parser, const QStri
     m_platform = parser.value(PlatformOption);
     m_id = parser.isSet(IdOption) ? parser.value(IdOption) : defaultId;
     m_replace = parser.isSet(ReplaceOption);
+    if (!SigningKey::readOption(parser, m_signingKey, error))
+        return false;
     m_baseUrls.clear();
     for (QString base : parser.values(BaseUrlOption)) {
         if (!validBaseUrl(base)) {
@@ -82,6 +91,11 @@ bool ContentPublisher::begin(const QString &releaseFolder, const QStringList &ex
     const QString manifestPath = QDir(releaseFolder).absoluteFilePath(QStringLiteral("update.json"));
     if (!m_manifest.load(manifestPath, error))
         return false;
+    // Found now rather than after the archive is made: a signed release is rewritten only signed.
+    if (m_signingKey.isEmpty() && QFileInfo::exists(ManifestSignature::signatureName(manifestPath))) {
+        error = QStringLiteral("the release is signed: give --key to sign it again");
+        return false;
+    }
     if (!m_replace && m_manifest.hasContent(m_product, m_id)) {
         error = QStringLiteral("content %1 is already in %2 (use --replace)").arg(m_id, manifestPath);
         return false;
@@ -122,6 +136,12 @@ bool ContentPublisher::finish(QJsonObject entry, const QString &versionTo, qint6
     entry.insert(QStringLiteral("platform"), m_platform);
     entry.insert(QStringLiteral("version_to"), versionTo);
     entry.insert(QStringLiteral("size"), static_cast<double>(QFileInfo(archive).size()));
+    const QString sha256 = ContentDigest::fileSha256(archive);
+    if (sha256.isEmpty()) {
+        error = QStringLiteral("cannot read %1").arg(archive);
+        return false;
+    }
+    entry.insert(QStringLiteral("sha256"), sha256);
     entry.insert(QStringLiteral("http"), QJsonArray::fromStringList(urls(archiveName())));
     entry.insert(QStringLiteral("torrent"), infoHash);
     entry.insert(QStringLiteral("torrents"), QJsonArray::fromStringList(urls(torrentName)));
@@ -129,5 +149,5 @@ bool ContentPublisher::finish(QJsonObject entry, const QString &versionTo, qint6
         return false;
     m_manifest.putContent(m_product, entry);
     m_manifest.advance(m_product, versionTo, productSize);
-    return m_manifest.save(error);
+    return m_manifest.save(m_signingKey, error);
 }

@@ -40,6 +40,7 @@ private:
     QString m_id;
     QStringList m_baseUrls;
     bool m_replace = false;
+    QByteArray m_signingKey;
     QStringList m_extraItems;
     ManifestFile m_manifest;
     ReleaseStaging m_staging;

@@ -6,6 +6,7 @@
 #include "tools/publish/fullcommand.h"
 #include "tools/publish/manifestcommand.h"
 #include "tools/publish/patchcommand.h"
+#include "tools/publish/signingkey.h"
 #include "tools/publish/verifycommand.h"
 
 #include <QCoreApplication>
@@ -25,6 +26,8 @@ const QString Usage = QStringLiteral(
     "  patch OLD NEW RELEASE      add a patch package from one build to the next\n"
     "  manifest RELEASE           edit update.json: contents, product version and size\n"
     "  verify RELEASE             check every promise of a release's update.json\n"
+    "  keygen KEYFILE             make a key pair for signing update.json (KEYFILE.pub: public key)\n"
+    "  sign RELEASE --key KEYFILE give update.json the next serial and sign it (update.json.sig)\n"
     "  diff OLD NEW PATCH         write the patch stream from one file to another\n"
     "  apply OLD PATCH OUT        rebuild a file from its old version and a patch stream\n"
     "\n"
@@ -33,7 +36,8 @@ const QString Usage = QStringLiteral(
     "release\n"
     "           gd7-publish verify release --build 1.0.0=build-1.0.0 --build 1.1.0=build-1.1.0\n"
     "           tools/serve-release 8080 release      (serves it on 127.0.0.1 for a test)\n"
-    "update.json is written last and whole, after every file it names is in place.\n"
+    "update.json is written last and whole, after every file it names is in place; with --key KEYFILE\n"
+    "full, patch and manifest sign it again (a signed release is only rewritten with its key).\n"
     "--log FILE keeps the launcher libraries' own log lines (archives, patching) in FILE.");
 
 const QMap<QString, Command> &commands()
@@ -42,6 +46,7 @@ const QMap<QString, Command> &commands()
         {QStringLiteral("full"), runFullCommand},         {QStringLiteral("patch"), runPatchCommand},
         {QStringLiteral("manifest"), runManifestCommand}, {QStringLiteral("diff"), runDiffCommand},
         {QStringLiteral("apply"), runApplyCommand},       {QStringLiteral("verify"), runVerifyCommand},
+        {QStringLiteral("keygen"), runKeygenCommand},     {QStringLiteral("sign"), runSignCommand},
     };
     return table;
 }

@@ -2,6 +2,7 @@
 
 #include "tools/publish/commandline.h"
 #include "tools/publish/manifestfile.h"
+#include "tools/publish/signingkey.h"
 
 #include <QDir>
 #include <QFile>
@@ -80,6 +81,7 @@ int runManifestCommand(const QStringList &args)
         {QStringLiteral("version"), QStringLiteral("Set the product's version."), QStringLiteral("version")});
     parser.addOption({QStringLiteral("size"), QStringLiteral("Set the product's installed size in bytes."),
                       QStringLiteral("bytes")});
+    SigningKey::addOption(parser);
     const int parsed = parseCommand(
         parser, args, 1, QStringLiteral("Edits update.json of a release folder; prints the result."));
     if (parsed >= 0)
@@ -89,11 +91,14 @@ int runManifestCommand(const QStringList &args)
         return fail(QStringLiteral("not a folder: %1").arg(release));
     ManifestFile manifest;
     QString error;
+    QByteArray signingKey;
+    if (!SigningKey::readOption(parser, signingKey, error))
+        return usageError(error);
     if (!manifest.load(QDir(release).absoluteFilePath(QStringLiteral("update.json")), error))
         return fail(error);
     if (!applyEdits(parser, parser.value(QStringLiteral("product")), manifest, error))
         return fail(error);
-    if (!manifest.save(error))
+    if (!manifest.save(signingKey, error))
         return fail(error);
     printOut(QString::fromUtf8(QJsonDocument(manifest.json()).toJson(QJsonDocument::Indented)).trimmed());
     return ExitOk;

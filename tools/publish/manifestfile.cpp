@@ -2,7 +2,10 @@
 
 #include "app/version.h"
 
+#include "update/manifestsignature.h"
+
 #include <QFile>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QSaveFile>
@@ -10,6 +13,18 @@
 namespace {
 const QString ContentKey = QStringLiteral("content");
 const QString IdKey = QStringLiteral("id");
+const QString SerialKey = QStringLiteral("serial");
+
+bool writeWhole(const QString &path, const QByteArray &data, QString &error)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(data) != data.size() || !file.commit()) {
+        error = QStringLiteral("cannot write %1 (%2)").arg(path, file.errorString());
+        return false;
+    }
+    return true;
+}
+
 } // namespace
 
 bool ManifestFile::load(const QString &path, QString &error)
@@ -33,19 +48,32 @@ bool ManifestFile::load(const QString &path, QString &error)
     return true;
 }
 
-bool ManifestFile::save(QString &error) const
+bool ManifestFile::save(const QByteArray &signingKey, QString &error)
 {
-    QSaveFile file(m_path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        error = QStringLiteral("cannot write manifest: %1 (%2)").arg(m_path, file.errorString());
+    const QString signaturePath = ManifestSignature::signatureName(m_path);
+    if (signingKey.isEmpty() && QFileInfo::exists(signaturePath)) {
+        error = QStringLiteral("the release is signed (%1): give --key to sign it again").arg(signaturePath);
         return false;
     }
-    file.write(QJsonDocument(m_json).toJson(QJsonDocument::Indented));
-    if (!file.commit()) {
-        error = QStringLiteral("cannot write manifest: %1 (%2)").arg(m_path, file.errorString());
-        return false;
+    m_json.insert(SerialKey, static_cast<double>(serial() + 1));
+    const QByteArray text = QJsonDocument(m_json).toJson(QJsonDocument::Indented);
+    QByteArray signature;
+    if (!signingKey.isEmpty()) {
+        signature = ManifestSignature::sign(text, signingKey);
+        if (signature.isEmpty()) {
+            error = QStringLiteral("cannot sign the manifest with the given key");
+            return false;
+        }
     }
-    return true;
+    // The signature goes first: a launcher reading in between sees a mismatch and tries the next
+    // mirror, never a manifest it would take for signed.
+    return (signature.isEmpty() || writeWhole(signaturePath, signature, error)) &&
+           writeWhole(m_path, text, error);
+}
+
+qint64 ManifestFile::serial() const
+{
+    return static_cast<qint64>(m_json.value(SerialKey).toDouble());
 }
 
 bool ManifestFile::hasContent(const QString &product, const QString &id) const

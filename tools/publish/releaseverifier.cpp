@@ -7,6 +7,8 @@
 #include "patch/sevenzip.h"
 #include "tools/publish/buildfiles.h"
 #include "tools/publish/torrentmaker.h"
+#include "update/contentdigest.h"
+#include "update/manifestsignature.h"
 #include "update/productupdateinfo.h"
 
 #include <QDir>
@@ -49,7 +51,8 @@ bool ReleaseVerifier::verify()
         problem(QStringLiteral("cannot read %1").arg(file.fileName()));
         return false;
     }
-    const QJsonDocument document = QJsonDocument::fromJson(file.readAll());
+    const QByteArray text = file.readAll();
+    const QJsonDocument document = QJsonDocument::fromJson(text);
     if (!document.isObject() || document.object().isEmpty()) {
         problem(QStringLiteral("%1 is not a manifest").arg(file.fileName()));
         return false;
@@ -58,9 +61,14 @@ bool ReleaseVerifier::verify()
         problem(QStringLiteral("cannot create a work folder"));
         return false;
     }
+    if (!m_publicKeys.isEmpty())
+        verifySignature(file.fileName(), text);
     const QJsonObject manifest = document.object();
-    for (auto it = manifest.begin(); it != manifest.end(); ++it)
-        verifyProduct(it.key(), it.value().toObject());
+    for (auto it = manifest.begin(); it != manifest.end(); ++it) {
+        // Products are objects; "serial" and other top-level values are not.
+        if (it.value().isObject())
+            verifyProduct(it.key(), it.value().toObject());
+    }
     return m_problems.isEmpty();
 }
 
@@ -107,6 +115,15 @@ void ReleaseVerifier::compareReferences(const QString &product)
     }
 }
 
+void ReleaseVerifier::verifySignature(const QString &manifestPath, const QByteArray &text)
+{
+    QFile signature(ManifestSignature::signatureName(manifestPath));
+    if (!signature.open(QIODevice::ReadOnly))
+        problem(QStringLiteral("%1 is not signed").arg(manifestPath));
+    else if (!ManifestSignature::verify(text, signature.readAll(), m_publicKeys))
+        problem(QStringLiteral("%1 has no valid signature by the given keys").arg(manifestPath));
+}
+
 bool ReleaseVerifier::verifyArchive(const UpdateContent &content, const QString &unpacked)
 {
     const QString id = content.id();
@@ -120,6 +137,10 @@ bool ReleaseVerifier::verifyArchive(const UpdateContent &content, const QString 
             QStringLiteral("%1: archive %2 is missing or not %3 bytes").arg(id, archive).arg(content.size()));
         return false;
     }
+    if (content.sha256().isEmpty())
+        m_notes.append(QStringLiteral("%1: no \"sha256\" (launchers cannot check the archive)").arg(id));
+    else if (ContentDigest::fileSha256(archive) != content.sha256())
+        problem(QStringLiteral("%1: archive %2 does not match its \"sha256\"").arg(id, archive));
     if (content.hasTorrent())
         verifyTorrent(content, archive);
     if (!sevenZipExtract(archive, unpacked, nullptr)) {

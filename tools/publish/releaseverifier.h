@@ -23,6 +23,9 @@ public:
         m_references.insert({product, version}, folder);
     }
 
+    // With keys, update.json must carry a valid signature by one of them.
+    void setPublicKeys(const QStringList &keys) { m_publicKeys = keys; }
+
     // Problems found are collected; true when there were none.
     bool verify();
     const QStringList &problems() const { return m_problems; }
@@ -31,6 +34,7 @@ public:
     int checkedContents() const { return m_checked; }
 
 private:
+    void verifySignature(const QString &manifestPath, const QByteArray &text);
     void verifyProduct(const QString &product, const QJsonObject &object);
     bool verifyArchive(const UpdateContent &content, const QString &unpacked);
     void verifyTorrent(const UpdateContent &content, const QString &archive);
@@ -49,6 +53,7 @@ private:
     QTemporaryDir m_work;
     QMap<QString, QString> m_builds; // version text -> unpacked build of the product being checked
     QMap<QPair<QString, QString>, QString> m_references; // (product, version) -> build folder
+    QStringList m_publicKeys;
     QStringList m_problems;
     QStringList m_notes;
     int m_checked = 0;

@@ -3,6 +3,7 @@
 #include "app/version.h"
 #include "tools/publish/commandline.h"
 #include "tools/publish/releaseverifier.h"
+#include "tools/publish/signingkey.h"
 
 #include <QFileInfo>
 
@@ -17,6 +18,10 @@ int runVerifyCommand(const QStringList &args)
     parser.addOption({QStringLiteral("product"),
                       QStringLiteral("Product of the --build folders (default gd7)."), QStringLiteral("id"),
                       QStringLiteral("gd7")});
+    parser.addOption({QStringLiteral("public-key"),
+                      QStringLiteral("Require update.json.sig by this public key (base64 or a .pub file); "
+                                     "repeatable."),
+                      QStringLiteral("key")});
     const int parsed =
         parseCommand(parser, args, 1,
                      QStringLiteral("Checks a release before upload: archives exist and unpack, "
@@ -28,6 +33,11 @@ int runVerifyCommand(const QStringList &args)
     if (!QFileInfo(release).isDir())
         return fail(QStringLiteral("not a folder: %1").arg(release));
     ReleaseVerifier verifier(release);
+    QStringList keys;
+    QString error;
+    if (!SigningKey::readPublicKeys(parser.values(QStringLiteral("public-key")), keys, error))
+        return usageError(error);
+    verifier.setPublicKeys(keys);
     for (const QString &build : parser.values(QStringLiteral("build"))) {
         const Version version = parseVersion(build.section(QLatin1Char('='), 0, 0));
         const QString folder = build.section(QLatin1Char('='), 1);

@@ -1,0 +1,1 @@
+gd7_add_window_test(tst_languageswitch SOURCES tst_languageswitch.cpp LIBS gd7_ui gd7_resources)

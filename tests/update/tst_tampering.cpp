@@ -1,0 +1,393 @@
+// A hostile mirror on 127.0.0.1: manifests and contents changed after the publisher signed them.
+// Each case must end in its failure code with the installed game byte-identical and nothing run.
+
+#include "app/deploymentconfig.h"
+#include "app/jsonsettings.h"
+#include "app/languagemanager.h"
+#include "app/logger.h"
+#include "app/paths.h"
+#include "app/productinfo.h"
+#include "install/launchercopy.h"
+#include "net/httpconnection.h"
+#include "net/torrentsession.h"
+#include "tests/support/logcapture.h"
+#include "tests/support/nginxserver.h"
+#include "tests/support/testhttpserver.h"
+#include "tests/update/releasekit.h"
+#include "tests/update/updatedriver.h"
+#include "update/autoupdate.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QRandomGenerator>
+#include <QtTest>
+
+#include <memory>
+
+namespace {
+
+ReleaseKit::Files gameFiles(int version)
+{
+    ReleaseKit::Files files{{"data/notes.txt", QByteArray("notes of version ") + QByteArray::number(version)},
+                            {"game.bin", ReleaseKit::randomBytes(40 * 1024, quint32(version))}};
+    if (version >= 2)
+        files.insert(QStringLiteral("added.bin"), ReleaseKit::randomBytes(3000, 9));
+    return files;
+}
+
+QJsonObject launcherUpToDate()
+{
+    return ReleaseKit::product(formatVersion(launcherProduct.version), {});
+}
+
+} // namespace
+
+class TamperingTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void signedManifest_data();
+    void signedManifest();
+    void tamperedContent_data();
+    void tamperedContent();
+    void hostileFirstMirror_data();
+    void hostileFirstMirror();
+
+private:
+    std::unique_ptr<ReleaseKit> newRelease();
+    // The deployment configuration with these publisher keys, mirrors on 127.0.0.1.
+    void configureKeys(const QStringList &keys);
+    void installGame(int version);
+    QString settingsPath() const { return Paths::joinPath(Paths::applicationFolder(), "GD7Launcher.conf"); }
+
+    LogCapture m_log;
+    QTemporaryDir m_served;
+    QTemporaryDir m_keys;
+    NginxServer m_nginx;
+    QString m_publisherKey;
+    QString m_publisherPublic;
+    QString m_strangerKey;
+    QString m_strangerPublic;
+    std::unique_ptr<QTemporaryDir> m_application;
+    int m_releases = 0;
+};
+
+void TamperingTest::initTestCase()
+{
+    TorrentSession::setLoopbackOnly(true);
+    Logger::instance().setThreshold(LogDebug);
+    LanguageManager::instance().setLanguage(QStringLiteral("en"));
+    launcherProduct = makeLauncherProduct();
+    QVERIFY(m_nginx.start(m_served.path()));
+    m_publisherKey = m_keys.filePath("publisher.key");
+    m_strangerKey = m_keys.filePath("stranger.key");
+    m_publisherPublic = ReleaseKit::generateKey(m_publisherKey);
+    m_strangerPublic = ReleaseKit::generateKey(m_strangerKey);
+    QVERIFY(!m_publisherPublic.isEmpty() && !m_strangerPublic.isEmpty());
+    QVERIFY(m_publisherPublic != m_strangerPublic);
+    // The private key is the owner's alone.
+    const QFile::Permissions others = QFile::ReadGroup | QFile::WriteGroup | QFile::ExeGroup |
+                                      QFile::ReadOther | QFile::WriteOther | QFile::ExeOther;
+    QCOMPARE(QFile::permissions(m_publisherKey) & others, QFile::Permissions());
+    QVERIFY(QFile::permissions(m_publisherKey) & QFile::ReadOwner);
+}
+
+void TamperingTest::init()
+{
+    m_application = std::make_unique<QTemporaryDir>();
+    Paths::setApplicationFolder(m_application->path());
+    launcherProduct = makeLauncherProduct();
+    gameProduct = makeGameProduct(nullptr);
+    AutoUpdate::instance()->setInstallPauseMs(0);
+    AutoUpdate::instance()->setUseTorrents(false);
+    AutoUpdate::instance()->setTorrentStallLimitMs(2000);
+    configureKeys({m_publisherPublic});
+    installGame(1);
+    m_log.takeLines();
+}
+
+void TamperingTest::cleanup()
+{
+    AutoUpdate::destroyInstance();
+}
+
+std::unique_ptr<ReleaseKit> TamperingTest::newRelease()
+{
+    const QString name = QStringLiteral("release%1/").arg(++m_releases);
+    QDir(m_served.path()).mkpath(name);
+    auto kit = std::make_unique<ReleaseKit>(QDir(m_served.path()).filePath(name));
+    kit->setBaseUrl(m_nginx.url(QStringLiteral("/") + name));
+    kit->setSigningKey(m_publisherKey);
+    return kit;
+}
+
+void TamperingTest::configureKeys(const QStringList &keys)
+{
+    const QString path = m_application->filePath("deployment.json");
+    const QJsonObject config{{"mirrors", QJsonArray{m_nginx.url("/update.json").toString()}},
+                             {"manifest_keys", QJsonArray::fromStringList(keys)}};
+    QVERIFY(ReleaseKit::writeFile(path, QJsonDocument(config).toJson()));
+    QVERIFY(DeploymentConfig::loadInstance(path));
+    QCOMPARE(DeploymentConfig::instance().manifestKeys(), keys);
+}
+
+void TamperingTest::installGame(int version)
+{
+    const ReleaseKit::Files files = gameFiles(version);
+    for (auto it = files.cbegin(); it != files.cend(); ++it)
+        QVERIFY(ReleaseKit::writeFile(Paths::joinPath(Paths::gameFolder(true), it.key()), it.value()));
+    gameProduct.version = parseVersion(QStringLiteral("1.%1.0").arg(version - 1));
+}
+
+void TamperingTest::signedManifest_data()
+{
+    QTest::addColumn<QString>("tamper");
+    QTest::addColumn<QStringList>("keys"); // "publisher", "stranger": the configured keys
+    QTest::addColumn<qint64>("storedSerial");
+    QTest::addColumn<int>("result");
+    QTest::addColumn<QString>("logged");
+
+    const QStringList publisher{"publisher"};
+    QTest::newRow("signed by the publisher")
+        << "" << publisher << qint64(0) << 0 << "info [0] parsing update info success.";
+    QTest::newRow("signed by the second of two keys")
+        << "" << QStringList{"stranger", "publisher"} << qint64(0) << 0
+        << "info [0] parsing update info success.";
+    QTest::newRow("same serial again")
+        << "" << publisher << qint64(1) << 0 << "info [0] parsing update info success.";
+    QTest::newRow("no keys: unsigned manifest")
+        << "unsigned" << QStringList() << qint64(0) << 0 << "info [0] update info is not signed: ";
+    QTest::newRow("edited after signing")
+        << "edited" << publisher << qint64(0) << 3 << "crit [0] update info signature not valid: ";
+    QTest::newRow("signed by an unknown key")
+        << "stranger" << publisher << qint64(0) << 3 << "crit [0] update info signature not valid: ";
+    QTest::newRow("signature missing")
+        << "unsigned" << publisher << qint64(0) << 3 << "crit [0] update info signature missing: ";
+    QTest::newRow("garbled signature")
+        << "garbled" << publisher << qint64(0) << 3 << "crit [0] update info signature not valid: ";
+    QTest::newRow("replayed older serial")
+        << "" << publisher << qint64(7) << 3 << "crit [0] update info replayed: ";
+}
+
+void TamperingTest::signedManifest()
+{
+    QFETCH(QString, tamper);
+    QFETCH(QStringList, keys);
+    QFETCH(qint64, storedSerial);
+    QFETCH(int, result);
+    QFETCH(QString, logged);
+
+    QStringList configured;
+    for (const QString &key : keys)
+        configured.append(key == QLatin1String("publisher") ? m_publisherPublic : m_strangerPublic);
+    configureKeys(configured);
+    // One store for the update and the installed versions, as in the launcher.
+    UpdateDriver driver(settingsPath());
+    JsonSettings &settings = driver.settings();
+    if (storedSerial > 0)
+        settings.setValue(SettingsKey::ManifestSerial, storedSerial);
+    AutoUpdate::instance()->setSettings(&settings);
+
+    std::unique_ptr<ReleaseKit> kit = newRelease();
+    if (tamper == QLatin1String("unsigned"))
+        kit->setSigningKey(QString());
+    if (tamper == QLatin1String("stranger"))
+        kit->setSigningKey(m_strangerKey);
+    const QJsonObject full = kit->full("game-1.1.0", "1.1.0", gameFiles(2), false);
+    QVERIFY(!full.isEmpty());
+    QVERIFY(kit->publishManifest(
+        QJsonObject{{"gd7_launcher_en", launcherUpToDate()}, {"gd7", ReleaseKit::product("1.1.0", {full})}}));
+    const QString manifestPath = kit->publishedPath("update.json");
+    if (tamper == QLatin1String("edited")) {
+        // One byte of the archive's promised digest, as a mirror serving its own archive would.
+        QFile file(manifestPath);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QByteArray text = file.readAll();
+        file.close();
+        const QByteArray digest = full.value("sha256").toString().toLatin1();
+        QVERIFY(text.contains(digest));
+        text.replace(digest, QByteArray(digest).replace(0, 1, digest.startsWith('0') ? "1" : "0"));
+        QVERIFY(ReleaseKit::writeFile(manifestPath, text));
+    }
+    if (tamper == QLatin1String("garbled"))
+        QVERIFY(ReleaseKit::writeFile(manifestPath + ".sig", QByteArray(88, 'A') + "\n"));
+
+    QCOMPARE(driver.run({kit->manifestUrl()}), result);
+    const QStringList lines = m_log.takeLines();
+    QVERIFY2(LogCapture::anyContains(lines, logged), qPrintable(logged + " not in:\n" + lines.join('\n')));
+    if (result == 0) {
+        QCOMPARE(driver.installed, QStringList{"game-1.1.0"});
+        QCOMPARE(ReleaseKit::digestsBelow(Paths::gameFolder()), ReleaseKit::digestsOf(gameFiles(2)));
+        // The publisher's serial of this release is remembered; without keys there is none to trust.
+        const qint64 serial = keys.isEmpty() ? storedSerial : qMax<qint64>(storedSerial, 1);
+        QCOMPARE(settings.value(SettingsKey::ManifestSerial).toLongLong(), serial);
+        // ...and on disk at once, so a restarted launcher cannot take an older manifest.
+        if (!keys.isEmpty()) {
+            JsonSettings onDisk;
+            QVERIFY(onDisk.load(settingsPath()));
+            QCOMPARE(onDisk.value(SettingsKey::ManifestSerial).toLongLong(), serial);
+        }
+        return;
+    }
+    QVERIFY(driver.installed.isEmpty());
+    QCOMPARE(ReleaseKit::digestsBelow(Paths::gameFolder()), ReleaseKit::digestsOf(gameFiles(1)));
+    QCOMPARE(settings.value(SettingsKey::ManifestSerial).toLongLong(), storedSerial);
+    // Nothing of the refused release was even downloaded.
+    QVERIFY(!QFileInfo::exists(Paths::joinPath(Paths::updateFolder(), "game-1.1.0.7z")));
+}
+
+void TamperingTest::tamperedContent_data()
+{
+    QTest::addColumn<QString>("tamper");
+    QTest::addColumn<QString>("logged");
+    QTest::newRow("swapped full archive") << "full"
+                                          << "crit content digest check failed: game-1.1.0 sha256";
+    QTest::newRow("swapped full archive behind a torrent")
+        << "full torrent"
+        << "crit content digest check failed: game-1.1.0 sha256";
+    QTest::newRow("rewritten patch package") << "patch"
+                                             << "crit content digest check failed: patch-1.1.0 ";
+    QTest::newRow("archive grown past its size") << "grown"
+                                                 << "crit http answer too large: ";
+    QTest::newRow("archive cut short") << "shrunk"
+                                       << "crit content digest check failed: game-1.1.0 size";
+    QTest::newRow("foreign torrent") << "foreign torrent"
+                                     << "torrent file is not the content's: ";
+    QTest::newRow("swapped launcher content") << "launcher"
+                                              << "crit content digest check failed: launcher-9.0.0 ";
+}
+
+void TamperingTest::tamperedContent()
+{
+    QFETCH(QString, tamper);
+    QFETCH(QString, logged);
+
+    std::unique_ptr<ReleaseKit> kit = newRelease();
+    const bool torrent = tamper.endsWith(QLatin1String("torrent"));
+    const QString ranMarker = m_application->filePath("mirror-program-ran");
+    QJsonObject launcher = launcherUpToDate();
+    QJsonObject content;
+    QString swapped; // the other release's archive put in the content's place
+    if (tamper == QLatin1String("launcher")) {
+        const QByteArray program = "#!/bin/sh\ntouch '" + ranMarker.toUtf8() + "'\n";
+        content =
+            kit->full("launcher-9.0.0", "9.0.0", {{"3rdparty.txt", "notices"}, {"GD7Launcher", program}},
+                      false, "gd7_launcher_en");
+        // Shorter notices, so that the mirror's archive is delivered whole and its digest judged.
+        swapped = kit->full("evil", "9.0.0", {{"3rdparty.txt", "n"}, {"GD7Launcher", program + "#\n"}}, false,
+                            "gd7_launcher_en")
+                      .value("name")
+                      .toString();
+        launcher = ReleaseKit::product("9.0.0", {content});
+    } else if (tamper == QLatin1String("patch")) {
+        content = kit->patch("patch-1.1.0", "1.0.0", "1.1.0", gameFiles(1), gameFiles(2), false);
+        // Smaller than the real one (no added file, other notes), so that it is delivered whole.
+        ReleaseKit::Files evil = gameFiles(2);
+        evil.remove(QStringLiteral("added.bin"));
+        evil.insert(QStringLiteral("data/notes.txt"), "rewritten by the mirror");
+        swapped = kit->patch("evil", "1.0.0", "1.1.0", gameFiles(1), evil, false).value("name").toString();
+    } else {
+        content = kit->full("game-1.1.0", "1.1.0", gameFiles(2), torrent);
+        ReleaseKit::Files evil = gameFiles(2);
+        evil[QStringLiteral("game.bin")].replace(0, 4, "EVIL");
+        const QJsonObject other = kit->full("evil", "1.1.0", evil, torrent);
+        swapped = other.value("name").toString();
+        if (tamper == QLatin1String("foreign torrent")) {
+            content.insert("torrents", other.value("torrents"));
+            swapped.clear();
+        }
+    }
+    QVERIFY(!content.isEmpty());
+    const QString archive = kit->publishedPath(content.value("name").toString());
+    if (!swapped.isEmpty()) {
+        QVERIFY(QFile::remove(archive));
+        QVERIFY(QFile::copy(kit->publishedPath(swapped), archive));
+    }
+    if (tamper == QLatin1String("shrunk"))
+        QVERIFY(QFile::resize(archive, QFileInfo(archive).size() / 2));
+    if (tamper == QLatin1String("grown")) {
+        QFile file(archive);
+        QVERIFY(file.open(QIODevice::Append));
+        QVERIFY(file.write("trailing bytes") > 0);
+    }
+    QJsonObject game = ReleaseKit::product("1.1.0", {});
+    if (tamper != QLatin1String("launcher"))
+        game = ReleaseKit::product("1.1.0", {content});
+    QVERIFY(kit->publishManifest(QJsonObject{{"gd7_launcher_en", launcher}, {"gd7", game}}));
+
+    UpdateDriver driver(settingsPath());
+    QCOMPARE(driver.run({kit->manifestUrl()}), 6);
+    const QStringList lines = m_log.takeLines();
+    QVERIFY2(LogCapture::anyContains(lines, logged), qPrintable(logged + " not in:\n" + lines.join('\n')));
+    QVERIFY(driver.installed.isEmpty());
+    QCOMPARE(driver.exits, 0);
+    QCOMPARE(ReleaseKit::digestsBelow(Paths::gameFolder()), ReleaseKit::digestsOf(gameFiles(1)));
+    // The mirror's archive was deleted before anything read it, and nothing of it ran.
+    QVERIFY(!QFileInfo::exists(Paths::joinPath(Paths::updateFolder(), content.value("name").toString())));
+    QVERIFY(!QFileInfo::exists(Paths::updateTempFolder()) ||
+            QDir(Paths::updateTempFolder()).isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot));
+    QTest::qWait(300);
+    QVERIFY(!QFileInfo::exists(ranMarker));
+}
+
+void TamperingTest::hostileFirstMirror_data()
+{
+    QTest::addColumn<QString>("mirror");
+    QTest::addColumn<QString>("logged");
+    QTest::newRow("1 byte per second") << "slow"
+                                       << "crit http transfer too slow: ";
+    QTest::newRow("redirect to a local file") << "file"
+                                              << "crit redirect refused: ";
+}
+
+void TamperingTest::hostileFirstMirror()
+{
+    QFETCH(QString, mirror);
+    QFETCH(QString, logged);
+    // Keys or none, a mirror that stalls or points elsewhere only costs its turn.
+    configureKeys({});
+    net::HttpConnection::setDefaultLowSpeedLimit(4096, 1500);
+    std::unique_ptr<ReleaseKit> kit = newRelease();
+    kit->setSigningKey(QString());
+    const QJsonObject full = kit->full("game-1.1.0", "1.1.0", gameFiles(2), false);
+    QVERIFY(!full.isEmpty());
+    QVERIFY(kit->publishManifest(
+        QJsonObject{{"gd7_launcher_en", launcherUpToDate()}, {"gd7", ReleaseKit::product("1.1.0", {full})}}));
+    // What the hostile mirror would like installed: the same release with a payload beside it.
+    QJsonObject evil = full;
+    evil.insert("http", QJsonArray{kit->url("payload.7z").toString()});
+    const QByteArray evilManifest = QJsonDocument(QJsonObject{{"gd7_launcher_en", launcherUpToDate()},
+                                                              {"gd7", ReleaseKit::product("1.1.0", {evil})}})
+                                        .toJson();
+    TestHttpServer server;
+    QVERIFY(server.start());
+    if (mirror == QLatin1String("slow")) {
+        TestHttpServer::Response slow;
+        slow.body = evilManifest;
+        slow.pieceSize = 1;
+        slow.pieceIntervalMs = 1000;
+        server.serve("/update.json", slow);
+    } else {
+        const QString local = m_application->filePath("local-update.json");
+        QVERIFY(ReleaseKit::writeFile(local, evilManifest));
+        server.redirect("/update.json", QUrl::fromLocalFile(local).toEncoded());
+    }
+
+    UpdateDriver driver(settingsPath());
+    const int result = driver.run({server.url("/update.json"), kit->manifestUrl()});
+    net::HttpConnection::setDefaultLowSpeedLimit(4096, 60000);
+    QCOMPARE(result, 0);
+    const QStringList lines = m_log.takeLines();
+    QVERIFY2(LogCapture::anyContains(lines, logged), qPrintable(lines.join('\n')));
+    QVERIFY(LogCapture::anyContains(lines, "crit [0] download update info fail: "));
+    QVERIFY(LogCapture::anyContains(lines, "info [1] parsing update info success."));
+    QCOMPARE(ReleaseKit::digestsBelow(Paths::gameFolder()), ReleaseKit::digestsOf(gameFiles(2)));
+}
+
+QTEST_MAIN(TamperingTest)
+#include "tst_tampering.moc"

@@ -1,0 +1,22 @@
+#pragma once
+
+#include "update/updatecontent.h"
+
+#include <QString>
+
+#include <atomic>
+
+// The "sha256" and "size" the publisher writes for every content archive: nothing a mirror
+// swapped or cut short is unpacked, let alone run.
+namespace ContentDigest {
+
+// SHA-256 of a file as 64 lowercase hexadecimal digits; empty when it cannot be read or *stop
+// was set while reading.
+QString fileSha256(const QString &path, const std::atomic<bool> *stop = nullptr);
+
+// Whether the archive is the one the content promises. A content without "sha256" (written by
+// an older publisher) passes with an info line; a mismatch is logged crit with the reason.
+bool matches(const UpdateContent &content, const QString &archivePath,
+             const std::atomic<bool> *stop = nullptr);
+
+} // namespace ContentDigest
