@@ -554,6 +554,13 @@ void LauncherWindowTest::tabSwitchFadesTheBackdrop()
     auto *news = launcher->findChild<QScrollArea *>(QStringLiteral("news_scroll"));
     QVERIFY(tabs && backdrop && news);
 
+    // Back at once, before the fade has lowered the opacity at all: the fade must not go on.
+    QTest::mouseClick(tabs->button(1), Qt::LeftButton);
+    QTest::mouseClick(tabs->button(0), Qt::LeftButton);
+    QTest::qWait(600);
+    QVERIFY(backdrop->isVisible());
+    QCOMPARE(launcher->backgroundOpacity(), 1.0f);
+
     QTest::mouseClick(tabs->button(1), Qt::LeftButton);
     QVERIFY(news->isVisible());
     QVERIFY(!play->isVisible());
