@@ -8,8 +8,9 @@
 
 namespace install {
 
-CreateShellLinkJob::CreateShellLinkJob(const QString &message, const QString &target, const QString &linkPath)
-    : InstallJob(message), m_target(target), m_linkPath(linkPath)
+CreateShellLinkJob::CreateShellLinkJob(const QString &message, const QString &target, const QString &linkPath,
+                                       const QString &name)
+    : InstallJob(message), m_target(target), m_linkPath(linkPath), m_name(name)
 {}
 
 bool CreateShellLinkJob::install()
@@ -19,7 +20,8 @@ bool CreateShellLinkJob::install()
     const QFileInfo link(m_linkPath);
     int result = -1;
     if (Paths::makePath(link.absolutePath()))
-        result = platform::createShellLink(m_linkPath, {m_target, {}, link.completeBaseName()});
+        result = platform::createShellLink(m_linkPath, {m_target, {}, m_name},
+                                           QFileInfo(m_target).completeBaseName());
     Logger::instance().debug(QStringLiteral("CreateShellLinkJob: ") + m_linkPath +
                              QStringLiteral("; result ") + QString::number(result));
     return result >= 0;

@@ -9,7 +9,9 @@ namespace install {
 class CreateShellLinkJob : public InstallJob
 {
 public:
-    CreateShellLinkJob(const QString &message, const QString &target, const QString &linkPath);
+    // name: what menus show; the link's file name may differ (see platform::launcherLinkFileName).
+    CreateShellLinkJob(const QString &message, const QString &target, const QString &linkPath,
+                       const QString &name);
 
     bool install() override;
     bool uninstall() override;
@@ -17,6 +19,7 @@ public:
 private:
     QString m_target;
     QString m_linkPath;
+    QString m_name;
 };
 
 } // namespace install

@@ -28,9 +28,10 @@ InstallWorker::InstallWorker(bool install, const InstallOptions &options, const 
 
 void InstallWorker::buildJobs()
 {
-    // Follows the interface language of the moment: uninstalling in another language than the
-    // installation looks for differently named links.
-    const QString linkName = TR::tr("ProductLinkName") + platform::shellLinkSuffix();
+    // Follows the interface language of the moment. Where the file name is the shown name
+    // (Windows), uninstalling in another language than the installation looks for differently
+    // named links; on Linux the file name is the same in every language.
+    const QString linkName = TR::tr("ProductLinkName");
     launcherFileJobs(Paths::applicationFolder(), m_opts.m_installFolder, m_jobs);
     if (m_opts.m_createStartMenuItems) {
         Logger::instance().debug(QStringLiteral("m_opts.m_createStartMenuItems"));
@@ -55,8 +56,9 @@ void InstallWorker::buildJobs()
 void InstallWorker::appendLink(int folderKind, const QString &linkName, const QString &message)
 {
     const QString program = QDir::fromNativeSeparators(launcherProgram(m_opts.m_installFolder));
-    m_jobs.append(std::make_shared<CreateShellLinkJob>(message, program,
-                                                       Paths::joinPath(Paths::folder(folderKind), linkName)));
+    const QString linkPath =
+        Paths::joinPath(Paths::folder(folderKind), platform::launcherLinkFileName(linkName));
+    m_jobs.append(std::make_shared<CreateShellLinkJob>(message, program, linkPath, linkName));
 }
 
 void InstallWorker::run()

@@ -48,6 +48,11 @@ QString shellLinkSuffix()
     return QStringLiteral(".desktop");
 }
 
+QString launcherLinkFileName(const QString &)
+{
+    return QStringLiteral("GD7Launcher") + shellLinkSuffix();
+}
+
 QString commandLine(const ShellLink &link)
 {
     QStringList words{quoted(link.program)};
@@ -56,7 +61,7 @@ QString commandLine(const ShellLink &link)
     return words.join(QLatin1Char(' '));
 }
 
-int createShellLink(const QString &linkPath, const ShellLink &link)
+int createShellLink(const QString &linkPath, const ShellLink &link, const QString &windowClass)
 {
     KeyFile entry(QStringLiteral("Desktop Entry"));
     entry.setValue(QStringLiteral("Type"), QStringLiteral("Application"));
@@ -66,6 +71,8 @@ int createShellLink(const QString &linkPath, const ShellLink &link)
     entry.setValue(QStringLiteral("Exec"), commandLine(link).replace(QLatin1Char('%'), QStringLiteral("%%")));
     entry.setValue(QStringLiteral("Terminal"), QStringLiteral("false"));
     entry.setValue(QStringLiteral("Categories"), QStringLiteral("Game;"));
+    if (!windowClass.isEmpty())
+        entry.setValue(QStringLiteral("StartupWMClass"), windowClass);
     if (!entry.save(linkPath, executable))
         return -1;
     markTrusted(linkPath);

@@ -8,6 +8,8 @@
 #include "ui/checkoutcome.h"
 #include "ui/styledmessagebox.h"
 
+#include <utility>
+
 CheckDialog::CheckDialog(const UpdateInfo &manifest, QWidget *parent)
     : TaskProgressDialog(Qt::AlignRight, parent), m_manifest(manifest),
       m_checker(new Checker(gameProduct.version, this)), m_recoverer(new Recoverer(this))
@@ -65,6 +67,33 @@ void CheckDialog::retranslate()
     setHeading(TR::tr("CheckGameFiles"));
 }
 
+// A worker that ends while the close question is open is handled after the answer: handled
+// underneath the question, its own boxes would stack on it and close this dialog while the
+// question still belongs to it.
+void CheckDialog::reject()
+{
+    m_asking = true;
+    StyledDialog::reject();
+    m_asking = false;
+    if (!isVisible()) {
+        m_deferredEnd = nullptr;
+        return;
+    }
+    if (m_deferredEnd)
+        std::exchange(m_deferredEnd, nullptr)();
+}
+
+bool CheckDialog::putOff(std::function<void()> handleEnd)
+{
+    // An end posted just before the workers were stopped still arrives, after the dialog closed.
+    if (m_workerConnections.isEmpty())
+        return true;
+    if (!m_asking)
+        return false;
+    m_deferredEnd = std::move(handleEnd);
+    return true;
+}
+
 bool CheckDialog::needsCloseConfirmation(QString &question)
 {
     question = TR::tr("AbortChecking");
@@ -93,6 +122,8 @@ void CheckDialog::_onProgress(int processed, int total, int status, QString msg)
 
 void CheckDialog::_onCheckEnd(int errorCode)
 {
+    if (putOff([this, errorCode] { _onCheckEnd(errorCode); }))
+        return;
     using namespace checkoutcome;
     const bool hasGame = Paths::gameFolderExists();
     switch (afterCheck(errorCode, m_checker->damagedFiles().size(), hasGame)) {
@@ -131,6 +162,8 @@ void CheckDialog::_onCheckEnd(int errorCode)
 
 void CheckDialog::_onRecoveryEnd(int errorCode)
 {
+    if (putOff([this, errorCode] { _onRecoveryEnd(errorCode); }))
+        return;
     const checkoutcome::RecoveryEnd end = checkoutcome::afterRecovery(errorCode);
     if (end.success && m_newerContent)
         emit updateContentInstalled(gameProduct.productId, m_recoveryContentId);

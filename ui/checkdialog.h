@@ -3,6 +3,8 @@
 #include "ui/taskprogressdialog.h"
 #include "update/updateinfo.h"
 
+#include <functional>
+
 class Checker;
 class Recoverer;
 
@@ -24,6 +26,8 @@ public slots:
     int exec() override;
     void pause();
     void resume();
+    // Cancel asks first; what the workers report meanwhile waits for the answer.
+    void reject() override;
 
 protected:
     void retranslate() override;
@@ -39,6 +43,9 @@ private:
     void connectWorkers();
     void disconnectAndStop();
     void showInfo(const QString &key);
+    // True when a worker's end is not to be handled now: put off while the close question is
+    // open, or dropped once the workers have been stopped.
+    bool putOff(std::function<void()> handleEnd);
 
     UpdateInfo m_manifest;
     Checker *m_checker;
@@ -46,4 +53,6 @@ private:
     bool m_newerContent = false;
     QString m_recoveryContentId;
     QList<QMetaObject::Connection> m_workerConnections;
+    bool m_asking = false;
+    std::function<void()> m_deferredEnd;
 };

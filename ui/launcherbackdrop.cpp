@@ -193,11 +193,12 @@ void LauncherBackdrop::fadeOut()
 void LauncherBackdrop::showAgain()
 {
     show();
-    if (m_opacity >= 1.0f)
-        return;
-    // A fade-out still under way must not hide the backdrop once it ends.
+    // A fade-out still under way must not hide the backdrop once it ends, even one that has not
+    // lowered the opacity yet.
     disconnect(m_hideWhenFaded);
     m_opacityAnimation->stop();
+    if (m_opacity >= 1.0f)
+        return;
     m_opacityAnimation->setStartValue(m_opacity);
     m_opacityAnimation->setEndValue(1.0f);
     m_opacityAnimation->start();

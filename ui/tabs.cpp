@@ -5,6 +5,7 @@
 #include <QAction>
 #include <QActionGroup>
 #include <QBoxLayout>
+#include <QStyle>
 #include <QToolButton>
 
 Tabs::Tabs(QWidget *parent) : QWidget(parent), m_group(new QActionGroup(this)), m_row(new QHBoxLayout(this))
@@ -41,6 +42,10 @@ void Tabs::updateCounter(int idx, int count, const QColor &color)
         if (count < 1 || button == nullptr)
             return;
         counter = new Counter(button);
+        // The style sheet makes room beside the text for the badge of a tab that has one.
+        button->setProperty("badge", true);
+        button->style()->unpolish(button);
+        button->style()->polish(button);
         m_counters.insert(idx, counter);
         connect(counter, &Counter::clicked, button, &QToolButton::click);
         counter->show();

@@ -278,7 +278,7 @@ void HandOverTest::uninstallRunsFromTemporaryCopy()
     installer.start();
     QVERIFY(installer.wait(30000));
     QVERIFY(installed);
-    QVERIFY(QFileInfo::exists(m_home->filePath(QStringLiteral("Desktop/Glimmerdeep.desktop"))));
+    QVERIFY(QFileInfo::exists(m_home->filePath(QStringLiteral("Desktop/GD7Launcher.desktop"))));
     for (const char *file : {"Game/data/level.bin", "Update/gd7_1.7z", "GD7Launcher.conf", "log.txt"})
         QVERIFY(TestHome::writeFile(m_installed + QString::fromLatin1(file), "x"));
     QVERIFY(TestHome::writeFile(m_home->filePath(QStringLiteral(".config/Orvane/Glimmerdeep/accounts.dat")),

@@ -150,8 +150,8 @@ void InstallJobsTest::linkJobCreatesAndRemovesEntry()
 {
     const QString program = m_scratch + QStringLiteral("installed/GD7Launcher");
     const QString link =
-        m_home->filePath(QStringLiteral(".local/share/applications/new menu/Glimmerdeep.desktop"));
-    install::CreateShellLinkJob job(QStringLiteral("m"), program, link);
+        m_home->filePath(QStringLiteral(".local/share/applications/new menu/GD7Launcher.desktop"));
+    install::CreateShellLinkJob job(QStringLiteral("m"), program, link, QStringLiteral("Glimmerdeep"));
 
     QVERIFY(job.install());
     QProcess validate;

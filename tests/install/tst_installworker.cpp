@@ -119,15 +119,22 @@ void InstallWorkerTest::installThenUninstallLeavesHomeAsItWas()
     for (const QString &name : names)
         QCOMPARE(TestHome::readFile(folder + QLatin1Char('/') + name), name.toUtf8());
     const QString menuLink =
-        m_home->filePath(QStringLiteral(".local/share/applications/Glimmerdeep.desktop"));
-    const QString desktopLink = m_home->filePath(QStringLiteral("Desktop/Glimmerdeep.desktop"));
+        m_home->filePath(QStringLiteral(".local/share/applications/GD7Launcher.desktop"));
+    const QString desktopLink = m_home->filePath(QStringLiteral("Desktop/GD7Launcher.desktop"));
     const QString uninstallEntry = m_home->filePath(
         QStringLiteral(".local/share/applications/com.gd7play.gd7_launcher_en.uninstall.desktop"));
     for (const QString &link : {menuLink, desktopLink, uninstallEntry}) {
         const QString errors = validationErrors(link);
         QVERIFY2(errors.isEmpty(), qPrintable(errors));
     }
-    QVERIFY(TestHome::readFile(desktopLink).contains(("Exec=\"" + folder + "/GD7Launcher\"\n").toUtf8()));
+    for (const QString &link : {menuLink, desktopLink}) {
+        const QByteArray entry = TestHome::readFile(link);
+        QVERIFY(entry.contains(("Exec=\"" + folder + "/GD7Launcher\"\n").toUtf8()));
+        // The translated name, and the window class docks match the running launcher by.
+        QVERIFY(entry.contains("\nName=Glimmerdeep\n"));
+        QVERIFY(entry.contains("\nStartupWMClass=GD7Launcher\n"));
+    }
+    QVERIFY(!TestHome::readFile(uninstallEntry).contains("StartupWMClass"));
     platform::UninstallRecord record;
     QVERIFY(platform::readUninstallRecord(launcherProduct.applicationId, &record));
     QCOMPARE(record.installLocation, folder);

@@ -84,16 +84,18 @@ void DesktopIntegrationTest::linksStartTheirProgram_data()
     QTest::addColumn<QString>("folder");
     QTest::addColumn<QString>("name");
     QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("windowClass");
     QTest::newRow("plain") << "Games/GD7"
-                           << "Glimmerdeep" << QStringList{"report"};
+                           << "Glimmerdeep" << QStringList{"report"} << "GD7Launcher";
     QTest::newRow("blanks") << "My Games/Glimmer deep"
-                            << "Glimmer deep" << QStringList{"report", "a b"};
+                            << "Glimmer deep" << QStringList{"report", "a b"} << "GD7Launcher";
     QTest::newRow("non-ASCII") << QString::fromUtf8("Spiele/Glänzende Tiefe 游戏")
-                               << QString::fromUtf8("Glänzende Tiefe")
-                               << QStringList{"report", "--uninstall"};
+                               << QString::fromUtf8("Glänzende Tiefe") << QStringList{"report", "--uninstall"}
+                               << QString();
     // GLib looks for the program before it undoes the "%%" escape, so "%" is tried in arguments.
-    QTest::newRow("quotes and specials") << "it's \"here\" $HOME `x` \\back"
-                                         << "Name with = and ; and #" << QStringList{"report", "50%", "$x"};
+    QTest::newRow("quotes and specials")
+        << "it's \"here\" $HOME `x` \\back"
+        << "Name with = and ; and #" << QStringList{"report", "50%", "$x"} << QString();
 }
 
 void DesktopIntegrationTest::linksStartTheirProgram()
@@ -101,14 +103,22 @@ void DesktopIntegrationTest::linksStartTheirProgram()
     QFETCH(QString, folder);
     QFETCH(QString, name);
     QFETCH(QStringList, arguments);
+    QFETCH(QString, windowClass);
     const QString program = m_home.filePath(folder + QStringLiteral("/GD7Launcher"));
     QVERIFY(placeProbe(program));
     const QString linkPath =
         m_home.filePath(QStringLiteral("Desktop/") + QTest::currentDataTag() + platform::shellLinkSuffix());
     QVERIFY(QDir().mkpath(QFileInfo(linkPath).absolutePath()));
 
-    QVERIFY(platform::createShellLink(linkPath, {program, arguments, name}) >= 0);
+    QVERIFY(platform::createShellLink(linkPath, {program, arguments, name}, windowClass) >= 0);
     QCOMPARE(platform::shellLinkSuffix(), QStringLiteral(".desktop"));
+    // Whatever the shown name, the launcher's entry carries the id the task-bar progress names.
+    QCOMPARE(platform::launcherLinkFileName(name), QStringLiteral("GD7Launcher.desktop"));
+    QFile file(linkPath);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QString entry = QString::fromUtf8(file.readAll());
+    QCOMPARE(entry.contains(QStringLiteral("\nStartupWMClass=GD7Launcher\n")), !windowClass.isEmpty());
+    QCOMPARE(entry.contains(QStringLiteral("StartupWMClass")), !windowClass.isEmpty());
     const QString errors = validationErrors(linkPath);
     QVERIFY2(errors.isEmpty(), qPrintable(errors));
     QVERIFY(QFileInfo(linkPath).permissions().testFlag(QFileDevice::ExeOwner));

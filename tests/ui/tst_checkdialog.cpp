@@ -4,6 +4,7 @@
 #include "app/paths.h"
 #include "app/productinfo.h"
 #include "net/torrentsession.h"
+#include "patch/checker.h"
 #include "patch/recoverer.h"
 #include "tests/patch/recoveryfixture.h"
 #include "tests/patch/testfiles.h"
@@ -54,6 +55,8 @@ private slots:
     void noGameFolderAsksForReinstall();
     void cancelAsksAndNoKeepsChecking();
     void cancelAndYesStopsTheCheck();
+    void checkEndingDuringTheQuestionWaitsForTheAnswer_data();
+    void checkEndingDuringTheQuestionWaitsForTheAnswer();
     void recoveryEndMessages_data();
     void recoveryEndMessages();
     void decisions_data();
@@ -268,12 +271,59 @@ void CheckDialogTest::cancelAndYesStopsTheCheck()
     CheckDialog cancelled(RecoveryFixture::manifest({content}));
     QTimer::singleShot(20000, &cancelled, [&cancelled] { cancelled.done(-1); });
     QTimer::singleShot(300, &cancelled, [&cancelled, &answerer] {
-        answerer.queue({Yes});
+        // OK would answer a result box, were one to come.
+        answerer.queue({Yes, Ok});
         cancelled.findChild<QPushButton *>(QStringLiteral("cancel"))->click();
     });
     QCOMPARE(cancelled.exec(), int(QDialog::Rejected));
+    // An end the checker posted just before it was stopped arrives after the close.
+    QVERIFY(QMetaObject::invokeMethod(&cancelled, "_onCheckEnd", Qt::QueuedConnection, Q_ARG(int, 0)));
     QTest::qWait(300);
     QCOMPARE(events, QStringList{QStringLiteral("Are you sure you want to abort file checking?")});
+}
+
+void CheckDialogTest::checkEndingDuringTheQuestionWaitsForTheAnswer_data()
+{
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<QStringList>("boxes");
+    const QString question = QStringLiteral("Are you sure you want to abort file checking?");
+    QTest::newRow("No: the result follows the question")
+        << No << QStringList{question, QStringLiteral("All files have been successfully checked.")};
+    QTest::newRow("Yes: nothing follows") << Yes << QStringList{question};
+}
+
+// The check ends while the abort question is open: its result waits for the answer instead of
+// opening over the question.
+void CheckDialogTest::checkEndingDuringTheQuestionWaitsForTheAnswer()
+{
+    QFETCH(int, answer);
+    const QJsonObject content =
+        publish(ExactId, QStringLiteral("1.2.345"), 10000000, QStringLiteral("limit_rate 600;"));
+    QVERIFY(!content.isEmpty());
+    CheckDialog dialog(RecoveryFixture::manifest({content}));
+    auto *checker = dialog.findChild<Checker *>();
+    QVERIFY(checker);
+    QSignalSpy ended(checker, &Checker::ended);
+    QStringList events;
+    ModalAnswerer answerer;
+    connect(&answerer, &ModalAnswerer::answered, this,
+            [&events](const QString &text) { events.append(text); });
+    QTimer::singleShot(0, &dialog,
+                       [&dialog] { dialog.findChild<QPushButton *>(QStringLiteral("cancel"))->click(); });
+    // Once the end has been delivered under the open question, the player answers it.
+    QTimer watch;
+    connect(&watch, &QTimer::timeout, &dialog, [&] {
+        if (ended.isEmpty() || !qobject_cast<StyledMessageBox *>(QApplication::activeModalWidget()))
+            return;
+        watch.stop();
+        QCoreApplication::sendPostedEvents(&dialog, QEvent::MetaCall);
+        answerer.queue({answer, Ok});
+    });
+    watch.start(20);
+    QTimer::singleShot(60000, &dialog, [&dialog] { dialog.done(-1); });
+    QCOMPARE(dialog.exec(), int(QDialog::Rejected));
+    QTest::qWait(300);
+    QTEST(events, "boxes");
 }
 
 void CheckDialogTest::recoveryEndMessages_data()

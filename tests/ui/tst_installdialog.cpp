@@ -27,8 +27,8 @@
 
 namespace {
 
-const QString Menu = QStringLiteral(".local/share/applications/Glimmerdeep.desktop");
-const QString DesktopLink = QStringLiteral("Desktop/Glimmerdeep.desktop");
+const QString Menu = QStringLiteral(".local/share/applications/GD7Launcher.desktop");
+const QString DesktopLink = QStringLiteral("Desktop/GD7Launcher.desktop");
 
 QString validationErrors(const QString &path)
 {

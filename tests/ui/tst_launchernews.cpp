@@ -219,6 +219,7 @@ void LauncherNewsTest::fillsTheNewsTab_data()
     QTest::addColumn<QString>("language");
     QTest::newRow("English") << "en";
     QTest::newRow("Russian") << "ru";
+    QTest::newRow("German") << "de";
 }
 
 void LauncherNewsTest::fillsTheNewsTab()

@@ -98,10 +98,14 @@ private:
     // Started processes are ended by cleanup() if they still run.
     QProcess *start(const QStringList &arguments = {});
     bool waitForInstalledGame();
-    // What the launcher logged so far, to explain a window that did not come.
-    QString launcherLog() const
+    // What the launcher logged so far and whether it still runs, to explain a window that did
+    // not come.
+    QString launcherLog(const QProcess *launcher) const
     {
-        return QStringLiteral("\nlauncher log:\n") +
+        const QString state = launcher->state() == QProcess::NotRunning
+                                  ? QStringLiteral("ended with %1").arg(launcher->exitCode())
+                                  : QStringLiteral("still running");
+        return QStringLiteral("\nlauncher %1, its log:\n").arg(state) +
                QString::fromUtf8(readFile(installFolder() + QStringLiteral("log.txt")));
     }
 
@@ -185,7 +189,7 @@ void LauncherProcessTest::playStartsTheGame()
         {{"update_url", m_release.toString()}, {"use_torrents", false}, {"general.ui_language", "en"}});
     QProcess *launcher = start();
     const QRect agreement = xdriver::waitForWindow(QStringLiteral("License agreement"), Agreement);
-    QVERIFY2(!agreement.isEmpty(), qPrintable(launcherLog()));
+    QVERIFY2(!agreement.isEmpty(), qPrintable(launcherLog(launcher)));
     QVERIFY(xdriver::click(agreement.topLeft() + QPoint(682, 597)));
     QVERIFY(waitForInstalledGame());
     QCOMPARE(readJson(settingsPath()).value("eula_accepted"), QJsonValue(20171002));
@@ -245,7 +249,7 @@ void LauncherProcessTest::refusingTheAgreement()
     const int requests = m_kit.requests().size();
     QProcess *launcher = start();
     const QRect agreement = xdriver::waitForWindow(QStringLiteral("License agreement"), Agreement);
-    QVERIFY2(!agreement.isEmpty(), qPrintable(launcherLog()));
+    QVERIFY2(!agreement.isEmpty(), qPrintable(launcherLog(launcher)));
     QVERIFY(xdriver::click(agreement.topLeft() + QPoint(822, 597)));
     const QRect question = xdriver::waitForBoxSmallerThan(Title, Agreement);
     QVERIFY(!question.isEmpty());
@@ -275,7 +279,7 @@ void LauncherProcessTest::leavingWithoutQuestion()
                    {"general.ui_language", "en"}});
     QProcess *launcher = start();
     const QRect window = xdriver::waitForWindow(Title, MainWindow);
-    QVERIFY2(!window.isEmpty(), qPrintable(describe(xdriver::windows(Title)) + launcherLog()));
+    QVERIFY2(!window.isEmpty(), qPrintable(describe(xdriver::windows(Title)) + launcherLog(launcher)));
     if (prompt) {
         QVERIFY(!xdriver::waitForBoxSmallerThan(Title, MainWindow).isEmpty());
         // Exit is the box's default button.
@@ -296,7 +300,7 @@ void LauncherProcessTest::updateCopierReportsItsFailure()
     writeSettings({{"general.ui_language", "en"}});
     QProcess *copier = start({QStringLiteral("--update"), QStringLiteral("--pid"), QStringLiteral("1")});
     const QRect box = xdriver::waitForBoxSmallerThan(Title, MainWindow);
-    QVERIFY2(!box.isEmpty(), qPrintable(launcherLog()));
+    QVERIFY2(!box.isEmpty(), qPrintable(launcherLog(copier)));
     QCOMPARE(copier->state(), QProcess::Running);
     QVERIFY(xdriver::key(QStringLiteral("Return")));
     QVERIFY(copier->waitForFinished(20000));

@@ -60,20 +60,27 @@ QPushButton *buttonWithText(QWidget *box, const QString &text)
     return nullptr;
 }
 
+// How long an answer waits for its window: the next one may only come after a check or a
+// download has ended, which takes seconds on a loaded machine. Answers go with their scope.
+constexpr int NextWindowMs = 60000;
+
 // Leaves the check or diagnostics dialog a prompt opened: Cancel, then Yes to the question
 // (or OK to a message that came first), until no window is left. Notes each window's title.
 void leaveToolDialogs(QObject *scope, QStringList *titles)
 {
-    answerNextModal(scope, [scope, titles](QWidget *modal) {
-        titles->append(modal->windowTitle());
-        leaveToolDialogs(scope, titles);
-        if (QPushButton *cancel = modal->findChild<QPushButton *>(QStringLiteral("cancel")))
-            cancel->click();
-        else if (QPushButton *yes = buttonWithText(modal, QStringLiteral("Yes")))
-            yes->click();
-        else if (QPushButton *ok = buttonWithText(modal, QStringLiteral("OK")))
-            ok->click();
-    });
+    answerNextModal(
+        scope,
+        [scope, titles](QWidget *modal) {
+            titles->append(modal->windowTitle());
+            leaveToolDialogs(scope, titles);
+            if (QPushButton *cancel = modal->findChild<QPushButton *>(QStringLiteral("cancel")))
+                cancel->click();
+            else if (QPushButton *yes = buttonWithText(modal, QStringLiteral("Yes")))
+                yes->click();
+            else if (QPushButton *ok = buttonWithText(modal, QStringLiteral("OK")))
+                ok->click();
+        },
+        NextWindowMs);
 }
 
 QString labelText(QWidget *box)
@@ -412,15 +419,18 @@ void LauncherWindowTest::retryPrompts()
     QString text;
     QString title;
     QStringList toolWindows;
-    answerNextModal(&scope, [&](QWidget *modal) {
-        shown = buttonTexts(modal);
-        text = labelText(modal);
-        title = modal->windowTitle();
-        // The dialog the third button opens is left the way a player leaves it.
-        leaveToolDialogs(&scope, &toolWindows);
-        if (QPushButton *button = buttonWithText(modal, press))
-            button->click();
-    });
+    answerNextModal(
+        &scope,
+        [&](QWidget *modal) {
+            shown = buttonTexts(modal);
+            text = labelText(modal);
+            title = modal->windowTitle();
+            // The dialog the third button opens is left the way a player leaves it.
+            leaveToolDialogs(&scope, &toolWindows);
+            if (QPushButton *button = buttonWithText(modal, press))
+                button->click();
+        },
+        NextWindowMs);
     QSignalSpy starts(AutoUpdate::instance(), &AutoUpdate::updateStart);
     launcher->updateFinish(code);
     QTEST(shown, "buttons");
@@ -450,7 +460,7 @@ void LauncherWindowTest::failedUpdateRetriedFromThePrompt()
             m_settings->setValue(SettingsKey::UpdateUrl, m_release.toString());
             buttonWithText(modal, QStringLiteral("Yes"))->click();
         },
-        30000);
+        NextWindowMs);
     Launcher *launcher = openLauncher();
     QVERIFY(waitForPlay());
     QVERIFY2(question.contains(AutoUpdate::errorText(AutoUpdate::InfoQueryFailed)), qPrintable(question));
@@ -543,6 +553,13 @@ void LauncherWindowTest::tabSwitchFadesTheBackdrop()
     auto *play = launcher->findChild<QPushButton *>(QStringLiteral("play"));
     auto *news = launcher->findChild<QScrollArea *>(QStringLiteral("news_scroll"));
     QVERIFY(tabs && backdrop && news);
+
+    // Back at once, before the fade has lowered the opacity at all: the fade must not go on.
+    QTest::mouseClick(tabs->button(1), Qt::LeftButton);
+    QTest::mouseClick(tabs->button(0), Qt::LeftButton);
+    QTest::qWait(600);
+    QVERIFY(backdrop->isVisible());
+    QCOMPARE(launcher->backgroundOpacity(), 1.0f);
 
     QTest::mouseClick(tabs->button(1), Qt::LeftButton);
     QVERIFY(news->isVisible());
