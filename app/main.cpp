@@ -82,7 +82,7 @@ int runAction(LaunchAction action, const ActionOptions &options, JsonSettings &s
 
 int main(int argc, char **argv)
 {
-    QCoreApplication::setAttribute(Qt::AA_DisableHighDpiScaling, true);
+    prepareApplication();
     QApplication app(argc, argv);
     QGuiApplication::setQuitOnLastWindowClosed(true);
 

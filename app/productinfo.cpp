@@ -1,6 +1,7 @@
 #include "app/productinfo.h"
 
 #include "app/deploymentconfig.h"
+#include "app/launcherversion.h"
 #include "app/programsettings.h"
 
 ProductInfo launcherProduct;
@@ -33,7 +34,7 @@ QString installedVersionKey(const QString &productId)
 ProductInfo makeLauncherProduct()
 {
     ProductInfo info = makeProduct(QStringLiteral("gd7_launcher_en"), QStringLiteral("GD7Launcher.exe"));
-    info.version = Version(4, 0, 18085);
+    info.version = launcherBuildVersion();
     return info;
 }
 

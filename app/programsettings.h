@@ -26,6 +26,8 @@ inline const QString Proxy = QStringLiteral("proxy");
 inline const QString ReadNews = QStringLiteral("read_news");
 // The highest "serial" of a signed manifest the launcher accepted: older ones are replays.
 inline const QString ManifestSerial = QStringLiteral("manifest_serial");
+// The player's download speed limit in KiB/s; missing or 0: unlimited.
+inline const QString DownloadSpeedLimit = QStringLiteral("download_speed_limit");
 } // namespace SettingsKey
 
 // The one value of "eula_accepted" that counts as accepted.

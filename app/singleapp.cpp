@@ -1,56 +1,61 @@
 #include "app/singleapp.h"
 
-#include <QSystemSemaphore>
+#include "app/logger.h"
+
+#include <QDir>
+#include <QFile>
+#include <QLockFile>
 #include <QTimerEvent>
 
+namespace {
+// Deciding who is primary takes a start microseconds; a lock held longer belongs to a start that
+// hangs.
+constexpr int LockWaitMs = 3000;
+} // namespace
+
 SingleApp::SingleApp(const QString &lockKey, const QString &memoryKey, QObject *parent)
-    : QObject(parent), m_lockKey(lockKey), m_memoryKey(memoryKey), m_memory(memoryKey)
+    : QObject(parent), m_lockKey(lockKey), m_memoryKey(memoryKey)
 {}
+
+QString SingleApp::lockFilePath(const QString &lockKey)
+{
+    return QDir(QDir::tempPath()).filePath(lockKey + QStringLiteral(".lock"));
+}
+
+QString SingleApp::doorbellPath() const
+{
+    return QDir(QDir::tempPath()).filePath(m_memoryKey + QStringLiteral(".doorbell"));
+}
 
 bool SingleApp::tryBecomePrimary()
 {
-    QSystemSemaphore lock(m_lockKey, 1, QSystemSemaphore::Open);
-    lock.acquire();
-    {
-        // Attaching and detaching a throw-away handle removes a segment left behind by a
-        // primary that crashed (on Unix the segment outlives its last process otherwise).
-        QSharedMemory stale(m_memoryKey);
-        stale.attach(QSharedMemory::ReadWrite);
-        stale.detach();
-    }
-    bool primary = false;
-    if (!m_memory.attach(QSharedMemory::ReadWrite) && m_memory.create(1, QSharedMemory::ReadWrite)) {
-        m_memory.lock();
-        *static_cast<char *>(m_memory.data()) = 0;
-        m_memory.unlock();
-        m_timerId = startTimer(1000, Qt::VeryCoarseTimer);
-        primary = true;
-    }
-    lock.release();
-    return primary;
+    // A lock that stays held (its start hangs) is not waited for beyond LockWaitMs: a second
+    // window is the smaller harm.
+    const QString path = lockFilePath(m_lockKey);
+    QLockFile lock(path);
+    if (!lock.tryLock(LockWaitMs))
+        Logger::instance().crit(QStringLiteral("Single instance lock not taken: ") + path);
+    auto primary = std::make_unique<QLockFile>(lockFilePath(m_memoryKey));
+    // Held for the primary's whole life: only a lock whose process has gone is taken over.
+    primary->setStaleLockTime(0);
+    if (!primary->tryLock(0))
+        return false;
+    m_primaryLock = std::move(primary);
+    QFile::remove(doorbellPath());
+    m_timerId = startTimer(1000, Qt::VeryCoarseTimer);
+    return true;
 }
 
 void SingleApp::notifyPrimary()
 {
-    m_memory.lock();
-    if (m_memory.size() > 0)
-        *static_cast<char *>(m_memory.data()) = 1;
-    m_memory.unlock();
+    QFile doorbell(doorbellPath());
+    if (!doorbell.open(QIODevice::WriteOnly))
+        Logger::instance().crit(QStringLiteral("Single instance doorbell not rung: ") + doorbell.fileName());
 }
 
 void SingleApp::timerEvent(QTimerEvent *event)
 {
-    if (event->timerId() != m_timerId)
-        return;
-    bool rung = false;
-    m_memory.lock();
-    if (m_memory.size() > 0) {
-        char *doorbell = static_cast<char *>(m_memory.data());
-        rung = *doorbell == 1;
-        *doorbell = 0;
-    }
-    m_memory.unlock();
-    if (!rung)
+    if (event->timerId() != m_timerId || !QFile::remove(doorbellPath()))
         return;
     emit activateApp();
     if (m_window) {

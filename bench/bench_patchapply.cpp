@@ -1,14 +1,16 @@
 // The patch applier against cp of the new file, on the big_64m and huge_512m reference vectors, with
 // the applier's peak memory. The vectors' old and new files are rebuilt by gen_cases.py in a temporary
-// folder (TMPDIR); all runs are warm (files in the page cache), best of three.
+// folder (TMPDIR); all runs are warm (files in the page cache), in turns with cp, 5 pairs, medians.
 
-#include "bench/patchbench.h"
+#include "bench/benchkit.h"
 #include "patch/filesha1.h"
 #include "patch/jdiff.h"
 
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
+#include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 
@@ -17,6 +19,8 @@
 #include <cstdio>
 
 namespace {
+
+constexpr int Pairs = 5;
 
 long peakMemoryKib()
 {
@@ -72,7 +76,8 @@ bool benchmarkCase(const QString &name, const QString &vectors, const QString &w
 {
     std::printf("%s: rebuilding old and new with gen_cases.py ...\n", qPrintable(name));
     std::fflush(stdout);
-    if (timeProgram(QStringLiteral("python3"), {vectors + QStringLiteral("/gen_cases.py"), work, name}) < 0)
+    if (benchkit::timeProgram(QStringLiteral("python3"),
+                              {vectors + QStringLiteral("/gen_cases.py"), work, name}) < 0)
         return false;
     const QString folder = work + QLatin1Char('/') + name;
     const QString oldFile = folder + QStringLiteral("/old");
@@ -85,37 +90,37 @@ bool benchmarkCase(const QString &name, const QString &vectors, const QString &w
         QFile::remove(copy);
     };
 
-    const double copySeconds = bestOf(
-        3,
+    Application peaks;
+    const benchkit::Comparison comparison = benchkit::compareInterleaved(
+        Pairs,
         [&] {
-            return timeProgram(QStringLiteral("cp"), {newFile, copy});
+            removeOutputs();
+            const Application application = applyInChild(oldFile, patch, output);
+            peaks.peakBeforeKib = std::max(peaks.peakBeforeKib, application.peakBeforeKib);
+            peaks.peakKib = std::max(peaks.peakKib, application.peakKib);
+            return application.seconds;
         },
-        removeOutputs);
-    Application best;
-    for (int run = 0; run < 3; ++run) {
-        removeOutputs();
-        const Application application = applyInChild(oldFile, patch, output);
-        if (application.seconds < 0)
-            return false;
-        if (best.seconds < 0 || application.seconds < best.seconds)
-            best.seconds = application.seconds;
-        best.peakBeforeKib = std::max(best.peakBeforeKib, application.peakBeforeKib);
-        best.peakKib = std::max(best.peakKib, application.peakKib);
-    }
+        [&] {
+            removeOutputs();
+            return benchkit::timeProgram(QStringLiteral("cp"), {newFile, copy});
+        });
+    if (comparison.failed)
+        return false;
     const bool identical = fileSha1(output) == expectedNewDigest(vectors + QLatin1Char('/') + name);
     const qint64 size = QFileInfo(newFile).size();
     std::printf("%s: new file %.1f MiB, patch %lld bytes, output %s\n", qPrintable(name), size / 1048576.0,
                 QFileInfo(patch).size(), identical ? "identical to the new file" : "WRONG");
-    std::printf("  cp of the new file   %8.3f s  %7.0f MiB/s\n", copySeconds,
-                mibPerSecond(size, copySeconds));
-    std::printf("  applyPatchFile       %8.3f s  %7.0f MiB/s  ratio to cp %.2f (goal 1.0 or below)\n",
-                best.seconds, mibPerSecond(size, best.seconds), best.seconds / copySeconds);
+    benchkit::printComparison(QStringLiteral("applyPatchFile"), QStringLiteral("cp of the new file"),
+                              comparison, QStringLiteral("goal <= 1.0"));
+    std::printf("  applyPatchFile %.0f MiB/s, cp %.0f MiB/s\n",
+                benchkit::mibPerSecond(size, comparison.measuredMedian()),
+                benchkit::mibPerSecond(size, comparison.anchorMedian()));
     std::printf("  peak memory          %8.1f MiB (process before applying: %.1f MiB; goal under 32 MiB)\n",
-                best.peakKib / 1024.0, best.peakBeforeKib / 1024.0);
+                peaks.peakKib / 1024.0, peaks.peakBeforeKib / 1024.0);
     removeOutputs();
     QFile::remove(oldFile);
     QFile::remove(newFile);
-    return identical && copySeconds > 0;
+    return identical;
 }
 
 } // namespace
@@ -126,7 +131,7 @@ int main(int argc, char *argv[])
     const QStringList arguments = app.arguments().mid(1);
     if (arguments.size() == 4 && arguments.at(0) == QLatin1String("--apply"))
         return applyOnce(arguments.mid(1));
-    const QString vectors = testDataFolder() + QStringLiteral("/jdiff");
+    const QString vectors = benchkit::testDataFolder() + QStringLiteral("/jdiff");
     QTemporaryDir work;
     if (!work.isValid() || !QFile::exists(vectors + QStringLiteral("/gen_cases.py"))) {
         std::fprintf(stderr, "needs the reference vectors (GD7_TEST_DATA) and a temporary folder\n");

@@ -1,10 +1,13 @@
-// fileSha1 against `openssl sha1` on the same 1 GiB file in a temporary folder (TMPDIR), warm, best of three.
+// fileSha1 against `openssl sha1` on the same 1 GiB file in a temporary folder (TMPDIR), warm, run
+// in turns, 5 pairs, medians.
 
-#include "bench/patchbench.h"
+#include "bench/benchkit.h"
 #include "patch/filesha1.h"
 
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QFile>
+#include <QProcess>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 
@@ -13,6 +16,7 @@
 namespace {
 
 constexpr qint64 FileSize = 1024LL * 1024 * 1024;
+constexpr int Pairs = 5;
 
 bool writeTestFile(const QString &path)
 {
@@ -29,6 +33,20 @@ bool writeTestFile(const QString &path)
     return true;
 }
 
+// Seconds, or -1; digest gets what openssl printed.
+double timeOpenssl(const QString &path, QString &digest)
+{
+    QProcess openssl;
+    QElapsedTimer timer;
+    timer.start();
+    openssl.start(QStringLiteral("openssl"), {QStringLiteral("sha1"), QStringLiteral("-r"), path});
+    if (!openssl.waitForFinished(-1) || openssl.exitCode() != 0)
+        return -1;
+    const double seconds = timer.nsecsElapsed() / 1e9;
+    digest = QString::fromLatin1(openssl.readAllStandardOutput()).section(QLatin1Char(' '), 0, 0);
+    return seconds;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -41,30 +59,25 @@ int main(int argc, char *argv[])
         return 1;
     }
     QString ours;
-    const double oursSeconds = bestOf(3, [&] {
-        return timeWork([&] {
-            ours = fileSha1(path);
-            return !ours.isEmpty();
-        });
-    });
     QString theirs;
-    const double opensslSeconds = bestOf(3, [&] {
-        QProcess openssl;
-        QElapsedTimer timer;
-        timer.start();
-        openssl.start(QStringLiteral("openssl"), {QStringLiteral("sha1"), QStringLiteral("-r"), path});
-        if (!openssl.waitForFinished(-1) || openssl.exitCode() != 0)
-            return -1.0;
-        const double seconds = timer.nsecsElapsed() / 1e9;
-        theirs = QString::fromLatin1(openssl.readAllStandardOutput()).section(QLatin1Char(' '), 0, 0);
-        return seconds;
-    });
-    if (oursSeconds < 0 || opensslSeconds < 0)
-        return 1;
+    benchkit::resetPeakResident();
+    const benchkit::Comparison comparison = benchkit::compareInterleaved(
+        Pairs,
+        [&] {
+            return benchkit::timeWork([&] {
+                ours = fileSha1(path);
+                return !ours.isEmpty();
+            });
+        },
+        [&] { return timeOpenssl(path, theirs); });
     std::printf("SHA-1 of 1 GiB, warm: digests %s\n", ours == theirs ? "agree" : "DIFFER");
-    std::printf("  openssl sha1   %7.3f s  %7.0f MiB/s\n", opensslSeconds,
-                mibPerSecond(FileSize, opensslSeconds));
-    std::printf("  fileSha1       %7.3f s  %7.0f MiB/s  throughput ratio %.2f (goal 0.9 or above)\n",
-                oursSeconds, mibPerSecond(FileSize, oursSeconds), opensslSeconds / oursSeconds);
+    benchkit::printComparison(QStringLiteral("fileSha1"), QStringLiteral("openssl sha1"), comparison,
+                              QStringLiteral("goal <= 1.11, 0.9 of openssl's speed"));
+    if (comparison.failed)
+        return 1;
+    std::printf("  fileSha1 %.0f MiB/s, openssl sha1 %.0f MiB/s; peak resident memory %.1f MiB\n",
+                benchkit::mibPerSecond(FileSize, comparison.measuredMedian()),
+                benchkit::mibPerSecond(FileSize, comparison.anchorMedian()),
+                benchkit::memoryKiB("VmHWM") / 1024.0);
     return ours == theirs ? 0 : 1;
 }

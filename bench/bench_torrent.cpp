@@ -1,15 +1,18 @@
 // Times the download of one 256 MiB file, made at run time in a temporary folder, over 127.0.0.1:
-// curl from nginx, the torrent session from nginx as a web seed (with and without listening for
-// peers), and the torrent session from a second libtorrent session (over uTP, libtorrent's choice for
-// outgoing connections, and over TCP) and from aria2c (TCP only) as seeding peers. A torrent counts as
-// downloaded once its data is complete and flushed to disk.
+// the torrent session from nginx as a web seed (with and without listening for peers) against curl
+// from the same nginx, in turns (first argument: pairs, default 5), with the peak resident memory of
+// the torrent side; then, one run each, the torrent session from a second libtorrent session (over
+// uTP, libtorrent's choice for outgoing connections, and over TCP) and from aria2c (TCP only) as
+// seeding peers. A torrent counts as downloaded once its data is complete and flushed to disk.
 
+#include "bench/benchkit.h"
 #include "net/alertwaiter.h"
 #include "net/torrentsession_p.h"
 #include "tests/support/nginxserver.h"
 #include "tests/torrent/torrenttestkit.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -49,7 +52,15 @@ qint64 timeCurl(const QUrl &url, const QString &target)
     clock.start();
     const int code = QProcess::execute(QStringLiteral("curl"),
                                        {QStringLiteral("-sf"), QStringLiteral("-o"), target, url.toString()});
-    return code == 0 && QFileInfo(target).size() == fileSize ? clock.elapsed() : -1;
+    const qint64 elapsed = clock.elapsed();
+    const bool complete = code == 0 && QFileInfo(target).size() == fileSize;
+    QFile::remove(target);
+    return complete ? elapsed : -1;
+}
+
+double seconds(qint64 elapsedMs)
+{
+    return elapsedMs < 0 ? -1 : double(elapsedMs) / 1000.0;
 }
 
 // From the add to the flushed alert, as the update waits for its torrents.
@@ -110,16 +121,34 @@ int main(int argc, char *argv[])
         return 1;
     const QUrl seed = nginx.url();
     auto target = [&root](const QString &name) { return root.filePath(name); };
+    const int pairs = argc > 1 ? qMax(1, QByteArray(argv[1]).toInt()) : 5;
 
-    report(QStringLiteral("curl from nginx"),
-           timeCurl(nginx.url(QStringLiteral("content.bin")), target("curl.bin")));
-
+    auto curl = [&] {
+        return seconds(timeCurl(nginx.url(QStringLiteral("content.bin")), target("curl.bin")));
+    };
     TorrentSession::Config webSeedsOnly;
     webSeedsOnly.reach = TorrentSession::Reach::WebSeedsOnly;
-    report(QStringLiteral("torrent, nginx web seed, no listening"),
-           timeTorrent(webSeedsOnly, target("webseedsonly"), torrent, {seed}));
-    report(QStringLiteral("torrent, nginx web seed, listening on loopback"),
-           timeTorrent(loopbackConfig(), target("webseed"), torrent, {seed}));
+    const QList<QPair<QString, TorrentSession::Config>> webSeedRows = {
+        {QStringLiteral("torrent, web seed, no listening"), webSeedsOnly},
+        {QStringLiteral("torrent, web seed, listening"), loopbackConfig()}};
+    for (const auto &row : webSeedRows) {
+        qint64 peakKiB = 0;
+        // Each run into a fresh folder: a folder holding the file would only be checked.
+        auto torrentRun = [&] {
+            const QString folder = target(QStringLiteral("webseed"));
+            benchkit::resetPeakResident();
+            const qint64 elapsed = timeTorrent(row.second, folder, torrent, {seed});
+            peakKiB = qMax(peakKiB, benchkit::memoryKiB("VmHWM"));
+            QDir(folder).removeRecursively();
+            return seconds(elapsed);
+        };
+        out() << row.first << Qt::endl;
+        const benchkit::Comparison comparison = benchkit::compareInterleaved(pairs, torrentRun, curl);
+        benchkit::printComparison(row.first, QStringLiteral("curl -o"), comparison,
+                                  QStringLiteral("goal <= 1.2"));
+        out() << "  peak resident memory of the torrent side: " << peakKiB / 1024 << " MiB (goal < 128 MiB)"
+              << Qt::endl;
+    }
 
     {
         const std::shared_ptr<TorrentSession> seeder = startSeeder(sources, torrent);

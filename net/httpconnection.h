@@ -31,6 +31,13 @@ public:
 
     // Streams the body into filePath; on failure the file is removed. Reports progress.
     virtual bool download(const QUrl &url, const QString &filePath, const Headers &headers = Headers()) = 0;
+    // As download, for large files whose download may be interrupted: the bytes so far stay beside
+    // filePath ("<file>.part", with a record of the answer they came from) when the call fails or
+    // the process ends, and the next call for the same filePath asks only for the rest, guarded
+    // by If-Range so that a changed file on the server starts over. filePath itself only appears
+    // when the download is complete.
+    virtual bool resumeDownload(const QUrl &url, const QString &filePath,
+                                const Headers &headers = Headers()) = 0;
     virtual bool get(const QUrl &url, QByteArray *out, const Headers &headers = Headers()) = 0;
     virtual bool post(const QUrl &url, const QByteArray &body, QByteArray *out,
                       const Headers &headers = Headers()) = 0;
@@ -54,6 +61,8 @@ public:
     // Answers longer than this many bytes fail with a crit line, so that a body that never
     // ends cannot exhaust memory; 0 means no limit.
     void setMaxBodySize(qint64 bytes) { m_maxBodySize = bytes; }
+    // Holds downloads into files to the player's download speed limit (SpeedLimit).
+    void setSpeedLimited(bool limited) { m_speedLimited = limited; }
     // A transfer that averages fewer than bytesPerSecond over windowMs fails, as a stalled mirror
     // should; applies to the connections created afterwards. 0 bytes switch it off.
     static void setDefaultLowSpeedLimit(int bytesPerSecond, int windowMs);
@@ -70,6 +79,7 @@ protected:
     IHttpProgress *m_progressListener = nullptr;
     const std::atomic<bool> *m_cancelFlag = nullptr;
     qint64 m_maxBodySize = 0;
+    bool m_speedLimited = false;
     int m_lowSpeedBytesPerSecond;
     int m_lowSpeedWindowMs;
     QString m_userAgent;

@@ -3,6 +3,7 @@
 #include "app/logger.h"
 #include "net/httptransfer.h"
 #include "net/ihttpprogress.h"
+#include "net/partialdownload.h"
 
 #include <QBuffer>
 #include <QFile>
@@ -53,8 +54,7 @@ bool HttpConnectionQt::intoBuffer(const QUrl &url, const QByteArray *body, QByte
     return request(url, body, &buffer, false, headers, m_maxBodySize > 0 ? m_maxBodySize : InMemoryLimit);
 }
 
-bool HttpConnectionQt::request(const QUrl &url, const QByteArray *body, QIODevice *output,
-                               bool reportProgress, const Headers &headers, qint64 maxBodyBytes)
+QNetworkRequest HttpConnectionQt::makeRequest(const QUrl &url, const Headers &headers) const
 {
     QNetworkRequest request(url);
     if (!m_userAgent.isEmpty())
@@ -72,18 +72,80 @@ bool HttpConnectionQt::request(const QUrl &url, const QByteArray *body, QIODevic
                          m_allowCache ? QNetworkRequest::PreferNetwork : QNetworkRequest::AlwaysNetwork);
     // Redirects are followed by HttpTransfer, which counts them and resolves relative targets.
     request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::ManualRedirectPolicy);
+    return request;
+}
 
-    HttpTransfer::ProgressHandler progress;
-    if (reportProgress)
-        progress = [this](qint64 total, qint64 current) {
-            if (m_progressListener)
-                m_progressListener->progress(this, total, current);
-        };
-    HttpTransfer transfer(output, progress);
-    transfer.setCancelFlag(m_cancelFlag);
-    transfer.setMaxBodySize(maxBodyBytes);
-    transfer.setLowSpeedLimit(m_lowSpeedBytesPerSecond, m_lowSpeedWindowMs);
-    return transfer.run(request, body);
+// Progress as the listener wants it: of the whole file, the bytes an earlier attempt left
+// (base) included.
+HttpTransfer::ProgressHandler HttpConnectionQt::progressHandler(std::function<qint64()> base)
+{
+    return [this, base](qint64 total, qint64 current) {
+        if (!m_progressListener)
+            return;
+        const qint64 before = base ? base() : 0;
+        m_progressListener->progress(this, total < 0 ? total : total + before, current + before);
+    };
+}
+
+void HttpConnectionQt::configure(HttpTransfer *transfer, qint64 maxBodyBytes, bool throttled) const
+{
+    transfer->setCancelFlag(m_cancelFlag);
+    transfer->setMaxBodySize(maxBodyBytes);
+    transfer->setLowSpeedLimit(m_lowSpeedBytesPerSecond, m_lowSpeedWindowMs);
+    transfer->setThrottled(throttled && m_speedLimited);
+}
+
+bool HttpConnectionQt::request(const QUrl &url, const QByteArray *body, QIODevice *output,
+                               bool reportProgress, const Headers &headers, qint64 maxBodyBytes)
+{
+    HttpTransfer transfer(output, reportProgress ? progressHandler() : HttpTransfer::ProgressHandler());
+    configure(&transfer, maxBodyBytes, reportProgress);
+    return transfer.run(makeRequest(url, headers), body);
+}
+
+bool HttpConnectionQt::resumeDownload(const QUrl &url, const QString &filePath, const Headers &headers)
+{
+    Logger::instance().debug(QStringLiteral("download: ") + url.toString());
+    // A range the server cannot serve gets one fresh attempt.
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        PartialDownload partial(filePath);
+        if (resumeOnce(url, &partial, headers))
+            return partial.finish();
+        if (!partial.restartNeeded())
+            return false;
+        partial.discard();
+    }
+    return false;
+}
+
+bool HttpConnectionQt::resumeOnce(const QUrl &url, PartialDownload *partial, const Headers &headers)
+{
+    QFile part(partial->partPath());
+    if (!part.open(QIODevice::ReadWrite | QIODevice::Unbuffered) || !partial->prepare(&part)) {
+        Logger::instance().debug(QStringLiteral("failed to open dowload file: ") + part.fileName());
+        return false;
+    }
+    QNetworkRequest request = makeRequest(url, headers);
+    // Ranges count the bytes as stored: no content coding may stand between them and the file.
+    request.setRawHeader("Accept-Encoding", "identity");
+    // The disk cache holds no ranges, and an archive needs no second copy there.
+    request.setAttribute(QNetworkRequest::CacheLoadControlAttribute, QNetworkRequest::AlwaysNetwork);
+    request.setAttribute(QNetworkRequest::CacheSaveControlAttribute, false);
+    if (partial->resumeOffset() > 0) {
+        request.setRawHeader("Range", "bytes=" + QByteArray::number(partial->resumeOffset()) + "-");
+        request.setRawHeader("If-Range", partial->validator());
+    }
+    HttpTransfer transfer(&part, progressHandler([partial] { return partial->offset(); }));
+    configure(&transfer, m_maxBodySize, true);
+    transfer.setHeadHandler([this, partial, &part, &transfer](QNetworkReply *reply) {
+        if (!partial->acceptAnswer(reply, &part))
+            return false;
+        // The size limit is of the whole file, of which the answer brings the rest.
+        if (m_maxBodySize > 0)
+            transfer.setMaxBodySize(qMax<qint64>(1, m_maxBodySize - partial->offset()));
+        return true;
+    });
+    return transfer.run(request, nullptr);
 }
 
 } // namespace net

@@ -1,10 +1,17 @@
 #pragma once
 
 #include "net/httpconnection.h"
+#include "net/httptransfer.h"
+
+#include <QNetworkRequest>
+
+#include <functional>
 
 class QIODevice;
 
 namespace net {
+
+class PartialDownload;
 
 // The HTTP client on Qt's network stack. Every call gets its own network manager, created and
 // destroyed in the calling thread, because Qt binds a manager to one thread while a connection
@@ -16,6 +23,8 @@ public:
     explicit HttpConnectionQt(bool allowCache) : HttpConnection(allowCache) {}
 
     bool download(const QUrl &url, const QString &filePath, const Headers &headers = Headers()) override;
+    bool resumeDownload(const QUrl &url, const QString &filePath,
+                        const Headers &headers = Headers()) override;
     bool get(const QUrl &url, QByteArray *out, const Headers &headers = Headers()) override;
     bool post(const QUrl &url, const QByteArray &body, QByteArray *out,
               const Headers &headers = Headers()) override;
@@ -24,6 +33,11 @@ private:
     bool intoBuffer(const QUrl &url, const QByteArray *body, QByteArray *out, const Headers &headers);
     bool request(const QUrl &url, const QByteArray *body, QIODevice *output, bool reportProgress,
                  const Headers &headers, qint64 maxBodyBytes);
+    bool resumeOnce(const QUrl &url, PartialDownload *partial, const Headers &headers);
+    QNetworkRequest makeRequest(const QUrl &url, const Headers &headers) const;
+    HttpTransfer::ProgressHandler progressHandler(std::function<qint64()> base = {});
+    // Downloads into files (throttled) follow the speed limit when the connection is limited.
+    void configure(HttpTransfer *transfer, qint64 maxBodyBytes, bool throttled) const;
 };
 
 } // namespace net

@@ -1,6 +1,7 @@
 #include "net/httptransfer.h"
 
 #include "app/logger.h"
+#include "net/speedlimit.h"
 
 #include <QIODevice>
 #include <QNetworkAccessManager>
@@ -22,6 +23,13 @@ constexpr int ConnectTimeoutMs = 5000;
 // Requests per call, the first one included: a 10th redirect is not followed.
 constexpr int MaxRequests = 10;
 constexpr int CancelPollMs = 50;
+// Under a speed limit Qt holds a quarter of a second of the rate, so the socket is read about as
+// fast as the limit lets the body out and memory stays small.
+constexpr qint64 ThrottledBufferMinimum = 16 * 1024;
+// Paced reads come back about 16 times a second (at least 1 KiB each): Qt must see its buffer
+// drain well within a transfer time-out, however low the limit.
+constexpr qint64 PacedReadsPerSecond = 16;
+constexpr qint64 PacedReadMinimum = 1024;
 
 void setConnectTimeout(QNetworkAccessManager &manager)
 {
@@ -79,6 +87,7 @@ HttpTransfer::HttpTransfer(QIODevice *output, ProgressHandler progress)
     : m_output(output), m_progress(std::move(progress)), m_chunk(ChunkSize), m_manager(createNetworkManager())
 {
     m_cancelPoll.setInterval(CancelPollMs);
+    m_paceTimer.setSingleShot(true);
 }
 
 HttpTransfer::~HttpTransfer() = default;
@@ -90,6 +99,7 @@ bool HttpTransfer::run(QNetworkRequest request, const QByteArray *body)
             Logger::instance().debug(QStringLiteral("http call cancelled: ") + request.url().toString());
             return false;
         }
+        m_headChecked = false;
         QNetworkReply *reply = send(request, body);
         waitForReply(reply);
         if (finishedWithError(reply))
@@ -118,7 +128,9 @@ bool HttpTransfer::run(QNetworkRequest request, const QByteArray *body)
 
 void HttpTransfer::waitForReply(QNetworkReply *reply)
 {
-    if (!reply->isRunning() || reply->isFinished())
+    if (reply->isFinished() && redirectTarget(reply).isEmpty())
+        moveToOutput(reply);
+    if ((!reply->isRunning() || reply->isFinished()) && !pacedBytesPending(reply))
         return;
     QMetaObject::Connection poll;
     if (m_cancelFlag) {
@@ -136,11 +148,75 @@ void HttpTransfer::waitForReply(QNetworkReply *reply)
             QObject::connect(&m_speedWatch, &QTimer::timeout, reply, [this, reply] { watchSpeed(reply); });
         m_speedWatch.start(qMax(1, m_lowSpeedWindowMs / SpeedTicksPerWindow));
     }
+    const QMetaObject::Connection paced =
+        QObject::connect(&m_paceTimer, &QTimer::timeout, reply, [this, reply] { pace(reply); });
     m_loop.exec();
     m_cancelPoll.stop();
     m_speedWatch.stop();
+    m_paceTimer.stop();
     QObject::disconnect(poll);
     QObject::disconnect(speed);
+    QObject::disconnect(paced);
+}
+
+void HttpTransfer::pace(QNetworkReply *reply)
+{
+    if (redirectTarget(reply).isEmpty())
+        moveToOutput(reply);
+    if (reply->isFinished() && !pacedBytesPending(reply))
+        m_loop.quit();
+}
+
+bool HttpTransfer::pacedBytesPending(QNetworkReply *reply) const
+{
+    return m_throttled && !cancelled() && !m_writeFailed && !m_tooLarge && !m_tooSlow && !m_headRefused &&
+           reply->error() == QNetworkReply::NoError && redirectTarget(reply).isEmpty() &&
+           reply->bytesAvailable() > 0;
+}
+
+qint64 HttpTransfer::limit() const
+{
+    return m_throttled ? SpeedLimit::instance().bytesPerSecond() : 0;
+}
+
+qint64 HttpTransfer::readBufferSize() const
+{
+    const qint64 rate = limit();
+    return rate > 0 ? qBound(ThrottledBufferMinimum, rate / 4, ReadBufferSize) : ReadBufferSize;
+}
+
+qint64 HttpTransfer::elapsedMs()
+{
+    if (!m_clock.isValid())
+        m_clock.start();
+    return m_clock.elapsed();
+}
+
+// Bytes the next read may take: a chunk, or under a limit what the limit allows now. With nothing
+// allowed, the pace timer brings the reads back when there is.
+qint64 HttpTransfer::chunkAllowed()
+{
+    const qint64 rate = limit();
+    if (rate <= 0)
+        return ChunkSize;
+    const qint64 allowed = qMin<qint64>(ChunkSize, m_pacer.allowance(rate, elapsedMs()));
+    if (allowed <= 0 && !m_paceTimer.isActive())
+        m_paceTimer.start(m_pacer.waitMs(rate, qMax(PacedReadMinimum, rate / PacedReadsPerSecond)));
+    return allowed;
+}
+
+void HttpTransfer::followLimit(QNetworkReply *reply)
+{
+    const qint64 buffer = readBufferSize();
+    // What Qt took in under the old limit goes out now, beyond what the new one would release
+    // within a moment: held back, it would keep the socket unread past the transfer time-out.
+    const qint64 excess = reply->bytesAvailable() - buffer;
+    if (excess > 0 && redirectTarget(reply).isEmpty() && headAccepted(reply))
+        moveChunks(reply, excess);
+    reply->setReadBufferSize(buffer);
+    // A wait computed under the old limit may be far too long under the new one.
+    if (m_paceTimer.isActive())
+        m_paceTimer.start(0);
 }
 
 void HttpTransfer::setLowSpeedLimit(int bytesPerSecond, int windowMs)
@@ -151,9 +227,13 @@ void HttpTransfer::setLowSpeedLimit(int bytesPerSecond, int windowMs)
 
 void HttpTransfer::watchSpeed(QNetworkReply *reply)
 {
-    if (!m_clock.isValid())
-        m_clock.start();
-    const qint64 now = m_clock.elapsed();
+    const qint64 now = elapsedMs();
+    // A limit the player chose below the stalled-mirror threshold is not a stalled mirror.
+    const qint64 rate = limit();
+    if (rate > 0 && rate < 2 * qint64(m_lowSpeedBytesPerSecond)) {
+        m_speedSamples.clear();
+        return;
+    }
     m_speedSamples.emplace_back(now, m_received);
     // The oldest sample still a whole window back gives the window's average.
     auto start = m_speedSamples.end();
@@ -177,15 +257,29 @@ void HttpTransfer::watchSpeed(QNetworkReply *reply)
 QNetworkReply *HttpTransfer::send(const QNetworkRequest &request, const QByteArray *body)
 {
     QNetworkReply *reply = body ? m_manager->post(request, *body) : m_manager->get(request);
-    QObject::connect(reply, &QNetworkReply::finished, &m_loop, &QEventLoop::quit);
+    QObject::connect(reply, &QNetworkReply::finished, &m_loop, [this, reply] {
+        // Under a speed limit the last bytes Qt holds still go out at the limit's pace.
+        if (pacedBytesPending(reply))
+            moveToOutput(reply);
+        if (!pacedBytesPending(reply))
+            m_loop.quit();
+    });
     QObject::connect(reply, &QNetworkReply::errorOccurred, [this](QNetworkReply::NetworkError code) {
-        if (!cancelled() && !m_tooLarge && !m_tooSlow)
+        if (!cancelled() && !m_tooLarge && !m_tooSlow && !m_headRefused)
             Logger::instance().crit(QStringLiteral("network error: ") + QString::number(code));
     });
-    reply->setReadBufferSize(ReadBufferSize);
+    reply->setReadBufferSize(readBufferSize());
+    if (m_throttled)
+        QObject::connect(&SpeedLimit::instance(), &SpeedLimit::changed, reply,
+                         [this, reply] { followLimit(reply); });
     if (m_progress)
         QObject::connect(reply, &QNetworkReply::downloadProgress,
                          [this](qint64 received, qint64 total) { m_progress(total, received); });
+    // The head is judged as soon as it is there, also for answers without a body (a 416).
+    QObject::connect(reply, &QNetworkReply::metaDataChanged, [this, reply] {
+        if (redirectTarget(reply).isEmpty())
+            headAccepted(reply);
+    });
     QObject::connect(reply, &QNetworkReply::readyRead, [this, reply] {
         if (redirectTarget(reply).isEmpty())
             moveToOutput(reply);
@@ -193,11 +287,37 @@ QNetworkReply *HttpTransfer::send(const QNetworkRequest &request, const QByteArr
     return reply;
 }
 
+bool HttpTransfer::headAccepted(QNetworkReply *reply)
+{
+    if (m_headChecked)
+        return !m_headRefused;
+    m_headChecked = true;
+    if (!m_headHandler || m_headHandler(reply))
+        return true;
+    m_headRefused = true;
+    reply->abort();
+    return false;
+}
+
 void HttpTransfer::moveToOutput(QNetworkReply *reply)
 {
+    if (headAccepted(reply))
+        moveChunks(reply, -1);
+}
+
+// budget: bytes to move whatever the speed limit; -1 moves as many as the limit allows.
+void HttpTransfer::moveChunks(QNetworkReply *reply, qint64 budget)
+{
     while (!m_writeFailed && !m_tooLarge) {
-        const qint64 count = reply->read(m_chunk.data(), ChunkSize);
-        m_received += qMax<qint64>(count, 0);
+        const qint64 wanted = budget < 0 ? chunkAllowed() : qMin<qint64>(ChunkSize, budget);
+        if (wanted <= 0)
+            break;
+        const qint64 count = qMax<qint64>(0, reply->read(m_chunk.data(), wanted));
+        m_received += count;
+        if (budget < 0)
+            m_pacer.consume(count);
+        else
+            budget -= count;
         if (m_maxBodySize > 0 && m_received > m_maxBodySize) {
             Logger::instance().crit(QStringLiteral("http answer too large: ") + reply->url().toString() +
                                     QStringLiteral(" (more than ") + QString::number(m_maxBodySize) +
@@ -212,7 +332,7 @@ void HttpTransfer::moveToOutput(QNetworkReply *reply)
             m_writeFailed = true;
             reply->abort();
         }
-        if (count < ChunkSize)
+        if (count < wanted)
             break;
     }
 }
@@ -236,7 +356,7 @@ bool HttpTransfer::bodyComplete(QNetworkReply *reply) const
 
 bool HttpTransfer::finishedWithError(QNetworkReply *reply) const
 {
-    if (m_writeFailed || m_tooLarge || m_tooSlow)
+    if (m_writeFailed || m_tooLarge || m_tooSlow || m_headRefused)
         return true;
     if (cancelled()) {
         Logger::instance().debug(QStringLiteral("http call cancelled: ") + reply->url().toString());

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "net/ratepacer.h"
+
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QNetworkRequest>
@@ -22,6 +24,9 @@ class HttpTransfer
 {
 public:
     using ProgressHandler = std::function<void(qint64 total, qint64 current)>;
+    // Sees the head of the final answer before any of its body reaches the output; false refuses
+    // the answer, and the transfer fails.
+    using HeadHandler = std::function<bool(QNetworkReply *reply)>;
 
     // progress may be empty when the caller does not want progress.
     HttpTransfer(QIODevice *output, ProgressHandler progress);
@@ -33,6 +38,10 @@ public:
     void setMaxBodySize(qint64 bytes) { m_maxBodySize = bytes; }
     // A transfer averaging fewer than bytesPerSecond over windowMs fails; 0 bytes: no limit.
     void setLowSpeedLimit(int bytesPerSecond, int windowMs);
+    void setHeadHandler(HeadHandler handler) { m_headHandler = std::move(handler); }
+    // Holds the body to the player's download speed limit (SpeedLimit), following its changes
+    // while the transfer runs.
+    void setThrottled(bool throttled) { m_throttled = throttled; }
 
     // Sends request (a POST when body is set), follows redirects up to 10 requests in all (only to
     // http and https, never from https down to http), and
@@ -42,6 +51,16 @@ public:
 private:
     QNetworkReply *send(const QNetworkRequest &request, const QByteArray *body);
     void moveToOutput(QNetworkReply *reply);
+    void moveChunks(QNetworkReply *reply, qint64 budget);
+    bool headAccepted(QNetworkReply *reply);
+    qint64 chunkAllowed();
+    qint64 limit() const;
+    qint64 readBufferSize() const;
+    // Whether a finished reply still holds body bytes that the speed limit lets out later.
+    bool pacedBytesPending(QNetworkReply *reply) const;
+    void pace(QNetworkReply *reply);
+    void followLimit(QNetworkReply *reply);
+    qint64 elapsedMs();
     bool finishedWithError(QNetworkReply *reply) const;
     bool bodyComplete(QNetworkReply *reply) const;
     bool cancelled() const { return m_cancelFlag && m_cancelFlag->load(); }
@@ -61,6 +80,12 @@ private:
     std::vector<std::pair<qint64, qint64>> m_speedSamples;
     QElapsedTimer m_clock;
     bool m_tooSlow = false;
+    HeadHandler m_headHandler;
+    bool m_headChecked = false;
+    bool m_headRefused = false;
+    bool m_throttled = false;
+    RatePacer m_pacer;
+    QTimer m_paceTimer;
     QIODevice *m_output;
     ProgressHandler m_progress;
     std::vector<char> m_chunk;

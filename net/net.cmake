@@ -11,7 +11,10 @@ add_library(gd7_net STATIC
   httptransfer.cpp httptransfer.h
   ihttpprogress.h
   jsondecode.cpp jsondecode.h
+  partialdownload.cpp partialdownload.h
   proxysettings.cpp proxysettings.h
+  ratepacer.cpp ratepacer.h
+  speedlimit.cpp speedlimit.h
   task.cpp task.h
   taskmanager.cpp taskmanager.h
   taskwrapper.cpp taskwrapper.h

@@ -12,6 +12,6 @@ add_library(gd7_torrent STATIC
   ${CMAKE_CURRENT_LIST_DIR}/torrentsession_p.h
   ${CMAKE_CURRENT_LIST_DIR}/torrentsessionstate.cpp ${CMAKE_CURRENT_LIST_DIR}/torrentsessionstate.h
 )
-target_link_libraries(gd7_torrent PUBLIC Qt5::Core Qt5::Network gd7_app PRIVATE PkgConfig::LIBTORRENT)
+target_link_libraries(gd7_torrent PUBLIC Qt5::Core Qt5::Network gd7_app PRIVATE gd7_net PkgConfig::LIBTORRENT)
 # Debian's libtorrent keeps its deprecated API inside: the code must not lean on it.
 target_compile_options(gd7_torrent PRIVATE -Werror=deprecated-declarations)

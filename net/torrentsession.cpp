@@ -2,12 +2,15 @@
 
 #include "app/logger.h"
 #include "app/paths.h"
+#include "net/speedlimit.h"
 #include "net/torrentsessionstate.h"
 
 #include <libtorrent/add_torrent_params.hpp>
 #include <libtorrent/alert_types.hpp>
 #include <libtorrent/bdecode.hpp>
 #include <libtorrent/extensions.hpp>
+#include <libtorrent/ip_filter.hpp>
+#include <libtorrent/posix_disk_io.hpp>
 #include <libtorrent/session_params.hpp>
 #include <libtorrent/torrent_info.hpp>
 #include <libtorrent/torrent_status.hpp>
@@ -16,6 +19,7 @@
 #include <QSet>
 
 #include <atomic>
+#include <limits>
 #include <mutex>
 
 // Keeps why listening failed. libtorrent posts the failure while the session is being built, and the
@@ -47,6 +51,11 @@ private:
 namespace {
 
 std::atomic<bool> loopbackOnlyFlag{false};
+
+// libtorrent hands out bandwidth, and connects the web seeds of a torrent just added, on its tick:
+// at its default of 500 ms a web-seed download spends much of its time waiting for the next one.
+// An idle session only wakes up ten times a second for it.
+const int tickIntervalMs = 100;
 
 void logCrit(const QString &text)
 {
@@ -108,6 +117,24 @@ void applyProxy(lt::settings_pack &pack, const QNetworkProxy &proxy)
     pack.set_str(lt::settings_pack::proxy_username, withUser ? proxy.user().toStdString() : std::string());
     pack.set_str(lt::settings_pack::proxy_password,
                  withUser ? proxy.password().toStdString() : std::string());
+}
+
+void applyDownloadLimit(lt::settings_pack &pack, qint64 bytesPerSecond)
+{
+    const qint64 limit = qBound<qint64>(0, bytesPerSecond, std::numeric_limits<int>::max());
+    pack.set_int(lt::settings_pack::download_rate_limit, static_cast<int>(limit));
+}
+
+// libtorrent leaves peers on local networks out of the rate limits; the player's limit is on
+// what the launcher downloads, whatever the source (a mirror on the local network, 127.0.0.1).
+void limitEverySource(lt::session &session)
+{
+    const std::uint32_t global = 1u << static_cast<std::uint32_t>(lt::session::global_peer_class_id);
+    lt::ip_filter filter;
+    filter.add_rule(lt::make_address("0.0.0.0"), lt::make_address("255.255.255.255"), global);
+    filter.add_rule(lt::make_address("::"), lt::make_address("ffff:ffff:ffff:ffff:ffff:ffff:ffff:ffff"),
+                    global);
+    session.set_peer_class_filter(filter);
 }
 
 void applyPeerDiscovery(lt::settings_pack &pack, bool on)
@@ -203,6 +230,8 @@ void TorrentSession::Native::applySettings(lt::settings_pack &pack, const Config
     pack.set_bool(lt::settings_pack::listen_system_port_fallback, config.systemPortFallback);
     applyPeerDiscovery(pack, config.reach == Reach::Internet);
     applyProxy(pack, proxy);
+    pack.set_int(lt::settings_pack::tick_interval, tickIntervalMs);
+    applyDownloadLimit(pack, SpeedLimit::instance().bytesPerSecond());
 }
 
 TorrentSession::THash TorrentSession::Native::idOf(const lt::info_hash_t &hashes)
@@ -240,6 +269,9 @@ std::shared_ptr<TorrentSession> TorrentSession::create(const Config &requested, 
     Native::applySettings(params.settings, config, QNetworkProxy::applicationProxy());
     auto listenFailures = std::make_shared<ListenFailureRecorder>();
     params.extensions.push_back(listenFailures);
+    // The default disk I/O maps the files into memory, so the resident size grows with the
+    // download (a gigabyte for a gigabyte); plain reads and writes keep it flat.
+    params.disk_io_constructor = lt::posix_disk_io_constructor;
     try {
         auto native = std::make_unique<Native>(std::move(params), std::move(listenFailures));
         return std::shared_ptr<TorrentSession>(new TorrentSession(config, std::move(native)));
@@ -251,9 +283,23 @@ std::shared_ptr<TorrentSession> TorrentSession::create(const Config &requested, 
 
 TorrentSession::TorrentSession(const Config &config, std::unique_ptr<Native> native)
     : m_config(config), m_native(std::move(native))
-{}
+{
+    limitEverySource(m_native->session);
+    // Direct: libtorrent takes new settings from any thread, and a limit changed while a download
+    // runs applies to it at once.
+    lt::session *session = &m_native->session;
+    m_limitFollower =
+        QObject::connect(&SpeedLimit::instance(), &SpeedLimit::changed, [session](qint64 limit) {
+            lt::settings_pack pack;
+            applyDownloadLimit(pack, limit);
+            session->apply_settings(std::move(pack));
+        });
+}
 
-TorrentSession::~TorrentSession() = default;
+TorrentSession::~TorrentSession()
+{
+    QObject::disconnect(m_limitFollower);
+}
 
 bool TorrentSession::checkListening() const
 {
@@ -320,6 +366,7 @@ TorrentSession::Status TorrentSession::status(const THash &id) const
         result.wantedBytes = status.total_wanted;
         result.wantedBytesDone = status.total_wanted_done;
         result.downloadRate = status.download_rate;
+        result.downloadedBytes = status.total_payload_download;
     });
     return result;
 }

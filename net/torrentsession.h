@@ -4,6 +4,7 @@
 
 #include <QByteArray>
 #include <QList>
+#include <QMetaObject>
 #include <QString>
 #include <QStringList>
 #include <QUrl>
@@ -57,6 +58,8 @@ public:
         qint64 wantedBytes = 0;     // bytes of the files chosen for download
         qint64 wantedBytesDone = 0; // of those, downloaded and verified
         int downloadRate = 0;       // bytes per second, protocol overhead included
+        qint64 downloadedBytes = 0; // payload received since the torrent was added or last
+                                    // resumed, pieces that failed their check included
 
         bool complete() const { return state == Finished || state == Seeding; }
     };
@@ -67,8 +70,9 @@ public:
     static bool loopbackOnly();
 
     // Builds the session from one set of settings (listen range, peer discovery, proxy from
-    // QNetworkProxy::applicationProxy(), alert categories) on top of the state saved at statePath
-    // (empty: none; missing or damaged: ignored). Null only if libtorrent cannot start at all.
+    // QNetworkProxy::applicationProxy(), alert categories, the download limit of SpeedLimit, which it
+    // follows while it lives) on top of the state saved at statePath (empty: none; missing or
+    // damaged: ignored). Null only if libtorrent cannot start at all.
     static std::shared_ptr<TorrentSession> create(const Config &config, const QString &statePath);
     ~TorrentSession();
     TorrentSession(const TorrentSession &) = delete;
@@ -129,4 +133,5 @@ private:
 
     Config m_config;
     std::unique_ptr<Native> m_native;
+    QMetaObject::Connection m_limitFollower;
 };

@@ -17,7 +17,7 @@ struct TorrentSession::Native
     Native(lt::session_params &&params, std::shared_ptr<ListenFailureRecorder> listenFailures);
 
     // Writes the final settings of a session into pack (empty, or as loaded from the state file):
-    // listen range, peer discovery, proxy and alert categories.
+    // listen range, peer discovery, proxy, alert categories, tick and download limit.
     static void applySettings(lt::settings_pack &pack, const Config &config, const QNetworkProxy &proxy);
     static THash idOf(const lt::info_hash_t &hashes);
     static lt::sha1_hash infoHashOf(const THash &id);

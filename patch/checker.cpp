@@ -13,6 +13,10 @@
 #include <QJsonArray>
 #include <QThread>
 
+#include <mutex>
+#include <thread>
+#include <vector>
+
 namespace {
 
 constexpr qint64 HashBlockSize = 65536;
@@ -59,6 +63,28 @@ QList<QUrl> packageUrls(const UpdateContent &content)
 }
 
 } // namespace
+
+struct Checker::ListedFile
+{
+    QString path;
+    QString sha1;
+    int size = 0;
+};
+
+// What the threads hashing one list share: the next file to take and what each file was found to be.
+struct Checker::HashRun
+{
+    HashRun(const QList<ListedFile> &listed, const QString &folder)
+        : files(listed), gameFolder(folder), intact(size_t(listed.size()), 0)
+    {}
+
+    const QList<ListedFile> &files;
+    const QString gameFolder;
+    std::mutex takeMutex;
+    int next = 0;
+    // One byte per file: neighbours are written by different threads.
+    std::vector<char> intact;
+};
 
 Checker::Checker(const Version &installedVersion, QObject *parent)
     : QObject(parent), m_installedVersion(installedVersion)
@@ -112,11 +138,16 @@ void Checker::clearResults()
     m_packageContent = UpdateContent();
 }
 
-bool Checker::passCheckpoint()
+bool Checker::waitWhilePaused() const
 {
     while (m_pause.load() && !m_abort.load())
         QThread::msleep(PausePollMs);
-    if (!m_abort.load())
+    return !m_abort.load();
+}
+
+bool Checker::passCheckpoint()
+{
+    if (waitWhilePaused())
         return true;
     endStopped();
     return false;
@@ -164,10 +195,15 @@ void Checker::run(const UpdateInfo &manifest)
     const int total = content.size();
     m_status = CheckingFiles;
     emit progress(0, total, CheckingFiles, QString());
-    int counted = 0;
+    QList<ListedFile> files;
+    if (!listFiles(content, files) || !checkFiles(files, total))
+        return;
+    finish();
+}
+
+bool Checker::listFiles(const QJsonArray &content, QList<ListedFile> &files)
+{
     for (const QJsonValue &element : content) {
-        if (!passCheckpoint())
-            return;
         const PackageEntry entry = readPackageEntry(element);
         if (entry.kind == PackageEntry::NotAnEntry)
             continue;
@@ -176,7 +212,7 @@ void Checker::run(const UpdateInfo &manifest)
             Logger::instance().crit(QStringLiteral("unsafe path in package file: ") + entry.listed);
             m_abort = true;
             passCheckpoint();
-            return;
+            return false;
         }
         // The game folder itself is no package file, and a file listed twice is checked once.
         if (entry.kind == PackageEntry::Unnamed || m_packageFiles.contains(entry.path)) {
@@ -184,15 +220,60 @@ void Checker::run(const UpdateInfo &manifest)
             continue;
         }
         m_packageFiles.insert(entry.path);
-        if (entry.sha1.isEmpty())
-            continue;
-        emit progress(++counted, total, CheckingFiles, quotedFileName(entry.path));
-        if (!passCheckpoint())
-            return;
-        if (!checkEntry(entry.path, entry.sha1, entry.size))
-            return;
+        if (!entry.sha1.isEmpty())
+            files.append({entry.path, entry.sha1, entry.size});
     }
-    finish();
+    return passCheckpoint();
+}
+
+bool Checker::checkFiles(const QList<ListedFile> &files, int total)
+{
+    HashRun run(files, Paths::gameFolder());
+    // Hashing is bound by one core per file; a second thread takes the next file meanwhile. A
+    // single big file is still hashed by one thread while the other finds nothing left to take.
+    std::thread helper;
+    if (files.size() > 1 && QThread::idealThreadCount() > 1)
+        helper = std::thread([this, &run, total] { hashFiles(run, total); });
+    hashFiles(run, total);
+    if (helper.joinable())
+        helper.join();
+    if (!passCheckpoint())
+        return false;
+    for (int i = 0; i < files.size(); ++i) {
+        if (!run.intact.at(size_t(i))) {
+            m_damagedBytes += files.at(i).size;
+            m_damagedFiles.append(files.at(i).path);
+        }
+    }
+    return true;
+}
+
+void Checker::hashFiles(HashRun &run, int total)
+{
+    for (;;) {
+        if (!waitWhilePaused())
+            return;
+        int index = 0;
+        {
+            // Taken and named under the lock, so that the files are counted up in package order; a
+            // pause asked for while naming the last one holds back the other thread too.
+            const std::lock_guard<std::mutex> lock(run.takeMutex);
+            if (m_pause.load())
+                continue;
+            if (m_abort.load() || run.next >= run.files.size())
+                return;
+            index = run.next++;
+            emit progress(index + 1, total, CheckingFiles, quotedFileName(run.files.at(index).path));
+        }
+        if (!waitWhilePaused())
+            return;
+        const ListedFile &file = run.files.at(index);
+        const QString filePath = Paths::joinPath(run.gameFolder, file.path);
+        // A missing or unreadable file gives no digest and so counts as damaged.
+        run.intact[size_t(index)] = QFileInfo(filePath).isFile() && fileSha1(filePath, HashBlockSize, [this] {
+                                                                        return waitWhilePaused();
+                                                                    }) == file.sha1;
+    }
 }
 
 UpdateContent Checker::recoveryContent(bool *newer) const
@@ -231,24 +312,4 @@ bool Checker::loadPackage(const QList<UpdateContent> &candidates, const QString 
         }
     }
     return false;
-}
-
-bool Checker::checkEntry(const QString &path, const QString &sha1, int size)
-{
-    const QString filePath = Paths::joinPath(Paths::gameFolder(), path);
-    QString digest;
-    if (QFileInfo(filePath).isFile()) {
-        digest = fileSha1(filePath, HashBlockSize, [this] {
-            while (m_pause.load() && !m_abort.load())
-                QThread::msleep(PausePollMs);
-            return !m_abort.load();
-        });
-        if (!passCheckpoint())
-            return false;
-    }
-    if (digest != sha1) {
-        m_damagedBytes += size;
-        m_damagedFiles.append(path);
-    }
-    return true;
 }

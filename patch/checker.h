@@ -55,16 +55,27 @@ signals:
 
 private:
     void run(const UpdateInfo &manifest);
+    struct ListedFile;
+    struct HashRun;
+
     // False once the body has to end: a stop was asked for (after waiting out a pause).
     bool passCheckpoint();
+    // Waits out a pause; false when a stop was asked for. Safe on any thread of the check.
+    bool waitWhilePaused() const;
     void endStopped();
     void finish();
     // The full contents to take the package file from, exact version first; false when stopped.
     bool chooseCandidates(const UpdateInfo &manifest, QList<UpdateContent> &result);
     bool loadPackage(const QList<UpdateContent> &candidates, const QString &packagePath,
                      QJsonObject &package);
-    // False when the body has to end; damaged entries are recorded.
-    bool checkEntry(const QString &path, const QString &sha1, int size);
+    // The files to hash, in package order; fills the package file set. False when the body has
+    // to end (a path outside the game folder refuses the whole list).
+    bool listFiles(const QJsonArray &content, QList<ListedFile> &files);
+    // Hashes the files, two at a time where the machine has the cores, and records the damaged
+    // ones in package order. False when the body has to end.
+    bool checkFiles(const QList<ListedFile> &files, int total);
+    // One thread's share of a run: takes the next file until none is left or a stop is asked for.
+    void hashFiles(HashRun &run, int total);
     void clearResults();
 
     qint64 m_damagedBytes = 0;

@@ -17,6 +17,9 @@ namespace {
 
 constexpr int RotationMs = 30000;
 constexpr int SlideMs = 350;
+// The next picture is only seen when the first slide starts: it is decoded once the window has
+// been on screen a moment, so that the first frame does not wait for it.
+constexpr int NextPictureDelayMs = 1000;
 const QString FallbackPicture = QStringLiteral(":/splash");
 
 } // namespace
@@ -70,9 +73,7 @@ LauncherBackdrop::LauncherBackdrop(QWidget *window, const QString &picturesFolde
     m_nextPath = pictureAt(backdrop::nextIndex(m_index, pictures.size()));
     m_current = createPictureLabel(m_currentPath, &m_currentEffect);
     m_next = createPictureLabel(QString(), &m_nextEffect);
-    // The next picture is only seen when the first slide starts: decoding it can wait until the
-    // window is on screen.
-    QTimer::singleShot(0, this, [this] { m_next->setPixmap(QPixmap(m_nextPath)); });
+    QTimer::singleShot(NextPictureDelayMs, this, &LauncherBackdrop::loadNextPicture);
 
     m_opacityAnimation = new QPropertyAnimation(this, "opacity", this);
     m_opacityAnimation->setEasingCurve(QEasingCurve::OutQuad);
@@ -88,7 +89,8 @@ LauncherBackdrop::LauncherBackdrop(QWidget *window, const QString &picturesFolde
 
 QStringList LauncherBackdrop::listPictures() const
 {
-    return QDir(m_folder).entryList();
+    // Files only: a folder on disk also lists "." and "..".
+    return QDir(m_folder).entryList(QDir::Files);
 }
 
 QString LauncherBackdrop::pictureAt(int index) const
@@ -158,9 +160,17 @@ void LauncherBackdrop::setPosition(int position)
     emit changed();
 }
 
+// The next picture, unless it is already there.
+void LauncherBackdrop::loadNextPicture()
+{
+    if (m_next->pixmap(Qt::ReturnByValue).isNull())
+        m_next->setPixmap(QPixmap(m_nextPath));
+}
+
 void LauncherBackdrop::showNextBackground()
 {
     Logger::instance().debug(QStringLiteral("showNextBackground"));
+    loadNextPicture();
     m_positionAnimation->setStartValue(0);
     m_positionAnimation->setEndValue(-m_current->width());
     m_positionAnimation->start();

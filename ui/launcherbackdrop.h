@@ -51,6 +51,7 @@ private slots:
 private:
     QStringList listPictures() const;
     QString pictureAt(int index) const;
+    void loadNextPicture();
     QLabel *createPictureLabel(const QString &path, QGraphicsOpacityEffect **effect);
     void setFadeMask(QGraphicsOpacityEffect *effect, int height);
 

@@ -144,7 +144,10 @@ void LauncherHeader::refreshBackground()
 void LauncherHeader::resizeEvent(QResizeEvent *event)
 {
     QFrame::resizeEvent(event);
-    renderBlurredPicture();
+    // A hidden header has nothing on screen to frost yet; its window does it once it shows
+    // (Launcher::showEvent).
+    if (isVisible())
+        renderBlurredPicture();
 }
 
 // A frosted strip: the backdrop under the header, blurred, zoomed a little so the blur's soft

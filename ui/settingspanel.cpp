@@ -7,6 +7,7 @@
 #include "app/productinfo.h"
 #include "app/programsettings.h"
 #include "app/tr.h"
+#include "net/speedlimit.h"
 #include "ui/checkdialog.h"
 #include "ui/diagdialog.h"
 #include "ui/linklabel.h"
@@ -19,12 +20,15 @@
 #include "ui/social.h"
 #include "ui/styledmessagebox.h"
 #include "update/autoupdate.h"
+#include "update/formatting.h"
 
 #include <QDesktopServices>
 #include <QEvent>
 #include <QListView>
 #include <QLocale>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace {
 
@@ -33,6 +37,9 @@ constexpr float ColumnShare = 0.3f;
 const QString EulaLink = QStringLiteral("eula");
 const QString PrivacyLink = QStringLiteral("privacy");
 const QString RulesLink = QStringLiteral("rules");
+
+constexpr qint64 MiB = 1024 * 1024;
+const QList<qint64> SpeedSteps = {0, 1 * MiB, 2 * MiB, 5 * MiB, 10 * MiB, 20 * MiB, 50 * MiB};
 
 SettingsCombobox *makeList(QWidget *parent)
 {
@@ -45,8 +52,8 @@ SettingsCombobox *makeList(QWidget *parent)
 
 SettingsPanel::SettingsPanel(QWidget *anchor, bool withLanguage, IProgramSettings *settings, QWidget *parent)
     : Panel(anchor, ColumnShare, parent), m_settings(settings), m_back(new SettingsBack(content())),
-      m_downloadLabel(new SettingsLabel), m_downloadModes(makeList(nullptr)),
-      m_troubleshootingLabel(new SettingsLabel), m_check(new SettingsButton),
+      m_downloadLabel(new SettingsLabel), m_downloadModes(makeList(nullptr)), m_speedLabel(new SettingsLabel),
+      m_speeds(makeList(nullptr)), m_troubleshootingLabel(new SettingsLabel), m_check(new SettingsButton),
       m_diagnostics(new SettingsButton), m_proxy(new SettingsButton), m_eula(new LinkLabel(EulaLink)),
       m_privacy(new LinkLabel(PrivacyLink)), m_rules(new LinkLabel(RulesLink)), m_buildVersion(new QLabel),
       m_proxyDialog(new ProxyDialog(settings, this))
@@ -78,6 +85,10 @@ SettingsPanel::SettingsPanel(QWidget *anchor, bool withLanguage, IProgramSetting
     m_downloadModes->setCursor(Qt::PointingHandCursor);
     column->addWidget(m_downloadLabel);
     column->addWidget(m_downloadModes);
+    m_speeds->setObjectName(QStringLiteral("download_speed"));
+    m_speeds->setCursor(Qt::PointingHandCursor);
+    column->addWidget(m_speedLabel);
+    column->addWidget(m_speeds);
     column->addSpacing(20);
     column->addWidget(m_troubleshootingLabel);
     m_check->setObjectName(QStringLiteral("check_files"));
@@ -142,6 +153,23 @@ QUrl SettingsPanel::documentUrl(const QString &webSite, const QString &link)
     return Social::isOpenable(url) ? url : QUrl();
 }
 
+QList<qint64> SettingsPanel::speedChoices(qint64 stored)
+{
+    QList<qint64> choices = SpeedSteps;
+    if (!choices.contains(stored))
+        choices.insert(std::upper_bound(choices.begin(), choices.end(), stored), stored);
+    return choices;
+}
+
+QString SettingsPanel::speedText(qint64 bytesPerSecond)
+{
+    if (bytesPerSecond <= 0)
+        return TR::tr("Unlimited");
+    if (bytesPerSecond % MiB == 0)
+        return QStringLiteral("%0 %1").arg(bytesPerSecond / MiB).arg(TR::tr("RateMB"));
+    return formatRate(bytesPerSecond);
+}
+
 void SettingsPanel::toggle()
 {
     if (isHidden())
@@ -201,6 +229,12 @@ void SettingsPanel::_updateLanguageMenu()
         if (code == current)
             m_languages->setCurrentIndex(m_languages->count() - 1);
     }
+    // A language players cannot choose (kept from an older setting, say) is still the one in use:
+    // the list shows it rather than pretending the first entry is.
+    if (m_languages->findData(current) < 0) {
+        m_languages->insertItem(0, languageName(current), current);
+        m_languages->setCurrentIndex(0);
+    }
     connect(m_languages, QOverload<int>::of(&QComboBox::currentIndexChanged), this,
             &SettingsPanel::_onLanguageSet);
 }
@@ -251,6 +285,30 @@ void SettingsPanel::_onDownloadModeSet(int index)
         showMessage(this, TR::tr("ProductName"), TR::tr("InfoSettingsNeedRestart"));
 }
 
+void SettingsPanel::_updateDownloadSpeedMenu()
+{
+    disconnect(m_speeds, QOverload<int>::of(&QComboBox::currentIndexChanged), this,
+               &SettingsPanel::_onDownloadSpeedSet);
+    m_speeds->clear();
+    const qint64 stored = SpeedLimit::load(m_settings);
+    for (qint64 choice : speedChoices(stored)) {
+        m_speeds->addItem(speedText(choice), choice);
+        if (choice == stored)
+            m_speeds->setCurrentIndex(m_speeds->count() - 1);
+    }
+    connect(m_speeds, QOverload<int>::of(&QComboBox::currentIndexChanged), this,
+            &SettingsPanel::_onDownloadSpeedSet);
+}
+
+// Applied at once: downloads under way follow the new limit.
+void SettingsPanel::_onDownloadSpeedSet(int index)
+{
+    const qint64 limit = m_speeds->itemData(index).toLongLong();
+    SpeedLimit::store(m_settings, limit);
+    saveSettings();
+    SpeedLimit::instance().setBytesPerSecond(limit);
+}
+
 void SettingsPanel::changeEvent(QEvent *event)
 {
     if (event->type() == QEvent::LanguageChange)
@@ -270,6 +328,8 @@ void SettingsPanel::retranslate()
     m_diagnostics->setText(TR::tr("RunDiagnostics"));
     m_proxy->setText(TR::tr("MenuProxy"));
     m_downloadLabel->setText(TR::tr("DownloadMethod"));
+    m_speedLabel->setText(TR::tr("DownloadSpeed"));
+    _updateDownloadSpeedMenu();
     m_eula->setText(TR::tr("LinkEula"));
     m_privacy->setText(TR::tr("LinkPrivacy"));
     m_rules->setText(TR::tr("LinkRules"));

@@ -13,7 +13,8 @@ class SettingsButton;
 class SettingsCombobox;
 class SettingsLabel;
 
-// The settings column of the main window: interface language, download method, the file check
+// The settings column of the main window: interface language, download method and speed limit,
+// the file check
 // and diagnostics, the proxy, the maker's documents and the build version.
 class SettingsPanel : public Panel
 {
@@ -28,6 +29,11 @@ public:
     static QString languageName(const QString &code);
     // The address a document link opens; empty for an unknown link or a site that is not http(s).
     static QUrl documentUrl(const QString &webSite, const QString &link);
+    // The download speed limits the list offers, in bytes per second (0: unlimited), with the
+    // stored one in its place when it is none of the usual steps.
+    static QList<qint64> speedChoices(qint64 stored);
+    // How a limit is listed: "Do not limit", whole MB/s for the steps, else the rate.
+    static QString speedText(qint64 bytesPerSecond);
 
 public slots:
     void toggle() override;
@@ -51,6 +57,8 @@ private slots:
     void _onProxySettings();
     void _updateDownloadModeMenu();
     void _onDownloadModeSet(int index);
+    void _updateDownloadSpeedMenu();
+    void _onDownloadSpeedSet(int index);
 
 private:
     void setTroubleshootingEnabled(bool enabled);
@@ -63,6 +71,8 @@ private:
     SettingsCombobox *m_languages = nullptr;
     SettingsLabel *m_downloadLabel;
     SettingsCombobox *m_downloadModes;
+    SettingsLabel *m_speedLabel;
+    SettingsCombobox *m_speeds;
     SettingsLabel *m_troubleshootingLabel;
     SettingsButton *m_check;
     SettingsButton *m_diagnostics;

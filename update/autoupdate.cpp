@@ -5,6 +5,7 @@
 #include "app/paths.h"
 #include "app/tr.h"
 #include "install/launchercopy.h"
+#include "net/partialdownload.h"
 #include "net/taskwrapper.h"
 #include "patch/patch.h"
 #include "patch/sevenzip.h"
@@ -353,8 +354,12 @@ void AutoUpdate::cleanup()
             ProductUpdateInfo product;
             if (!m_updateInfo.product(id, product))
                 continue;
-            for (const UpdateContent &content : product.contents())
+            for (const UpdateContent &content : product.contents()) {
                 named.insert(content.name().toLower());
+                // An interrupted download of a content still named goes on at the next attempt.
+                for (const QString &leftover : net::PartialDownload::leftoverNames(content.name()))
+                    named.insert(leftover.toLower());
+            }
         }
     }
     QDir folder(downloads);
@@ -440,6 +445,13 @@ void AutoUpdate::setProgress(int action, qint64 total, qint64 done)
 
 void AutoUpdate::progress(net::HttpConnection *, qint64 total, qint64 current)
 {
+    {
+        // A resumed download starts with the bytes an earlier attempt kept: the rate counts only
+        // what arrives now.
+        QMutexLocker lock(&m_progressMutex);
+        if (m_action != Downloading)
+            m_lastDone = current;
+    }
     setProgress(Downloading, total, current);
 }
 

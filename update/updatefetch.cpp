@@ -3,6 +3,7 @@
 #include "app/logger.h"
 #include "net/httpconnection.h"
 #include "net/jsondecode.h"
+#include "net/partialdownload.h"
 #include "update/contentdigest.h"
 #include "update/manifestsignature.h"
 
@@ -99,6 +100,43 @@ int fetchUpdateInfo(const QList<QUrl> &mirrors, UpdateInfo *info, const std::ato
     return result;
 }
 
+namespace {
+
+// One location's attempt: the archive whole and as the content promises it, or false with nothing
+// but a partial download left for the next attempt.
+bool downloadFrom(int j, const QUrl &url, const UpdateContent &content, const QString &target,
+                  net::IHttpProgress *progress, const std::atomic<bool> *stop)
+{
+    const QString name = content.name();
+    std::shared_ptr<net::HttpConnection> connection = net::HttpConnection::create(true);
+    connection->setProgressListener(progress);
+    connection->setCancelFlag(stop);
+    connection->setTransferTimeout(contentTimeout);
+    connection->setSpeedLimited(true);
+    // With a digest the size is exact: a longer body is not the archive, however long it runs.
+    if (!content.sha256().isEmpty())
+        connection->setMaxBodySize(content.size());
+    // Bytes kept from an earlier attempt may come from another release of the same name: when
+    // the result does not match, the archive is fetched once more from its start.
+    for (bool resumed = net::PartialDownload(target).resumeOffset() > 0;; resumed = false) {
+        Logger::instance().info(numbered(j, "http started: ", name));
+        if (!connection->resumeDownload(url, target)) {
+            Logger::instance().info(numbered(j, "http failed: ", name));
+            return false;
+        }
+        Logger::instance().info(numbered(j, "http complete: ", name));
+        // A mirror's archive is only as good as its digest: a swapped one is deleted before
+        // anything reads it, and the next location gets its chance.
+        if (ContentDigest::matches(content, target, stop))
+            return true;
+        QFile::remove(target);
+        if (!resumed || (stop && stop->load()))
+            return false;
+    }
+}
+
+} // namespace
+
 bool downloadHttpContent(const UpdateContent &content, const QString &folder, net::IHttpProgress *progress,
                          const std::atomic<bool> *stop, QString *archivePath)
 {
@@ -113,26 +151,10 @@ bool downloadHttpContent(const UpdateContent &content, const QString &folder, ne
     for (int j = 0; j < urls.size(); ++j) {
         if (stop && stop->load())
             return false;
-        std::shared_ptr<net::HttpConnection> connection = net::HttpConnection::create(true);
-        connection->setProgressListener(progress);
-        connection->setCancelFlag(stop);
-        connection->setTransferTimeout(contentTimeout);
-        // With a digest the size is exact: a longer body is not the archive, however long it runs.
-        if (!content.sha256().isEmpty())
-            connection->setMaxBodySize(content.size());
-        Logger::instance().info(numbered(j, "http started: ", name));
-        if (!connection->download(urls[j], target)) {
-            Logger::instance().info(numbered(j, "http failed: ", name));
-            continue;
-        }
-        Logger::instance().info(numbered(j, "http complete: ", name));
-        // A mirror's archive is only as good as its digest: a swapped one is deleted before
-        // anything reads it, and the next location gets its chance.
-        if (ContentDigest::matches(content, target, stop)) {
+        if (downloadFrom(j, urls[j], content, target, progress, stop)) {
             *archivePath = target;
             return true;
         }
-        QFile::remove(target);
     }
     return false;
 }

@@ -34,6 +34,8 @@ int fetchUpdateInfo(const QList<QUrl> &mirrors, UpdateInfo *info, const std::ato
 
 // Downloads the content's archive into folder under the content's "name", from its HTTP locations
 // in turn until one delivers the archive its "size" and "sha256" promise (a failed or swapped one
-// is deleted). Setting *stop ends the download, its file removed.
+// is deleted). An interrupted download (a failed location, *stop set, the process ended) leaves its
+// bytes for the next call, which asks only for the rest unless the server's file changed. The
+// download follows the player's speed limit.
 bool downloadHttpContent(const UpdateContent &content, const QString &folder, net::IHttpProgress *progress,
                          const std::atomic<bool> *stop, QString *archivePath);

@@ -15,7 +15,8 @@
 namespace {
 
 const int fetchTimeouts[] = {2500, 15000};
-// Short, so that a stop is seen at once.
+// The finished and error alerts wake the wait at once; the poll is the safety net for a state that no
+// alert announces, and keeps a stop from waiting long.
 const unsigned long statusPollMs = 100;
 
 } // namespace
@@ -73,6 +74,9 @@ bool UpdateTorrent::ensureSession(bool useTorrents)
     QObject::connect(
         alerts.get(), &TorrentAlerts::error, alerts.get(),
         [this](const TorrentAlerts::THash &id) { noteError(id); }, Qt::DirectConnection);
+    QObject::connect(
+        alerts.get(), &TorrentAlerts::finished, alerts.get(),
+        [this](const TorrentAlerts::THash &id) { noteFinished(id); }, Qt::DirectConnection);
     // The pump belongs to the GUI thread, whose event loop outlives every update job.
     if (QCoreApplication::instance())
         alerts->moveToThread(QCoreApplication::instance()->thread());
@@ -95,7 +99,9 @@ bool UpdateTorrent::startTorrent(const UpdateContent &content, const QString &fo
             Logger::instance().info(line);
             if (m_stopping.load())
                 return false;
-            std::shared_ptr<net::HttpConnection> connection = net::HttpConnection::create(true);
+            // Always from the server: a cached copy of a .torrent the mirror has since corrected
+            // would otherwise keep failing the check below until it expires.
+            std::shared_ptr<net::HttpConnection> connection = net::HttpConnection::create(false);
             connection->setTransferTimeout(timeout);
             connection->setCancelFlag(&m_stopping);
             QByteArray bytes;
@@ -194,6 +200,13 @@ void UpdateTorrent::noteError(const TorrentSession::THash &id)
         return;
     m_torrentFailed = true;
     m_seeding.wakeAll();
+}
+
+void UpdateTorrent::noteFinished(const TorrentSession::THash &id)
+{
+    QMutexLocker lock(&m_mutex);
+    if (!id.empty() && id == m_current)
+        m_seeding.wakeAll();
 }
 
 void UpdateTorrent::dropCurrent()

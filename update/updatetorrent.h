@@ -58,6 +58,8 @@ private:
     // Why the wait must end now, or an empty text while it goes on; called under the mutex.
     QString waitEnd(const TorrentSession::Status &status, qint64 &lastDone, QElapsedTimer &stalled);
     void noteError(const TorrentSession::THash &id);
+    // The wait sees the torrent complete as soon as libtorrent says so, not on its next poll.
+    void noteFinished(const TorrentSession::THash &id);
     void setCurrent(const TorrentSession::THash &id);
     TorrentSession::THash current() const;
     std::shared_ptr<TorrentSession> session() const;

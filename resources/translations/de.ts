@@ -495,7 +495,7 @@
     </message>
     <message>
         <source>ProxyErrHostMissing</source>
-        <translation>Gib den Proxy-Host ein oder leere den Benutzernamen, um ohne Proxy zu verbinden.</translation>
+        <translation>Gib den Proxy-Host ein. Ohne Proxy: Benutzernamen leeren.</translation>
     </message>
     <message>
         <source>ProxyErrPort</source>

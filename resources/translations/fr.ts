@@ -495,7 +495,7 @@
     </message>
     <message>
         <source>ProxyErrHostMissing</source>
-        <translation>Saisissez l&apos;hôte du proxy, ou effacez l&apos;identifiant pour vous connecter sans proxy.</translation>
+        <translation>Saisissez l&apos;hôte du proxy ou videz l&apos;identifiant pour vous en passer.</translation>
     </message>
     <message>
         <source>ProxyErrPort</source>

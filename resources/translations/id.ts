@@ -493,7 +493,7 @@
     </message>
     <message>
         <source>ProxyErrHostMissing</source>
-        <translation>Masukkan host proxy, atau kosongkan nama pengguna untuk terhubung tanpa proxy.</translation>
+        <translation>Isi host proxy, atau kosongkan nama pengguna jika tanpa proxy.</translation>
     </message>
     <message>
         <source>ProxyErrPort</source>

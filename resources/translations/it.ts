@@ -495,7 +495,7 @@
     </message>
     <message>
         <source>ProxyErrHostMissing</source>
-        <translation>Inserisci l&apos;host del proxy oppure cancella l&apos;utente per connetterti senza proxy.</translation>
+        <translation>Inserisci l&apos;host del proxy o cancella l&apos;utente per non usarlo.</translation>
     </message>
     <message>
         <source>ProxyErrPort</source>

@@ -493,7 +493,7 @@
     </message>
     <message>
         <source>ProxyErrHostMissing</source>
-        <translation>プロキシのホストを入力するか、プロキシを使わずに接続する場合はユーザー名を消去してください。</translation>
+        <translation>プロキシのホストを入力するか、ユーザー名を消去してください。</translation>
     </message>
     <message>
         <source>ProxyErrPort</source>

@@ -495,7 +495,7 @@
     </message>
     <message>
         <source>ProxyErrHostMissing</source>
-        <translation>Vul de proxyhost in, of wis de gebruikersnaam om zonder proxy te verbinden.</translation>
+        <translation>Vul de proxyhost in. Zonder proxy: wis de gebruikersnaam.</translation>
     </message>
     <message>
         <source>ProxyErrPort</source>

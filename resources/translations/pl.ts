@@ -497,7 +497,7 @@
     </message>
     <message>
         <source>ProxyErrHostMissing</source>
-        <translation>Wpisz host proxy albo wyczyść pole Użytkownik, aby połączyć się bez proxy.</translation>
+        <translation>Wpisz host proxy albo wyczyść pole Użytkownik, aby pominąć proxy.</translation>
     </message>
     <message>
         <source>ProxyErrPort</source>

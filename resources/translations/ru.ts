@@ -497,7 +497,7 @@
     </message>
     <message>
         <source>ProxyErrHostMissing</source>
-        <translation>Укажите хост прокси или очистите логин, чтобы подключаться без прокси.</translation>
+        <translation>Укажите хост прокси. Без прокси — очистите логин.</translation>
     </message>
     <message>
         <source>ProxyErrPort</source>

@@ -493,7 +493,7 @@
     </message>
     <message>
         <source>ProxyErrHostMissing</source>
-        <translation>Proxy sunucusunu girin ya da proxy olmadan bağlanmak için kullanıcı adını silin.</translation>
+        <translation>Sunucuyu girin ya da proxysiz bağlanmak için kullanıcı adını silin.</translation>
     </message>
     <message>
         <source>ProxyErrPort</source>

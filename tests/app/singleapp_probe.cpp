@@ -1,8 +1,10 @@
 // A launcher stand-in for the single-instance test: becomes primary or rings the primary.
 // Usage: singleapp_probe LOCK_KEY MEMORY_KEY LIFETIME_MS
+//        singleapp_probe LOCK_KEY MEMORY_KEY hold      (takes the start lock and keeps it)
 #include "app/singleapp.h"
 
 #include <QGuiApplication>
+#include <QLockFile>
 #include <QTextStream>
 #include <QTimer>
 
@@ -13,6 +15,13 @@ int main(int argc, char **argv)
     if (args.size() != 4)
         return 2;
     QTextStream out(stdout);
+    if (args[3] == QLatin1String("hold")) {
+        QLockFile lock(SingleApp::lockFilePath(args[1]));
+        if (!lock.lock())
+            return 1;
+        out << "held" << Qt::endl;
+        return app.exec();
+    }
     SingleApp single(args[1], args[2]);
     if (!single.tryBecomePrimary()) {
         single.notifyPrimary();

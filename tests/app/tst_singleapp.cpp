@@ -5,6 +5,8 @@
 #include <memory>
 #include <vector>
 
+#include <signal.h>
+
 class SingleAppTest : public QObject
 {
     Q_OBJECT
@@ -13,9 +15,12 @@ private slots:
     void oneOfTwoSimultaneousStartsIsPrimary();
     void secondStartActivatesPrimaryOnce();
     void newStartAfterPrimaryExitsIsPrimary();
+    void startLockLeftBehindDoesNotBlock_data();
+    void startLockLeftBehindDoesNotBlock();
 
 private:
     std::unique_ptr<QProcess> start(int lifetimeMs);
+    std::unique_ptr<QProcess> start(const QString &mode);
     static QString firstLine(QProcess &process);
 
     QString m_lockKey;
@@ -34,8 +39,13 @@ void SingleAppTest::init()
 
 std::unique_ptr<QProcess> SingleAppTest::start(int lifetimeMs)
 {
+    return start(QString::number(lifetimeMs));
+}
+
+std::unique_ptr<QProcess> SingleAppTest::start(const QString &mode)
+{
     auto process = std::make_unique<QProcess>();
-    process->start(QStringLiteral(SINGLEAPP_PROBE), {m_lockKey, m_memoryKey, QString::number(lifetimeMs)});
+    process->start(QStringLiteral(SINGLEAPP_PROBE), {m_lockKey, m_memoryKey, mode});
     return process;
 }
 
@@ -94,6 +104,35 @@ void SingleAppTest::newStartAfterPrimaryExitsIsPrimary()
     auto after = start(200);
     QCOMPARE(firstLine(*after), QStringLiteral("primary"));
     QVERIFY(after->waitForFinished(10000));
+}
+
+void SingleAppTest::startLockLeftBehindDoesNotBlock_data()
+{
+    QTest::addColumn<int>("holderSignal");
+    // The start that held the lock was killed: its lock file is taken over.
+    QTest::newRow("holder killed") << int(SIGKILL);
+    // The start that holds the lock hangs: later starts go on without it.
+    QTest::newRow("holder hangs") << int(SIGSTOP);
+}
+
+void SingleAppTest::startLockLeftBehindDoesNotBlock()
+{
+    QFETCH(int, holderSignal);
+    auto holder = start(QStringLiteral("hold"));
+    QCOMPARE(firstLine(*holder), QStringLiteral("held"));
+    QCOMPARE(::kill(pid_t(holder->processId()), holderSignal), 0);
+    if (holderSignal == SIGKILL)
+        QVERIFY(holder->waitForFinished(10000));
+
+    auto next = start(200);
+    QCOMPARE(firstLine(*next), QStringLiteral("primary"));
+    QVERIFY(next->waitForFinished(10000));
+    QCOMPARE(next->exitCode(), 0);
+
+    if (holderSignal == SIGSTOP) {
+        holder->kill();
+        QVERIFY(holder->waitForFinished(10000));
+    }
 }
 
 QTEST_GUILESS_MAIN(SingleAppTest)

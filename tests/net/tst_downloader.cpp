@@ -1,6 +1,7 @@
 #include "net/downloader.h"
 #include "net/downloadjsonvalidator.h"
 #include "tests/support/logcapture.h"
+#include "tests/support/testfiles.h"
 #include "tests/support/testhttpserver.h"
 
 #include <QDir>
@@ -9,22 +10,6 @@
 #include <QTemporaryDir>
 #include <QThreadPool>
 #include <QtTest>
-
-namespace {
-
-QByteArray readFile(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
-
-bool writeFile(const QString &path, const QByteArray &data)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(data) == data.size();
-}
-
-} // namespace
 
 // The mirror download manager against our test server.
 class DownloaderTest : public QObject
@@ -121,7 +106,7 @@ void DownloaderTest::usesSavedCopy()
     QFETCH(int, requests);
     const QString savePath = m_folder.filePath(QStringLiteral("saved-%1.json").arg(QTest::currentDataTag()));
     if (!saved.isEmpty())
-        QVERIFY(writeFile(savePath, saved));
+        QVERIFY(testfiles::write(savePath, saved));
     QJsonObject parsed;
     DownloadJSONValidator validator(&parsed);
     QByteArray out;
@@ -130,7 +115,7 @@ void DownloaderTest::usesSavedCopy()
                                 withValidator ? &validator : nullptr));
     QCOMPARE(out, result);
     QCOMPARE(m_server.requests().size(), requests);
-    QCOMPARE(readFile(savePath), requests > 0 ? QByteArray(R"({"files": 3})") : saved);
+    QCOMPARE(testfiles::read(savePath), requests > 0 ? QByteArray(R"({"files": 3})") : saved);
     if (withValidator)
         QCOMPARE(parsed.value(QStringLiteral("files")).toInt(), requests > 0 ? 3 : 1);
 }
@@ -193,7 +178,7 @@ void DownloaderTest::skipsRejectedMirror()
     QVERIFY(downloader.download(urls({"/page.html", "/good.json"}), &out, savePath, true, true, &validator));
     QCOMPARE(out, QByteArray(R"({"files": 3})"));
     QCOMPARE(parsed, QJsonObject({{"files", 3}}));
-    QCOMPARE(readFile(savePath), out);
+    QCOMPARE(testfiles::read(savePath), out);
 
     // A rejected answer leaves nothing in out and nothing saved.
     QFile::remove(savePath);

@@ -4,6 +4,7 @@
 #include "net/ihttpprogress.h"
 #include "tests/support/logcapture.h"
 #include "tests/support/nginxserver.h"
+#include "tests/support/testfiles.h"
 #include "update/contentselection.h"
 #include "update/updateinfo.h"
 
@@ -16,19 +17,6 @@
 #include <QtTest>
 
 namespace {
-
-bool writeFile(const QString &path, const QByteArray &data)
-{
-    QDir().mkpath(QFileInfo(path).path());
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(data) == data.size();
-}
-
-QByteArray readFile(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
 
 class LastProgress : public net::IHttpProgress
 {
@@ -94,10 +82,11 @@ void NginxTransferTest::initTestCase()
     m_full.resize(6 * 1024 * 1024);
     QRandomGenerator(11).fillRange(reinterpret_cast<quint32 *>(m_full.data()), m_full.size() / 4);
     m_patch = m_full.left(300000);
-    QVERIFY(writeFile(m_root.filePath(QStringLiteral("files/full.7z")), m_full));
-    QVERIFY(writeFile(m_root.filePath(QStringLiteral("files/patch.7z")), m_patch));
-    QVERIFY(writeFile(m_root.filePath(QStringLiteral("files/empty.bin")), QByteArray()));
-    QVERIFY(writeFile(m_root.filePath(QStringLiteral("gd7/not-json.json")), "<html>maintenance</html>"));
+    QVERIFY(testfiles::write(m_root.filePath(QStringLiteral("files/full.7z")), m_full));
+    QVERIFY(testfiles::write(m_root.filePath(QStringLiteral("files/patch.7z")), m_patch));
+    QVERIFY(testfiles::write(m_root.filePath(QStringLiteral("files/empty.bin")), QByteArray()));
+    QVERIFY(
+        testfiles::write(m_root.filePath(QStringLiteral("gd7/not-json.json")), "<html>maintenance</html>"));
     const QString locations = QStringLiteral("location = /moved { return 302 /files/patch.7z; }\n"
                                              "location = /dir/moved { return 302 ../files/patch.7z; }\n"
                                              "location = /moved-absolute { return 301 "
@@ -112,8 +101,8 @@ void NginxTransferTest::initTestCase()
                             .arg(m_tlsPort)
                             .arg(QStringLiteral(TEST_CERTIFICATES));
     QVERIFY2(m_nginx.start(m_root.path(), locations + tls), qPrintable(m_nginx.errorLog()));
-    QVERIFY(
-        writeFile(m_root.filePath(QStringLiteral("gd7/update.json")), QJsonDocument(manifest()).toJson()));
+    QVERIFY(testfiles::write(m_root.filePath(QStringLiteral("gd7/update.json")),
+                             QJsonDocument(manifest()).toJson()));
 }
 
 void NginxTransferTest::fetchesManifestAndContent()
@@ -138,8 +127,8 @@ void NginxTransferTest::fetchesManifestAndContent()
         const UpdateContent &content = selected.first();
         const QString target = m_work.filePath(content.name());
         QVERIFY(download->download(content.http().first(), target));
-        QCOMPARE(readFile(target).size(), int(content.size()));
-        QVERIFY(readFile(target) == (content.isFull() ? m_full : m_patch));
+        QCOMPARE(testfiles::read(target).size(), int(content.size()));
+        QVERIFY(testfiles::read(target) == (content.isFull() ? m_full : m_patch));
         QCOMPARE(progress.last, qMakePair(content.size(), content.size()));
     }
 }
@@ -160,7 +149,7 @@ void NginxTransferTest::followsNginxRedirects()
     QFETCH(bool, ok);
     const QString target = m_work.filePath(QStringLiteral("redirected.7z"));
     QCOMPARE(net::HttpConnection::create(true)->download(m_nginx.url(path), target), ok);
-    QCOMPARE(readFile(target), ok ? m_patch : QByteArray("<missing>"));
+    QCOMPARE(testfiles::read(target), ok ? m_patch : QByteArray("<missing>"));
     if (!ok)
         QCOMPARE(m_log.takeLines().last(), "crit too many redirects: " + m_nginx.url(path).toString());
 }
@@ -181,7 +170,7 @@ void NginxTransferTest::failsOnNginxErrors()
     QFETCH(QString, path);
     QFETCH(QStringList, log);
     const QString target = m_work.filePath(QStringLiteral("failed.7z"));
-    QVERIFY(writeFile(target, "previous content"));
+    QVERIFY(testfiles::write(target, "previous content"));
     QVERIFY(!net::HttpConnection::create(true)->download(m_nginx.url(path), target));
     QVERIFY(!QFile::exists(target));
     QCOMPARE(m_log.takeLines(), QStringList("debg download: " + m_nginx.url(path).toString()) + log);
@@ -198,7 +187,7 @@ void NginxTransferTest::downloaderKeepsValidatedCopy()
                               m_nginx.url(QStringLiteral("gd7/update.json"))};
     QVERIFY(downloader.download(mirrors, nullptr, savePath, true, true, &validator));
     QCOMPARE(parsed, manifest());
-    QCOMPARE(QJsonDocument::fromJson(readFile(savePath)).object(), manifest());
+    QCOMPARE(QJsonDocument::fromJson(testfiles::read(savePath)).object(), manifest());
 
     // Later calls are served from the saved copy, even without network.
     parsed = QJsonObject();

@@ -33,6 +33,20 @@ int runCheck(Checker &checker)
     return received.ended.first();
 }
 
+// "k/N \"name\"" for every file the check named, in the order they came.
+QStringList namedFiles(const QList<QList<QVariant>> &progress)
+{
+    QStringList named;
+    for (const QList<QVariant> &args : progress) {
+        if (args.at(2).toInt() == Checker::CheckingFiles && !args.at(3).toString().isEmpty())
+            named.append(QStringLiteral("%1/%2 %3")
+                             .arg(args.at(0).toInt())
+                             .arg(args.at(1).toInt())
+                             .arg(args.at(3).toString()));
+    }
+    return named;
+}
+
 } // namespace
 
 class TestChecker : public QObject
@@ -55,6 +69,8 @@ private slots:
     void pausedCheck_data();
     void pausedCheck();
     void hashesInBlocksWithCheckpoints();
+    void manyFilesKeepPackageOrder();
+    void stopEndsEveryHashingThread();
 
 private:
     std::unique_ptr<RecoveryFixture> m_fixture;
@@ -114,14 +130,7 @@ void TestChecker::reportsMissingChangedAndTruncatedFiles()
     QCOMPARE(checker.status(), int(Checker::Finished));
     QVERIFY(QFile::exists(f.gameFile(QStringLiteral("package.conf"))));
 
-    QStringList fileMessages;
-    for (const QList<QVariant> &args : progress) {
-        if (args.at(2).toInt() == Checker::CheckingFiles && !args.at(3).toString().isEmpty())
-            fileMessages.append(QString::number(args.at(0).toInt()) + QLatin1Char('/') +
-                                QString::number(args.at(1).toInt()) + QLatin1Char(' ') +
-                                args.at(3).toString());
-    }
-    QCOMPARE(fileMessages,
+    QCOMPARE(namedFiles(progress),
              QStringList({QStringLiteral("1/10 \"intact.bin\""), QStringLiteral("2/10 \"deleted.bin\""),
                           QStringLiteral("3/10 \"changed.bin\""), QStringLiteral("4/10 \"truncated.bin\""),
                           QStringLiteral("5/10 \"upper.bin\""), QStringLiteral("6/10 \"huge.bin\"")}));
@@ -363,6 +372,74 @@ void TestChecker::hashesInBlocksWithCheckpoints()
     checkpoints = 0;
     QCOMPARE(fileSha1(path, 65536, [&checkpoints] { return ++checkpoints < 3; }), QString());
     QCOMPARE(checkpoints, 3);
+}
+
+void TestChecker::manyFilesKeepPackageOrder()
+{
+    // Big and small files mixed, so that the hashing threads finish out of turn; every fifth one
+    // damaged in a different way.
+    RecoveryFixture &f = *m_fixture;
+    QJsonArray entries;
+    QStringList damaged;
+    qint64 damagedBytes = 0;
+    QStringList named;
+    for (int i = 0; i < 40; ++i) {
+        const QString path = QStringLiteral("data/file%1.bin").arg(i);
+        const int size = i % 7 == 0 ? 3 * 1024 * 1024 + i : 1000 + i;
+        const QJsonObject listed = f.installFile(path, QByteArray(size, char('a' + i % 26)));
+        entries.append(listed);
+        named.append(QStringLiteral("%1/40 \"file%2.bin\"").arg(i + 1).arg(i));
+        if (i % 5 != 2)
+            continue;
+        if (i % 10 == 2)
+            QVERIFY(QFile::remove(f.gameFile(path)));
+        else
+            QVERIFY(QFile::resize(f.gameFile(path), size - 1));
+        damaged.append(path);
+        damagedBytes += size;
+    }
+    QVERIFY(f.publishPackage(QStringLiteral("full"), entries));
+    Checker checker(Installed);
+    checker.setUpdateInfo(
+        RecoveryFixture::manifest({f.content(QStringLiteral("full"), QStringLiteral("1.2.345"))}));
+    CheckerSignals received(&checker);
+    QCOMPARE(runCheck(checker), 0);
+    QCOMPARE(checker.damagedFiles(), damaged);
+    QCOMPARE(checker.damagedBytes(), damagedBytes);
+    QCOMPARE(namedFiles(received.progress), named);
+}
+
+void TestChecker::stopEndsEveryHashingThread()
+{
+    // Paused as the second file is named: one thread waits before it, the other stops inside the
+    // first file at its next block. A stop must end both, or stop() would wait for ever.
+    RecoveryFixture &f = *m_fixture;
+    const QJsonObject first = f.installFile(QStringLiteral("first.bin"), QByteArray(48 * 1024 * 1024, 'F'));
+    const QJsonObject second = f.installFile(QStringLiteral("second.bin"), QByteArray(48 * 1024 * 1024, 'S'));
+    const QJsonObject third = f.installFile(QStringLiteral("third.bin"), QByteArray(1000, 'T'));
+    QVERIFY(f.publishPackage(QStringLiteral("full"), {first, second, third}));
+    Checker checker(Installed);
+    checker.setUpdateInfo(
+        RecoveryFixture::manifest({f.content(QStringLiteral("full"), QStringLiteral("1.2.345"))}));
+    connect(
+        &checker, &Checker::progress, &checker,
+        [&checker](int processed, int, int status, const QString &) {
+            if (status == Checker::CheckingFiles && processed == 2)
+                checker.pause();
+        },
+        Qt::DirectConnection);
+    CheckerSignals received(&checker);
+    checker.start();
+    QTRY_VERIFY_WITH_TIMEOUT(!received.progress.isEmpty() && received.progress.last().at(0).toInt() == 2 &&
+                                 received.progress.last().at(2).toInt() == Checker::CheckingFiles,
+                             20000);
+    checker.stop();
+    QCOMPARE(checker.status(), int(Checker::Idle));
+    QTRY_COMPARE(received.ended, QList<int>{-1});
+    QVERIFY(checker.damagedFiles().isEmpty());
+    // The third file was never named: both threads stopped taking files.
+    for (const QList<QVariant> &args : qAsConst(received.progress))
+        QVERIFY(args.at(3).toString() != QStringLiteral("\"third.bin\""));
 }
 
 QTEST_GUILESS_MAIN(TestChecker)

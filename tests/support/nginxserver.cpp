@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QRegularExpression>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QThread>
@@ -104,4 +105,32 @@ QString NginxServer::errorLog() const
 {
     QFile file(m_prefix.path() + QStringLiteral("/error.log"));
     return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+}
+
+QString accessLogDirective(const QString &file)
+{
+    return QStringLiteral("access_log %1;\n").arg(file);
+}
+
+QList<QPair<int, qint64>> loggedAnswers(const QString &file, const QString &path)
+{
+    static const QRegularExpression line(QStringLiteral("\"GET (\\S+) HTTP/[\\d.]+\" (\\d+) (\\d+)"));
+    QList<QPair<int, qint64>> answers;
+    QFile log(file);
+    if (!log.open(QIODevice::ReadOnly))
+        return answers;
+    for (const QByteArray &text : log.readAll().split('\n')) {
+        const QRegularExpressionMatch match = line.match(QString::fromLatin1(text));
+        if (match.hasMatch() && (path.isEmpty() || match.captured(1) == path))
+            answers.append({match.captured(2).toInt(), match.captured(3).toLongLong()});
+    }
+    return answers;
+}
+
+qint64 loggedBytes(const QString &file, const QString &path)
+{
+    qint64 total = 0;
+    for (const QPair<int, qint64> &answer : loggedAnswers(file, path))
+        total += answer.second;
+    return total;
 }

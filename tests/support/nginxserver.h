@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QList>
+#include <QPair>
 #include <QProcess>
 #include <QString>
 #include <QTemporaryDir>
@@ -33,3 +35,12 @@ private:
 quint16 freeLocalPort();
 // Waits until something accepts connections on 127.0.0.1:port.
 bool waitForLocalPort(quint16 port, int timeoutMs = 10000);
+
+// "access_log <file>;" for start()'s extra configuration: nginx then logs every answer there.
+QString accessLogDirective(const QString &file);
+// Status and body bytes sent of the GETs of path (of every path when empty) that nginx logged in
+// file, in order. nginx logs an answer once it has sent it, which may be just after the client
+// has it all.
+QList<QPair<int, qint64>> loggedAnswers(const QString &file, const QString &path = QString());
+// The body bytes of those answers together.
+qint64 loggedBytes(const QString &file, const QString &path = QString());

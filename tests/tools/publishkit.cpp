@@ -9,9 +9,14 @@
 #include <QProcess>
 #include <QRandomGenerator>
 
-PublishRun runPublish(const QStringList &args)
+PublishRun runPublish(const QStringList &args, const QString &searchPath)
 {
     QProcess process;
+    if (!searchPath.isNull()) {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("PATH"), searchPath);
+        process.setProcessEnvironment(environment);
+    }
     process.start(QStringLiteral(GD7_PUBLISH_EXE), args);
     PublishRun run;
     if (!process.waitForFinished(180000) || process.exitStatus() != QProcess::NormalExit) {

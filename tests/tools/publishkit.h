@@ -13,8 +13,9 @@ struct PublishRun
     QString err;
 };
 
-// Runs the gd7-publish built with the tests; exitCode -1 when it did not finish in time.
-PublishRun runPublish(const QStringList &args);
+// Runs the gd7-publish built with the tests, with PATH set to searchPath when one is given;
+// exitCode -1 when it did not finish in time.
+PublishRun runPublish(const QStringList &args, const QString &searchPath = QString());
 
 // Repeatable pseudo-random bytes.
 QByteArray randomBytes(int size, quint32 seed);

@@ -1,3 +1,4 @@
+#include "net/speedlimit.h"
 #include "net/torrents.h"
 #include "net/torrentsession_p.h"
 #include "tests/support/nginxserver.h"
@@ -36,6 +37,7 @@ private slots:
     void downloadsFromPeers();
     void stopWritesStateThatTheNextStartLoads();
     void stopFromAFinishedListener();
+    void sessionFollowsDownloadLimit();
 
 private:
     struct Progress
@@ -113,6 +115,7 @@ void TorrentsTest::cleanup()
     if (m_torrents)
         m_torrents->stop(QString());
     m_torrents.reset();
+    SpeedLimit::instance().setBytesPerSecond(0);
 }
 
 bool TorrentsTest::startTorrents(const QString &statePath)
@@ -427,6 +430,23 @@ void TorrentsTest::stopFromAFinishedListener()
     QTRY_VERIFY_WITH_TIMEOUT(!m_torrents->session(), 15000);
     QVERIFY(!m_torrents->reportsProgress());
     QTest::qWait(600);
+}
+
+// The recovery's session takes the player's limit when it starts and follows it while it runs
+// (how a limited session downloads is tested with the session itself).
+void TorrentsTest::sessionFollowsDownloadLimit()
+{
+    SpeedLimit::instance().setBytesPerSecond(512 * 1024);
+    QVERIFY(startTorrents());
+    auto limit = [this] {
+        return m_torrents->session()->native().session.get_settings().get_int(
+            lt::settings_pack::download_rate_limit);
+    };
+    QCOMPARE(limit(), 512 * 1024);
+    SpeedLimit::instance().setBytesPerSecond(0);
+    QVERIFY(waitFor([&] { return limit() == 0; }));
+    SpeedLimit::instance().setBytesPerSecond(64 * 1024);
+    QVERIFY(waitFor([&] { return limit() == 64 * 1024; }));
 }
 
 QTEST_GUILESS_MAIN(TorrentsTest)

@@ -3,15 +3,16 @@ add_library(gd7_dialogtestsupport STATIC modalanswerer.cpp modalanswerer.h playe
   urlrecorder.h)
 target_link_libraries(gd7_dialogtestsupport PUBLIC gd7_ui)
 
-# A Spanish bundle of the panel's texts beside the real English one.
+# A Spanish bundle of the panel's texts beside the real English one, and the small German one of
+# the tests, a language in the bundle that players cannot choose.
 set(panel_ts ${CMAKE_CURRENT_SOURCE_DIR}/languages/es.ts ${PROJECT_SOURCE_DIR}/resources/translations/en.ts)
 set_source_files_properties(${panel_ts} PROPERTIES OUTPUT_LOCATION ${CMAKE_CURRENT_BINARY_DIR}/panelqm)
 qt5_add_translation(panel_qm ${panel_ts})
 file(CONFIGURE OUTPUT ${CMAKE_CURRENT_BINARY_DIR}/panellanguages.qrc CONTENT
-  "<RCC><qresource prefix=\"/Language\"><file alias=\"es/translation\">${CMAKE_CURRENT_BINARY_DIR}/panelqm/es.qm</file><file alias=\"en/translation\">${CMAKE_CURRENT_BINARY_DIR}/panelqm/en.qm</file></qresource></RCC>\n")
+  "<RCC><qresource prefix=\"/Language\"><file alias=\"es/translation\">${CMAKE_CURRENT_BINARY_DIR}/panelqm/es.qm</file><file alias=\"en/translation\">${CMAKE_CURRENT_BINARY_DIR}/panelqm/en.qm</file><file alias=\"de/translation\">${CMAKE_CURRENT_BINARY_DIR}/testqm/de.qm</file></qresource></RCC>\n")
 qt5_add_resources(panel_language_rcc ${CMAKE_CURRENT_BINARY_DIR}/panellanguages.qrc)
 
-gd7_add_window_test(tst_settingspanel SOURCES tst_settingspanel.cpp ${panel_language_rcc} ${panel_qm}
+gd7_add_window_test(tst_settingspanel SOURCES tst_settingspanel.cpp ${panel_language_rcc} ${panel_qm} ${ui_test_qm}
   LIBS gd7_dialogtestsupport gd7_testsupport)
 gd7_add_test(tst_proxydialog SOURCES tst_proxydialog.cpp LIBS gd7_dialogtestsupport gd7_testsupport gd7_resources)
 gd7_add_test(tst_checkdialog SOURCES tst_checkdialog.cpp

@@ -1,15 +1,18 @@
-// Renders the settings panel and the tool dialogs in their main states with the shipped style
-// sheet and fonts into PNG files, so they can be looked at.
+// Renders every window of the launcher in its main states with the shipped style sheet and fonts
+// into PNG files named "<language>-<window>.png", so that each language can be looked at: the
+// main window (game tab, download progress, news tab, settings panel), the agreement, the retry
+// prompts with the longest text of each button set, the tool dialogs and their message boxes.
 // Usage: ui_dialog_screenshots <output folder> [language code [translation .qm]]   (under Xvfb)
 // A .qm file given on the command line previews a translation not yet compiled in: it is put
 // over the English texts, so keys it lacks still read in English.
-// The main window's update check goes to a local server that keeps it waiting, so nothing
-// leaves the machine.
+// Every address the launcher knows is a local server: the update check is kept waiting and the
+// news feed is served from memory, so nothing leaves the machine.
 
 #include "app/jsonsettings.h"
 #include "app/languagemanager.h"
 #include "app/paths.h"
 #include "app/productinfo.h"
+#include "app/programsettings.h"
 #include "app/tr.h"
 #include "diag/diagnostics.h"
 #include "patch/checker.h"
@@ -19,26 +22,52 @@
 #include "ui/appearance.h"
 #include "ui/checkdialog.h"
 #include "ui/diagdialog.h"
+#include "ui/euladialog.h"
 #include "ui/installdialog.h"
 #include "ui/launcher.h"
 #include "ui/launcherheader.h"
 #include "ui/proxydialog.h"
 #include "ui/settingspanel.h"
+#include "ui/startup.h"
 #include "ui/styledmessagebox.h"
+#include "ui/tabs.h"
+#include "ui/updateresultprompt.h"
+#include "update/autoupdate.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QToolButton>
 #include <QTranslator>
 
 namespace {
 
 QString g_folder;
-QString g_suffix;
+QString g_prefix;
+
+// A feed with a few cards, their pictures left to the style's default.
+const char NewsFeedXml[] = R"(<?xml version="1.0" encoding="UTF-8"?>
+<rss version="2.0"><channel><title>Glimmerdeep News</title><link>http://127.0.0.1/</link>
+<item><title>Patch 1.3: The Drowned Galleries open their gates</title><link>http://127.0.0.1/news/1</link>
+<pubDate>Tue, 05 Mar 2024 10:00:00 +0000</pubDate>
+<description>New depths below the lake, three bosses and a crafting bench for lantern oils.</description></item>
+<item><title>Weekend event: double crystal yield</title><link>http://127.0.0.1/news/2</link>
+<pubDate>Fri, 01 Mar 2024 09:00:00 +0000</pubDate>
+<description>From Friday to Monday every crystal vein gives twice as much.</description></item>
+<item><title>Developer diary #12 - lighting the deep</title><link>http://127.0.0.1/news/3</link>
+<pubDate>Mon, 26 Feb 2024 12:00:00 +0000</pubDate>
+<description>How the lanterns, the mist and the light shafts of the caves are made.</description></item>
+</channel></rss>
+)";
 
 void settle(int ms = 400)
 {
@@ -47,11 +76,28 @@ void settle(int ms = 400)
     loop.exec();
 }
 
-// The whole screen, so boxes over their dialogs show as the player sees them.
+// The part of the screen the shown windows cover, so that a box over its dialog shows as the
+// player sees it.
+QRect shownArea()
+{
+    QRect area;
+    for (const QWidget *widget : QApplication::topLevelWidgets()) {
+        if (widget->isVisible() && widget->isWindow() && !widget->inherits("QMenu"))
+            area |= widget->frameGeometry();
+    }
+    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    return area.isEmpty() ? screen : area.adjusted(-12, -12, 12, 12) & screen;
+}
+
 void shootScreen(const QString &name)
 {
     settle();
-    QGuiApplication::primaryScreen()->grabWindow(0).save(QDir(g_folder).filePath(name + g_suffix + ".png"));
+    const QRect area = shownArea();
+    const QString path = QDir(g_folder).filePath(g_prefix + name + QStringLiteral(".png"));
+    if (!QGuiApplication::primaryScreen()
+             ->grabWindow(0, area.x(), area.y(), area.width(), area.height())
+             .save(path))
+        qWarning("cannot write %s", qPrintable(path));
 }
 
 void centre(QWidget *widget)
@@ -139,32 +185,132 @@ void shootProxyDialog(JsonSettings *settings)
     dialog.hide();
 }
 
-void shootSettingsPanel(JsonSettings *settings, const QUrl &manifest)
+void shootAgreement()
 {
-    settings->setValue(QStringLiteral("eula_accepted"), 20171002);
-    settings->setValue(QStringLiteral("update_url"), manifest.toString());
+    EulaDialog dialog(nullptr, loadDocument(QStringLiteral(":/eula/")), true);
+    centre(&dialog);
+    dialog.show();
+    shootScreen(QStringLiteral("agreement"));
+    dialog.hide();
+}
+
+// For each set of buttons a failed update offers, the error whose prompt is the longest.
+QList<int> longestRetryPrompts()
+{
+    QHash<int, int> longest;
+    for (int code = AutoUpdate::InfoQueryFailed; code <= AutoUpdate::Unknown; ++code) {
+        const UpdateResultPrompt prompt = updateResultPrompt(code);
+        const int current = longest.value(prompt.kind, -1);
+        if (current < 0 || updateResultPrompt(current).text.size() < prompt.text.size())
+            longest.insert(prompt.kind, code);
+    }
+    return {longest.value(UpdateResultPrompt::YesExitDiagnostics),
+            longest.value(UpdateResultPrompt::YesExitCheckFiles), longest.value(UpdateResultPrompt::YesExit)};
+}
+
+// The prompt the window puts up for a failed update, answered with Yes (try again) once shot.
+void shootRetryPrompt(Launcher *window, int errorCode, const QString &name)
+{
+    QTimer::singleShot(0, window, [name] {
+        shootScreen(name);
+        if (auto *box = qobject_cast<StyledMessageBox *>(QApplication::activeModalWidget()))
+            box->button(StyledMessageBox::Yes)->click();
+    });
+    window->updateFinish(errorCode);
+}
+
+void shootLauncher(JsonSettings *settings, const QUrl &manifest)
+{
+    settings->setValue(SettingsKey::EulaAccepted, EulaAcceptedValue);
+    settings->setValue(SettingsKey::UpdateUrl, manifest.toString());
+    settings->setValue(QStringLiteral("download_speed_limit"), 10 * 1024);
     Launcher window(settings, false);
     centre(&window);
     window.show();
+    // The first paint of a window in a CJK language waits for the system's fallback fonts.
+    settle(1500);
+    shootScreen(QStringLiteral("main-checking"));
+
+    AutoUpdate::instance()->stopProgressTimer();
+    constexpr qint64 MiB = 1024 * 1024;
+    window.updateProgress(QString(), AutoUpdate::Downloading, 0.421f, 2900 * MiB, 1221 * MiB, 5300000);
+    shootScreen(QStringLiteral("main-downloading"));
+
+    auto *header = window.findChild<LauncherHeader *>();
+    header->toggleSettings();
     settle(800);
-    window.findChild<LauncherHeader *>()->toggleSettings();
     shootScreen(QStringLiteral("settings-panel"));
+    auto *speeds = window.findChild<QComboBox *>(QStringLiteral("download_speed"));
+    speeds->showPopup();
+    shootScreen(QStringLiteral("settings-speeds"));
+    speeds->hidePopup();
+    header->toggleSettings();
+    settle(800);
+
+    window.findChild<Tabs *>()->button(1)->click();
+    settle(1500);
+    shootScreen(QStringLiteral("main-news"));
+    window.findChild<Tabs *>()->button(0)->click();
+    settle(800);
+
+    const QStringList names{QStringLiteral("retry-diagnostics"), QStringLiteral("retry-check-files"),
+                            QStringLiteral("retry-exit")};
+    const QList<int> codes = longestRetryPrompts();
+    for (int i = 0; i < codes.size(); ++i)
+        shootRetryPrompt(&window, codes.at(i), names.at(i));
+    shootBox(&window, TR::tr("ExitWarning"), StyledMessageBox::Yes | StyledMessageBox::No,
+             QStringLiteral("main-close-question"));
+}
+
+// A deployment whose every address is the local server.
+QString writeDeploymentConfig(const QString &folder, const TestHttpServer &server)
+{
+    const QString base = server.url(QStringLiteral("/")).toString(QUrl::StripTrailingSlash);
+    QJsonObject social;
+    for (const char *name : {"home", "forum", "facebook", "youtube", "twitter", "discord", "instagram"})
+        social.insert(QLatin1String(name), base + QStringLiteral("/social/") + QLatin1String(name));
+    const QJsonObject config{
+        {"mirrors", QJsonArray{base + QStringLiteral("/update.json")}},
+        {"web_site_url", base},
+        {"api_host", QStringLiteral("127.0.0.1")},
+        {"social", social},
+        {"diagnostics", QJsonObject{{"hosts", QJsonObject{}}, {"servers", QJsonArray{}}}}};
+    const QString path = QDir(folder).filePath(QStringLiteral("deployment.json"));
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(QJsonDocument(config).toJson()) < 0)
+        return QString();
+    return path;
 }
 
 } // namespace
 
 int main(int argc, char **argv)
 {
+    prepareApplication();
     QApplication app(argc, argv);
     if (app.arguments().size() < 2)
         return 2;
     g_folder = app.arguments().at(1);
     const QString language = app.arguments().value(2, QStringLiteral("en"));
-    g_suffix = QLatin1Char('-') + language;
+    g_prefix = language + QLatin1Char('-');
     QDir().mkpath(g_folder);
     QTemporaryDir scratch;
     Paths::setApplicationFolder(scratch.path());
     qputenv("HOME", scratch.path().toUtf8());
+
+    TestHttpServer server;
+    TestHttpServer::Response waiting;
+    waiting.status = 404;
+    waiting.delayMs = 60000;
+    if (!server.start())
+        return 1;
+    server.serve("/update.json", waiting);
+    server.serveFile("/feed/", QByteArray(NewsFeedXml));
+    const QString deployment = writeDeploymentConfig(scratch.path(), server);
+    if (deployment.isEmpty())
+        return 1;
+    qputenv("GD7_DEPLOYMENT_CONFIG", QFile::encodeName(deployment));
+
     addApplicationFonts();
     app.setStyleSheet(loadStyleSheet());
     launcherProduct = makeLauncherProduct();
@@ -174,24 +320,20 @@ int main(int argc, char **argv)
         if (preview.load(app.arguments().at(3)))
             QCoreApplication::installTranslator(&preview);
         else
-            g_suffix += QStringLiteral("-untranslated");
+            g_prefix += QStringLiteral("untranslated-");
     } else if (!LanguageManager::instance().setLanguage(language)) {
-        g_suffix += QStringLiteral("-untranslated");
+        g_prefix += QStringLiteral("untranslated-");
     }
 
-    TestHttpServer server;
-    TestHttpServer::Response waiting;
-    waiting.status = 404;
-    waiting.delayMs = 60000;
-    server.start();
-    server.serve("/update.json", waiting);
-
     JsonSettings settings;
+    shootAgreement();
     shootProxyDialog(&settings);
     shootCheckDialog();
     shootDiagDialog();
     shootInstallDialog();
-    shootSettingsPanel(&settings, server.url(QStringLiteral("/update.json")));
+    shootBox(nullptr, TR::tr("UninstallConfirm"), StyledMessageBox::Yes | StyledMessageBox::No,
+             QStringLiteral("uninstall-question"));
+    shootLauncher(&settings, server.url(QStringLiteral("/update.json")));
     // The update check still waits on the local server; nothing more to see.
     platform::exitApp(0);
 }

@@ -382,6 +382,9 @@ void LauncherBarsTest::headerPaintsTheBlurredBackdrop()
     header.setGeometry(0, 0, 800, 96);
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
+    // Laying the window out for showing does not frost the header: its window does it once,
+    // when it is on screen (Launcher::showEvent).
+    QVERIFY(header.blurredPicture().isNull());
     header.refreshBackground();
 
     const QImage blurred = header.blurredPicture().toImage();
@@ -411,6 +414,10 @@ void LauncherBarsTest::headerPaintsTheBlurredBackdrop()
     // On the news tab the backdrop is hidden and only the style's background shows.
     backdrop->hide();
     QCOMPARE(qAlpha(painted(&header).pixel(open)), 0);
+
+    // A shown header follows its size at once.
+    header.resize(800, 80);
+    QCOMPARE(header.blurredPicture().size(), QSize(800, 80));
 }
 
 void LauncherBarsTest::footerPauseControls()

@@ -32,6 +32,7 @@ private slots:
     void backdropPlacement();
     void nextPicture_data();
     void nextPicture();
+    void slideRightAfterStart();
     void logoAndScreenFactor_data();
     void logoAndScreenFactor();
     void fontsAndStyleSheet();
@@ -233,6 +234,32 @@ void LauncherTablesTest::nextPicture()
     QFETCH(int, index);
     QFETCH(int, count);
     QTEST(backdrop::nextIndex(index, count), "next");
+}
+
+// The next picture is decoded a moment after start-up; a slide that comes sooner still brings it.
+void LauncherTablesTest::slideRightAfterStart()
+{
+    QTemporaryDir pictures;
+    QVERIFY(pictures.isValid());
+    const QHash<QString, QColor> colours{{pictures.filePath(QStringLiteral("a.png")), QColor(200, 20, 20)},
+                                         {pictures.filePath(QStringLiteral("b.png")), QColor(20, 20, 200)}};
+    for (auto it = colours.cbegin(); it != colours.cend(); ++it) {
+        QImage picture(160, 90, QImage::Format_RGB32);
+        picture.fill(it.value());
+        QVERIFY(picture.save(it.key()));
+    }
+    QWidget window;
+    window.resize(320, 180);
+    LauncherBackdrop backdrop(&window, pictures.path());
+    backdrop.layoutAt(0);
+    window.show();
+    const QString next = backdrop.nextPicture();
+    QVERIFY(colours.contains(next));
+    QVERIFY(next != backdrop.currentPicture());
+
+    backdrop.showNextBackground();
+    QTRY_COMPARE(backdrop.currentPicture(), next);
+    QCOMPARE(backdrop.grab().toImage().pixelColor(10, 10), colours.value(next));
 }
 
 void LauncherTablesTest::logoAndScreenFactor_data()

@@ -1,10 +1,12 @@
-// The settings panel over a stand-in window: language order and switch, download method, the
+// The settings panel over a stand-in window: language order and switch, download method and speed
+// limit, the
 // troubleshooting buttons while an update runs, the proxy button, the document links, and the
 // press outside the column.
 #include "app/deploymentconfig.h"
 #include "app/jsonsettings.h"
 #include "app/languagemanager.h"
 #include "app/paths.h"
+#include "net/speedlimit.h"
 #include "net/torrentsession.h"
 #include "tests/support/testhttpserver.h"
 #include "tests/ui/modalanswerer.h"
@@ -12,6 +14,7 @@
 #include "ui/linklabel.h"
 #include "ui/proxydialog.h"
 #include "ui/settingspanel.h"
+#include "ui/startup.h"
 #include "ui/styledmessagebox.h"
 #include "update/autoupdate.h"
 
@@ -51,13 +54,19 @@ private slots:
     void languageNames_data();
     void languageNames();
     void choosingLanguageRetranslatesAndStores();
+    void languageInUseShownWhenNotSelectable();
     void downloadMethodReadAndWritten();
+    void speedChoices_data();
+    void speedChoices();
+    void speedLimitStoredAndApplied();
     void pressOutsideClosesInsideDoesNot();
     void troubleshootingFollowsTheGameAndTheUpdate();
     void proxyButtonOpensTheEditor();
     void troubleshootingButtonsOpenTheDialogs();
     void documentLinksOpenOnlyWebPages_data();
     void documentLinksOpenOnlyWebPages();
+    // Last: start-up also sets the language and the style sheet.
+    void startUpAppliesTheStoredLimit();
 
 private:
     void openPanel();
@@ -107,6 +116,7 @@ void SettingsPanelTest::init()
 void SettingsPanelTest::cleanup()
 {
     m_window.reset();
+    SpeedLimit::instance().setBytesPerSecond(0);
 }
 
 QVariant SettingsPanelTest::saved(const QString &key) const
@@ -210,6 +220,23 @@ void SettingsPanelTest::choosingLanguageRetranslatesAndStores()
     QCOMPARE(list->count(), expected.size());
 }
 
+void SettingsPanelTest::languageInUseShownWhenNotSelectable()
+{
+    auto *list = child<QComboBox>("language");
+    QVERIFY(list);
+    const int selectable = list->count();
+    QVERIFY(!LanguageManager::instance().availableLanguages().contains(QStringLiteral("de")));
+    QVERIFY(LanguageManager::instance().setLanguage(QStringLiteral("de")));
+    QTRY_COMPARE(list->currentData().toString(), QStringLiteral("de"));
+    QCOMPARE(list->currentText(), QStringLiteral("Deutsch"));
+    QCOMPARE(list->count(), selectable + 1);
+    // Choosing a selectable one leaves only those.
+    list->setCurrentIndex(list->findData(QStringLiteral("en")));
+    QCOMPARE(LanguageManager::instance().currentLanguage(), QStringLiteral("en"));
+    QTRY_COMPARE(list->count(), selectable);
+    QCOMPARE(list->findData(QStringLiteral("de")), -1);
+}
+
 void SettingsPanelTest::downloadMethodReadAndWritten()
 {
     m_settings.setValue(QStringLiteral("use_torrents"), false);
@@ -231,6 +258,69 @@ void SettingsPanelTest::downloadMethodReadAndWritten()
     JsonSettings absent;
     SettingsPanel fresh(m_anchor, false, &absent, m_window.get());
     QCOMPARE(fresh.findChild<QComboBox *>(QStringLiteral("download_method"))->currentIndex(), 0);
+}
+
+void SettingsPanelTest::speedChoices_data()
+{
+    constexpr qint64 MiB = 1024 * 1024;
+    QTest::addColumn<qint64>("stored");
+    QTest::addColumn<QList<qint64>>("choices");
+    QTest::addColumn<QStringList>("texts");
+
+    const QList<qint64> steps{0, MiB, 2 * MiB, 5 * MiB, 10 * MiB, 20 * MiB, 50 * MiB};
+    const QStringList stepTexts{"Do not limit", "1 MB/s",  "2 MB/s", "5 MB/s",
+                                "10 MB/s",      "20 MB/s", "50 MB/s"};
+    QTest::newRow("unlimited") << qint64(0) << steps << stepTexts;
+    QTest::newRow("a step") << 10 * MiB << steps << stepTexts;
+    // A limit written into the settings file by hand is shown as it is, in its place.
+    QTest::newRow("between steps") << 3 * MiB + 512 * 1024
+                                   << QList<qint64>{0,       MiB,      2 * MiB,  3 * MiB + 512 * 1024,
+                                                    5 * MiB, 10 * MiB, 20 * MiB, 50 * MiB}
+                                   << QStringList{"Do not limit", "1 MB/s",  "2 MB/s",  "3.5 MB/s",
+                                                  "5 MB/s",       "10 MB/s", "20 MB/s", "50 MB/s"};
+    QTest::newRow("below the steps") << qint64(300 * 1024) << QList<qint64>{0, 300 * 1024} + steps.mid(1)
+                                     << QStringList{"Do not limit", "300 kB/s"} + stepTexts.mid(1);
+    QTest::newRow("above the steps") << 100 * MiB << steps + QList<qint64>{100 * MiB}
+                                     << stepTexts + QStringList{"100 MB/s"};
+}
+
+void SettingsPanelTest::speedChoices()
+{
+    QFETCH(qint64, stored);
+    QFETCH(QList<qint64>, choices);
+    QFETCH(QStringList, texts);
+    QCOMPARE(SettingsPanel::speedChoices(stored), choices);
+    QStringList shown;
+    for (qint64 choice : choices)
+        shown.append(SettingsPanel::speedText(choice));
+    QCOMPARE(shown, texts);
+}
+
+void SettingsPanelTest::speedLimitStoredAndApplied()
+{
+    auto *list = child<QComboBox>("download_speed");
+    QVERIFY(list);
+    QCOMPARE(list->currentText(), QStringLiteral("Do not limit"));
+    QSignalSpy changes(&SpeedLimit::instance(), &SpeedLimit::changed);
+    list->setCurrentIndex(list->findText(QStringLiteral("5 MB/s")));
+    QCOMPARE(SpeedLimit::instance().bytesPerSecond(), 5 * 1024 * 1024);
+    QCOMPARE(changes.size(), 1);
+    QCOMPARE(saved(QStringLiteral("download_speed_limit")).toLongLong(), 5 * 1024);
+
+    // Another panel over the same settings shows the stored limit; in Spanish the list follows.
+    QVERIFY(LanguageManager::instance().setLanguage(QStringLiteral("es")));
+    SettingsPanel second(m_anchor, false, &m_settings, m_window.get());
+    auto *secondList = second.findChild<QComboBox *>(QStringLiteral("download_speed"));
+    QCOMPARE(secondList->currentData().toLongLong(), 5 * 1024 * 1024);
+    QCOMPARE(secondList->itemText(0), QString::fromUtf8("Sin límite"));
+    QStringList labels;
+    for (const QLabel *label : second.findChildren<QLabel *>())
+        labels.append(label->text());
+    QVERIFY(labels.contains(QStringLiteral("Velocidad de descarga")));
+
+    secondList->setCurrentIndex(0);
+    QCOMPARE(SpeedLimit::instance().bytesPerSecond(), 0);
+    QCOMPARE(saved(QStringLiteral("download_speed_limit")).toLongLong(), 0);
 }
 
 void SettingsPanelTest::pressOutsideClosesInsideDoesNot()
@@ -381,6 +471,15 @@ void SettingsPanelTest::documentLinksOpenOnlyWebPages()
     m_urls.urls.clear();
     QTest::mouseClick(m_panel->findChildren<LinkLabel *>().first(), Qt::RightButton);
     QCOMPARE(m_urls.urls.size(), 0);
+}
+
+void SettingsPanelTest::startUpAppliesTheStoredLimit()
+{
+    m_settings.setValue(QStringLiteral("download_speed_limit"), 2048);
+    QVERIFY(m_settings.save(Paths::settingsPath()));
+    JsonSettings settings;
+    prepareLauncher(settings);
+    QCOMPARE(SpeedLimit::instance().bytesPerSecond(), 2 * 1024 * 1024);
 }
 
 QTEST_MAIN(SettingsPanelTest)

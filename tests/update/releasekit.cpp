@@ -10,6 +10,8 @@
 #include <QProcess>
 #include <QRandomGenerator>
 
+#include <climits>
+
 namespace {
 
 bool writeFiles(const QString &folder, const ReleaseKit::Files &files)
@@ -25,6 +27,21 @@ QJsonObject readJson(const QString &path)
 {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? QJsonDocument::fromJson(file.readAll()).object() : QJsonObject();
+}
+
+// 2 minutes for the tool's start and small builds, and 4 s for every MiB on top: packing at level 5
+// takes about a second per MiB on two busy cores.
+qint64 publishTimeLimitMs(qint64 buildBytes)
+{
+    return 120000 + buildBytes / (1024 * 1024) * 4000;
+}
+
+qint64 bytesOf(const ReleaseKit::Files &files)
+{
+    qint64 bytes = 0;
+    for (const QByteArray &content : files)
+        bytes += content.size();
+    return bytes;
 }
 
 } // namespace
@@ -67,8 +84,8 @@ QString ReleaseKit::build(const QString &name, const Files &files)
     return QDir().mkpath(folder) && writeFiles(folder, files) ? folder : QString();
 }
 
-QJsonObject ReleaseKit::publish(const QStringList &arguments, const QString &product, const QString &id,
-                                bool torrent)
+QJsonObject ReleaseKit::publish(const QStringList &arguments, qint64 buildBytes, const QString &product,
+                                const QString &id, bool torrent)
 {
     QString base = m_base.toString();
     if (base.endsWith(QLatin1Char('/')))
@@ -76,7 +93,7 @@ QJsonObject ReleaseKit::publish(const QStringList &arguments, const QString &pro
     QStringList options{"--product", product, "--id", id, "--base-url", base, "--replace"};
     if (!m_signingKey.isEmpty())
         options << "--key" << m_signingKey;
-    if (!runTool(arguments + options))
+    if (!runTool(arguments + options, buildBytes))
         return QJsonObject();
     const QJsonArray contents = readJson(publishedPath(QStringLiteral("update.json")))
                                     .value(product)
@@ -102,7 +119,7 @@ QJsonObject ReleaseKit::full(const QString &id, const QString &versionTo, const 
     const QString folder = build(id, files);
     if (folder.isEmpty())
         return QJsonObject();
-    return publish({"full", "--version", versionTo, folder, m_publish}, product, id, torrent);
+    return publish({"full", "--version", versionTo, folder, m_publish}, bytesOf(files), product, id, torrent);
 }
 
 QJsonObject ReleaseKit::patch(const QString &id, const QString &versionFrom, const QString &versionTo,
@@ -113,7 +130,7 @@ QJsonObject ReleaseKit::patch(const QString &id, const QString &versionFrom, con
     if (oldFolder.isEmpty() || newFolder.isEmpty())
         return QJsonObject();
     return publish({"patch", "--from", versionFrom, "--to", versionTo, oldFolder, newFolder, m_publish},
-                   QStringLiteral("gd7"), id, torrent);
+                   bytesOf(oldFiles) + bytesOf(newFiles), QStringLiteral("gd7"), id, torrent);
 }
 
 QJsonObject ReleaseKit::product(const QString &version, const QList<QJsonObject> &contents)
@@ -130,13 +147,17 @@ bool ReleaseKit::publishManifest(const QJsonObject &manifest) const
            (m_signingKey.isEmpty() || sign(m_signingKey));
 }
 
-bool ReleaseKit::runTool(const QStringList &arguments, QByteArray *output)
+bool ReleaseKit::runTool(const QStringList &arguments, qint64 buildBytes, QByteArray *output)
 {
     QProcess tool;
     tool.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     tool.start(QStringLiteral(GD7_PUBLISH), arguments);
-    if (!tool.waitForFinished(120000) || tool.exitStatus() != QProcess::NormalExit || tool.exitCode() != 0)
+    if (!tool.waitForFinished(int(qMin<qint64>(publishTimeLimitMs(buildBytes), INT_MAX))) ||
+        tool.exitStatus() != QProcess::NormalExit || tool.exitCode() != 0) {
+        tool.kill();
+        tool.waitForFinished();
         return false;
+    }
     if (output)
         *output = tool.readAllStandardOutput();
     return true;
@@ -145,7 +166,7 @@ bool ReleaseKit::runTool(const QStringList &arguments, QByteArray *output)
 QString ReleaseKit::generateKey(const QString &keyFile)
 {
     QByteArray output;
-    return runTool({"keygen", keyFile}, &output) ? QString::fromLatin1(output).trimmed() : QString();
+    return runTool({"keygen", keyFile}, 0, &output) ? QString::fromLatin1(output).trimmed() : QString();
 }
 
 bool ReleaseKit::sign(const QString &keyFile) const

@@ -51,10 +51,13 @@ public:
 
 private:
     QString build(const QString &name, const Files &files);
-    QJsonObject publish(const QStringList &arguments, const QString &product, const QString &id,
-                        bool torrent);
+    QJsonObject publish(const QStringList &arguments, qint64 buildBytes, const QString &product,
+                        const QString &id, bool torrent);
 
-    static bool runTool(const QStringList &arguments, QByteArray *output = nullptr);
+    // Runs gd7-publish, given time in proportion to the bytes of the builds it reads, so that a
+    // benchmark's gigabyte is published as surely as a test's kilobytes, and a hung tool still ends
+    // the test.
+    static bool runTool(const QStringList &arguments, qint64 buildBytes = 0, QByteArray *output = nullptr);
 
     QString m_publish;
     QUrl m_base;

@@ -111,11 +111,13 @@ private slots:
     void progressReportsEachStep();
     void stopsPromptly_data();
     void stopsPromptly();
+    void closedDownloadResumesOnNextCheck();
     void exceptionStillFinishes();
     void exposesTheManifest();
     void torrentThatCannotFinish_data();
     void torrentThatCannotFinish();
     void pausedTorrentIsNotStalled();
+    void torrentContinuesAfterRestart();
 
 private:
     // A release folder of its own for the running test, served by nginx.
@@ -555,6 +557,51 @@ void AutoUpdateTest::stopsPromptly()
         QVERIFY(!QFileInfo::exists(Paths::joinPath(Paths::updateFolder(), QStringLiteral("game-1.0.0.7z"))));
 }
 
+// The launcher closed in the middle of an HTTP download: the next check asks only for the rest,
+// installs the right game, and its rate counts only the bytes that arrive then.
+void AutoUpdateTest::closedDownloadResumesOnNextCheck()
+{
+    const QString accessLog = QDir(m_served.path()).filePath(QStringLiteral("resume-access.log"));
+    NginxServer slow;
+    QVERIFY(
+        slow.start(m_served.path(), QStringLiteral("limit_rate 256k;\n") + accessLogDirective(accessLog)));
+    std::unique_ptr<ReleaseKit> kit = newRelease(slow);
+    const ReleaseKit::Files files = gameFiles(1, 2 * 1024 * 1024);
+    const QJsonObject full = kit->full("game-1.0.0", "1.0.0", files, false);
+    QVERIFY(kit->publishManifest(
+        QJsonObject{{"gd7_launcher_en", launcherUpToDate()}, {"gd7", ReleaseKit::product("1.0.0", {full})}}));
+    const qint64 size = qint64(full.value(QStringLiteral("size")).toDouble());
+    const QString archive = Paths::joinPath(Paths::updateFolder(), QStringLiteral("game-1.0.0.7z"));
+
+    {
+        AutoUpdate *update = AutoUpdate::instance();
+        update->setUseTorrents(false);
+        UpdateDriver driver(settingsPath());
+        QVERIFY(update->check({kit->manifestUrl()}, AutoUpdate::Update));
+        update->startProgressTimer();
+        QVERIFY(QTest::qWaitFor(
+            [&] { return QFileInfo(archive + QStringLiteral(".part")).size() >= size / 2; }, 60000));
+        AutoUpdate::destroyInstance();
+        QTRY_COMPARE(driver.finished, QList<int>{int(AutoUpdate::DownloadFailed)});
+    }
+    QVERIFY(!QFileInfo::exists(archive));
+    const qint64 kept = QFileInfo(archive + QStringLiteral(".part")).size();
+    QVERIFY(kept >= size / 2 && kept < size);
+
+    AutoUpdate::instance()->setUseTorrents(false);
+    UpdateDriver driver(settingsPath());
+    QCOMPARE(driver.run({kit->manifestUrl()}), int(AutoUpdate::Updated));
+    QCOMPARE(ReleaseKit::digestsBelow(Paths::gameFolder()), ReleaseKit::digestsOf(files));
+    const QString path = QDir::cleanPath(kit->url(QStringLiteral("game-1.0.0.7z")).path());
+    QTRY_COMPARE(loggedAnswers(accessLog, path).size(), 2);
+    QCOMPARE(loggedAnswers(accessLog, path).last(), qMakePair(206, size - kept));
+    // At 256 KiB/s; the kept half would count as over a MiB in the first rate sample.
+    for (const UpdateDriver::Progress &item : qAsConst(driver.progress)) {
+        if (item.action == AutoUpdate::Downloading)
+            QVERIFY2(item.rate <= 640 * 1024, qPrintable(QString::number(item.rate)));
+    }
+}
+
 // A listener that throws while the job reports: the job still ends with updateFinish, and the next
 // check is not refused.
 void AutoUpdateTest::exceptionStillFinishes()
@@ -698,6 +745,58 @@ void AutoUpdateTest::pausedTorrentIsNotStalled()
     update->stopProgressTimer();
     QVERIFY(m_log.takeLines().filter(QStringLiteral("torrent wait ended")).isEmpty());
     QCOMPARE(ReleaseKit::digestsBelow(Paths::gameFolder()), ReleaseKit::digestsOf(gameFiles(1, 1024 * 1024)));
+}
+
+// The launcher closed while a torrent download was half-way: the next start keeps the pieces
+// already on disk and fetches only the rest.
+void AutoUpdateTest::torrentContinuesAfterRestart()
+{
+    QTemporaryDir logs;
+    const QString accessLog = logs.filePath(QStringLiteral("access.log"));
+    NginxServer slow;
+    QVERIFY(slow.start(m_served.path(), QStringLiteral("limit_rate 1m;\n") + accessLogDirective(accessLog)));
+    std::unique_ptr<ReleaseKit> kit = newRelease(slow);
+    const int size = 8 * 1024 * 1024;
+    const QJsonObject full = kit->full("game-1.0.0", "1.0.0", gameFiles(1, size), true);
+    QVERIFY(!full.isEmpty());
+    QVERIFY(kit->publishManifest(
+        QJsonObject{{"gd7_launcher_en", launcherUpToDate()}, {"gd7", ReleaseKit::product("1.0.0", {full})}}));
+    const QString archive = QStringLiteral("game-1.0.0.7z");
+    // As the web seed asks for it.
+    const QString archivePath = QUrl(full.value("http").toArray().first().toString()).path();
+    const qint64 archiveSize = QFileInfo(kit->publishedPath(archive)).size();
+
+    {
+        AutoUpdate *update = AutoUpdate::instance();
+        update->setUseTorrents(true);
+        UpdateDriver driver(settingsPath());
+        QVERIFY(update->check({kit->manifestUrl()}, AutoUpdate::Update));
+        update->startProgressTimer();
+        QVERIFY(QTest::qWaitFor(
+            [&] {
+                return std::any_of(driver.progress.cbegin(), driver.progress.cend(),
+                                   [&](const UpdateDriver::Progress &p) {
+                                       return p.action == AutoUpdate::Downloading && p.current * 2 >= p.total;
+                                   });
+            },
+            60000));
+        AutoUpdate::destroyInstance();
+        QTRY_COMPARE(driver.finished, QList<int>{AutoUpdate::DownloadFailed});
+    }
+    QTRY_VERIFY(loggedBytes(accessLog, archivePath) * 2 >= archiveSize);
+    const qint64 first = loggedBytes(accessLog, archivePath);
+    QVERIFY2(first < archiveSize, qPrintable(QString::number(first)));
+
+    AutoUpdate *update = AutoUpdate::instance();
+    update->setInstallPauseMs(0);
+    update->setUseTorrents(true);
+    UpdateDriver driver(settingsPath());
+    QCOMPARE(driver.run({kit->manifestUrl()}), 0);
+    QCOMPARE(ReleaseKit::digestsBelow(Paths::gameFolder()), ReleaseKit::digestsOf(gameFiles(1, size)));
+    const qint64 second = loggedBytes(accessLog, archivePath) - first;
+    // What the first start had not yet verified, give or take the pieces under way when it closed.
+    QVERIFY2(second <= archiveSize - first + archiveSize / 8,
+             qPrintable(QStringLiteral("first %1, second %2 of %3").arg(first).arg(second).arg(archiveSize)));
 }
 
 QTEST_GUILESS_MAIN(AutoUpdateTest)

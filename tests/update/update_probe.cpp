@@ -8,7 +8,8 @@
 // through the torrent session (kept on 127.0.0.1), GD7_UPDATE_PAUSE_MS shortens the pauses before
 // each unpack and patch, GD7_UPDATE_CLOSE_AT=<progress action> closes the launcher as the
 // window's exit does (pool queue cleared, orchestrator destroyed, process ended at once) when
-// that step reports progress.
+// that step reports progress, GD7_UPDATE_KILL_AT=<percent> kills the process (SIGKILL, nothing
+// saved or closed) once the download reports that share of its bytes.
 #include "app/jsonsettings.h"
 #include "app/languagemanager.h"
 #include "app/logger.h"
@@ -22,6 +23,8 @@
 #include <QCoreApplication>
 #include <QThreadPool>
 #include <QUrl>
+
+#include <csignal>
 
 namespace {
 
@@ -61,6 +64,16 @@ int main(int argc, char **argv)
             [closeAt](const QString &, int action, float, qlonglong, qlonglong current, qlonglong) {
                 if (action == closeAt && (action != AutoUpdate::Downloading || current > 0))
                     exitApp();
+            },
+            Qt::QueuedConnection);
+    }
+    if (qEnvironmentVariableIsSet("GD7_UPDATE_KILL_AT")) {
+        const qlonglong percent = qEnvironmentVariableIntValue("GD7_UPDATE_KILL_AT");
+        QObject::connect(
+            update, &AutoUpdate::updateProgress, &app,
+            [percent](const QString &, int action, float, qlonglong total, qlonglong current, qlonglong) {
+                if (action == AutoUpdate::Downloading && total > 0 && current * 100 >= total * percent)
+                    std::raise(SIGKILL);
             },
             Qt::QueuedConnection);
     }

@@ -7,10 +7,15 @@
 
 #include <cstdio>
 
-int fail(const QString &message)
+void warn(const QString &message)
 {
     QTextStream err(stderr);
     err << "gd7-publish: " << message << '\n';
+}
+
+int fail(const QString &message)
+{
+    warn(message);
     return ExitFailed;
 }
 

@@ -13,6 +13,8 @@ enum PublishExit {
 
 // Prints "gd7-publish: " + message on stderr and returns ExitFailed.
 int fail(const QString &message);
+// Prints "gd7-publish: " + message on stderr; the command goes on.
+void warn(const QString &message);
 // The same for a wrong command line; returns ExitUsage.
 int usageError(const QString &message);
 void printOut(const QString &text);

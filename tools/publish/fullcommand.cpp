@@ -1,10 +1,10 @@
 #include "tools/publish/fullcommand.h"
 
 #include "app/paths.h"
-#include "patch/sevenzip.h"
 #include "tools/publish/buildfiles.h"
 #include "tools/publish/commandline.h"
 #include "tools/publish/contentpublisher.h"
+#include "tools/publish/folderpacker.h"
 #include "tools/publish/torrentmaker.h"
 
 #include <QJsonArray>
@@ -100,18 +100,20 @@ int runFullCommand(const QStringList &args)
         return usageError(error);
     const bool recovery = publisher.product() == GameProduct && !parser.isSet(QStringLiteral("no-recovery"));
 
-    QList<BuildFile> files;
-    if (!listBuildFiles(build, files, error))
-        return fail(error);
     const QString tree = RecoverFolder + QLatin1Char('/') + publisher.id();
     const QStringList extra = recovery ? QStringList{tree, tree + QStringLiteral(".torrent")} : QStringList();
     if (!publisher.begin(release, extra, error))
         return fail(error);
-    if (!sevenZipPack(publisher.stagingPath(publisher.archiveName()), build, publisher.stagingPath(QString()),
-                      nullptr))
-        return fail(QStringLiteral("cannot pack %1").arg(build));
+    // The file list and the recovery tree are made while the archive is being packed: packing
+    // leaves room on the cores that hashing and copying take.
+    FolderPacker packer(publisher.stagingPath(publisher.archiveName()), build);
+    if (!packer.start(error))
+        return fail(error);
+    QList<BuildFile> files;
+    if (!listBuildFiles(build, files, error))
+        return fail(error);
     QJsonObject entry;
-    if (recovery && !makeRecovery(publisher, build, files, entry, error))
+    if ((recovery && !makeRecovery(publisher, build, files, entry, error)) || !packer.finish(error))
         return fail(error);
     if (!publisher.finish(entry, version, totalSize(files), error))
         return fail(error);

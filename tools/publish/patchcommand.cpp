@@ -3,10 +3,10 @@
 #include "app/paths.h"
 #include "app/version.h"
 #include "patch/jdiffencoder.h"
-#include "patch/sevenzip.h"
 #include "tools/publish/buildfiles.h"
 #include "tools/publish/commandline.h"
 #include "tools/publish/contentpublisher.h"
+#include "tools/publish/folderpacker.h"
 
 #include <QFileInfo>
 #include <QJsonArray>
@@ -156,9 +156,9 @@ int runPatchCommand(const QStringList &args)
         !fillPackage(oldBuild, newBuild, oldFiles, newFiles, package, lists, error) ||
         !writePatchConf(lists, from, to, Paths::joinPath(package, ConfName), error))
         return fail(error);
-    if (!sevenZipPack(publisher.stagingPath(publisher.archiveName()), package,
-                      publisher.stagingPath(QString()), nullptr))
-        return fail(QStringLiteral("cannot pack the patch package of %1").arg(publisher.id()));
+    FolderPacker packer(publisher.stagingPath(publisher.archiveName()), package);
+    if (!packer.start(error) || !packer.finish(error))
+        return fail(QStringLiteral("cannot pack the patch package of %1: %2").arg(publisher.id(), error));
     if (!publisher.finish(QJsonObject{{QStringLiteral("version_from"), from}}, to, totalSize(newFiles),
                           error))
         return fail(error);

@@ -16,6 +16,18 @@
         <translation>Método de descarga</translation>
     </message>
     <message>
+        <source>DownloadSpeed</source>
+        <translation>Velocidad de descarga</translation>
+    </message>
+    <message>
+        <source>RateMB</source>
+        <translation>MB/s</translation>
+    </message>
+    <message>
+        <source>Unlimited</source>
+        <translation>Sin límite</translation>
+    </message>
+    <message>
         <source>LauncherBtnPlay</source>
         <translation>JUGAR</translation>
     </message>
