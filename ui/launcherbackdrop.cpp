@@ -3,10 +3,8 @@
 #include "app/logger.h"
 
 #include <QDir>
-#include <QGraphicsOpacityEffect>
-#include <QLabel>
 #include <QLinearGradient>
-#include <QPixmap>
+#include <QPainter>
 #include <QPropertyAnimation>
 #include <QRandomGenerator>
 
@@ -71,8 +69,7 @@ LauncherBackdrop::LauncherBackdrop(QWidget *window, const QString &picturesFolde
         m_index = int(QRandomGenerator::global()->generate() % quint32(pictures.size()));
     m_currentPath = pictureAt(m_index);
     m_nextPath = pictureAt(backdrop::nextIndex(m_index, pictures.size()));
-    m_current = createPictureLabel(m_currentPath, &m_currentEffect);
-    m_next = createPictureLabel(QString(), &m_nextEffect);
+    m_current = QPixmap(m_currentPath);
     QTimer::singleShot(NextPictureDelayMs, this, &LauncherBackdrop::loadNextPicture);
 
     m_opacityAnimation = new QPropertyAnimation(this, "opacity", this);
@@ -101,70 +98,68 @@ QString LauncherBackdrop::pictureAt(int index) const
     return QDir(m_folder).filePath(pictures.at(index % pictures.size()));
 }
 
-QLabel *LauncherBackdrop::createPictureLabel(const QString &path, QGraphicsOpacityEffect **effect)
-{
-    auto *label = new QLabel(this);
-    label->setScaledContents(true);
-    if (!path.isEmpty())
-        label->setPixmap(QPixmap(path));
-    *effect = new QGraphicsOpacityEffect(label);
-    (*effect)->setOpacity(1.0);
-    label->setGraphicsEffect(*effect);
-    return label;
-}
-
-// The lower quarter of each picture fades into the black behind it.
-void LauncherBackdrop::setFadeMask(QGraphicsOpacityEffect *effect, int height)
-{
-    QLinearGradient gradient(0, 0, 0, height);
-    gradient.setColorAt(0.0, Qt::white);
-    gradient.setColorAt(0.75, Qt::white);
-    gradient.setColorAt(1.0, Qt::transparent);
-    effect->setOpacityMask(gradient);
-}
-
 int LauncherBackdrop::position() const
 {
-    return m_current->x();
+    return m_position;
 }
 
 void LauncherBackdrop::layoutAt(int position)
 {
-    const QPixmap picture = m_current->pixmap(Qt::ReturnByValue);
     const int h = m_window->height();
-    const int w = backdrop::scaledWidth(picture.width(), picture.height(), h);
-    const int x = backdrop::placeX(position, m_window->width(), w);
-    // The container covers the whole window so that the black shows wherever no picture is.
+    const int w = backdrop::scaledWidth(m_current.width(), m_current.height(), h);
+    // The backdrop covers the whole window so that the black shows wherever no picture is.
     setGeometry(0, 0, m_window->width(), h);
-    m_current->setGeometry(x, 0, w, h);
-    m_next->setGeometry(x + w, 0, w, h);
-    setFadeMask(m_currentEffect, h);
-    setFadeMask(m_nextEffect, h);
+    m_pictureSize = QSize(w, h);
+    m_position = backdrop::placeX(position, m_window->width(), w);
     lower();
+    update();
     emit changed();
 }
 
 void LauncherBackdrop::setOpacity(float opacity)
 {
     m_opacity = opacity;
-    m_currentEffect->setOpacity(opacity);
-    m_nextEffect->setOpacity(opacity);
+    update();
     emit changed();
 }
 
 void LauncherBackdrop::setPosition(int position)
 {
-    const QSize size = m_current->size();
-    m_current->setGeometry(position, 0, size.width(), size.height());
-    m_next->setGeometry(position + size.width(), 0, size.width(), size.height());
+    m_position = position;
+    update();
     emit changed();
 }
 
 // The next picture, unless it is already there.
 void LauncherBackdrop::loadNextPicture()
 {
-    if (m_next->pixmap(Qt::ReturnByValue).isNull())
-        m_next->setPixmap(QPixmap(m_nextPath));
+    if (m_next.isNull())
+        m_next = QPixmap(m_nextPath);
+}
+
+// The pictures are painted here rather than by child widgets with opacity effects: widgets that
+// overlap a child with a graphics effect are not reliably repainted over it.
+void LauncherBackdrop::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    const QRect current(QPoint(m_position, 0), m_pictureSize);
+    paintPicture(painter, m_current, current);
+    paintPicture(painter, m_next, current.translated(m_pictureSize.width(), 0));
+}
+
+// A picture at the backdrop's opacity, its lower quarter fading into the black behind it.
+void LauncherBackdrop::paintPicture(QPainter &painter, const QPixmap &picture, const QRect &area) const
+{
+    if (picture.isNull() || !area.intersects(rect()))
+        return;
+    painter.setOpacity(m_opacity);
+    painter.drawPixmap(area, picture);
+    painter.setOpacity(1.0);
+    const int fadeTop = area.top() + area.height() * 3 / 4;
+    QLinearGradient fade(0, fadeTop, 0, area.bottom() + 1);
+    fade.setColorAt(0.0, Qt::transparent);
+    fade.setColorAt(1.0, Qt::black);
+    painter.fillRect(QRect(area.left(), fadeTop, area.width(), area.bottom() + 1 - fadeTop), fade);
 }
 
 void LauncherBackdrop::showNextBackground()
@@ -172,21 +167,21 @@ void LauncherBackdrop::showNextBackground()
     Logger::instance().debug(QStringLiteral("showNextBackground"));
     loadNextPicture();
     m_positionAnimation->setStartValue(0);
-    m_positionAnimation->setEndValue(-m_current->width());
+    m_positionAnimation->setEndValue(-m_pictureSize.width());
     m_positionAnimation->start();
 }
 
 void LauncherBackdrop::_onBackgroundMoveComplete()
 {
     std::swap(m_current, m_next);
-    std::swap(m_currentEffect, m_nextEffect);
     m_currentPath = m_nextPath;
-    const QSize size = m_current->size();
-    m_next->setGeometry(size.width(), 0, size.width(), size.height());
+    // The picture that slid in is now the current one, where the old one began.
+    m_position += m_pictureSize.width();
     const QStringList pictures = listPictures();
     m_index = pictures.isEmpty() ? 0 : (m_index + 1) % pictures.size();
     m_nextPath = pictureAt(backdrop::nextIndex(m_index, pictures.size()));
-    m_next->setPixmap(QPixmap(m_nextPath));
+    m_next = QPixmap(m_nextPath);
+    update();
     emit changed();
 }
 

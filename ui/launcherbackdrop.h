@@ -1,12 +1,12 @@
 #pragma once
 
 #include <QMetaObject>
+#include <QPixmap>
 #include <QStringList>
 #include <QTimer>
 #include <QWidget>
 
-class QGraphicsOpacityEffect;
-class QLabel;
+class QPainter;
 class QPropertyAnimation;
 
 // The main window's backdrop: a black, full-window container behind everything, holding the
@@ -45,6 +45,9 @@ public slots:
     void setOpacity(float opacity);
     void setPosition(int position);
 
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
 private slots:
     void _onBackgroundMoveComplete();
 
@@ -52,19 +55,18 @@ private:
     QStringList listPictures() const;
     QString pictureAt(int index) const;
     void loadNextPicture();
-    QLabel *createPictureLabel(const QString &path, QGraphicsOpacityEffect **effect);
-    void setFadeMask(QGraphicsOpacityEffect *effect, int height);
+    void paintPicture(QPainter &painter, const QPixmap &picture, const QRect &area) const;
 
     QWidget *m_window;
     QString m_folder;
     int m_index = 0;
     float m_opacity = 1.0f;
+    int m_position = 0;
+    QSize m_pictureSize;
     QString m_currentPath;
     QString m_nextPath;
-    QLabel *m_current;
-    QLabel *m_next;
-    QGraphicsOpacityEffect *m_currentEffect;
-    QGraphicsOpacityEffect *m_nextEffect;
+    QPixmap m_current;
+    QPixmap m_next;
     QPropertyAnimation *m_opacityAnimation;
     QPropertyAnimation *m_positionAnimation;
     QMetaObject::Connection m_hideWhenFaded;

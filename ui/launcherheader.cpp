@@ -9,7 +9,6 @@
 #include <QBoxLayout>
 #include <QEvent>
 #include <QGraphicsBlurEffect>
-#include <QGraphicsOpacityEffect>
 #include <QGraphicsPixmapItem>
 #include <QGraphicsScene>
 #include <QPainter>
@@ -190,8 +189,6 @@ void LauncherHeader::paintEvent(QPaintEvent *event)
 {
     if (m_backdrop != nullptr && m_backdrop->isVisible()) {
         QPainter painter(this);
-        if (const auto *fade = qobject_cast<QGraphicsOpacityEffect *>(m_backdrop->graphicsEffect()))
-            painter.setOpacity(fade->opacity());
         painter.drawPixmap(0, 0, m_blurred);
         if (m_darkness > 0.1)
             painter.fillRect(m_blurred.rect(), QColor(0, 0, 0, int(m_darkness * 96)));
