@@ -3,17 +3,33 @@
 #include "app/logger.h"
 #include "app/saturating.h"
 #include "patch/safepath.h"
+#include "patch/sevenzipfolders.h"
 #include "patch/sevenzipreader.h"
+#include "patch/utf8ctype.h"
 
 #include <QDir>
 #include <QFile>
+#include <QThread>
 
 #include <archive.h>
 #include <archive_entry.h>
 
+#include <algorithm>
+#include <chrono>
 #include <memory>
+#include <system_error>
+#include <thread>
+#include <vector>
 
 namespace {
+
+constexpr int MaxLanes = 4;
+// Fewer bytes are not worth the threads.
+constexpr qint64 MinParallelBytes = 4 * 1024 * 1024;
+// Several spans per lane, so that a lane done early takes another instead of waiting.
+constexpr int SpansPerLane = 4;
+constexpr qint64 MinSpanBytes = 1024 * 1024;
+constexpr std::chrono::milliseconds ReportInterval(20);
 
 using DiskWriter = std::unique_ptr<archive, decltype(&archive_write_free)>;
 
@@ -58,11 +74,8 @@ bool SevenZipExtractor::run()
     if (!survey())
         return false;
     report();
-    const bool extracted = extractAll();
-    // Closed by now: an item cut off by a stop or a damaged block must not pass for a whole file.
-    if (!extracted && !m_openItem.isEmpty() && QFile::remove(m_openItem))
-        Logger::instance().info(QStringLiteral("7z extract removed the unfinished item: ") + m_openItem);
-    return extracted;
+    const QVector<Span> spans = planSpans();
+    return spans.size() > 1 ? extractInParallel(spans) : extractOnCallerThread();
 }
 
 bool SevenZipExtractor::survey()
@@ -73,8 +86,10 @@ bool SevenZipExtractor::survey()
     while (archive_entry *entry = reader.next()) {
         if (!admits(entry))
             return false;
-        if (archive_entry_filetype(entry) == AE_IFREG)
-            m_total = saturatingAdd(m_total, qMax<qint64>(archive_entry_size(entry), 0));
+        const qint64 bytes =
+            archive_entry_filetype(entry) == AE_IFREG ? qMax<qint64>(archive_entry_size(entry), 0) : 0;
+        m_itemBytes.append(bytes);
+        m_total = saturatingAdd(m_total, bytes);
     }
     return !reader.failed() || fail(QString(), reader.errorText());
 }
@@ -95,27 +110,123 @@ bool SevenZipExtractor::admits(archive_entry *entry)
     return true;
 }
 
-bool SevenZipExtractor::extractAll()
+// Spans of whole solid blocks, when the archive has several and the machine more than one core.
+QVector<SevenZipExtractor::Span> SevenZipExtractor::planSpans() const
+{
+    const int items = m_itemBytes.size();
+    const QVector<Span> whole{{0, items}};
+    const int lanes = std::min(QThread::idealThreadCount(), MaxLanes);
+    if (lanes < 2 || m_total < MinParallelBytes)
+        return whole;
+    const QVector<int> folders = SevenZipFolders::itemFolders(m_archivePath);
+    if (folders.size() != items)
+        return whole;
+    const qint64 target = std::max(m_total / (lanes * SpansPerLane), MinSpanBytes);
+    QVector<Span> spans{{0, 0}};
+    qint64 spanBytes = 0;
+    int lastFolder = -1;
+    for (int i = 0; i < items; ++i) {
+        const int folder = folders.at(i);
+        if (folder >= 0 && lastFolder >= 0 && folder != lastFolder && spanBytes >= target) {
+            spans.last().end = i;
+            spans.append({i, i});
+            spanBytes = 0;
+        }
+        lastFolder = folder >= 0 ? folder : lastFolder;
+        spanBytes += m_itemBytes.at(i);
+    }
+    spans.last().end = items;
+    return spans;
+}
+
+bool SevenZipExtractor::extractOnCallerThread()
+{
+    Lane lane;
+    const bool extracted = extractSpan({0, m_itemBytes.size()}, lane);
+    if (!extracted)
+        removeUnfinished(lane);
+    return extracted;
+}
+
+bool SevenZipExtractor::extractInParallel(const QVector<Span> &spans)
+{
+    const int lanes = std::min({QThread::idealThreadCount(), MaxLanes, spans.size()});
+    std::atomic<int> nextSpan{0};
+    std::atomic<int> running{lanes};
+    auto work = [&] {
+        const Utf8Ctype ctype;
+        Lane lane;
+        lane.onCallerThread = false;
+        for (int i = nextSpan++; i < spans.size() && !m_abandoned.load(); i = nextSpan++) {
+            if (!extractSpan(spans.at(i), lane)) {
+                m_abandoned = true;
+                removeUnfinished(lane);
+            }
+        }
+        --running;
+    };
+    m_stop = m_callback && m_callback->stopRequested();
+    Logger::instance().info(QStringLiteral("7z extract on %1 threads, %2 parts: %3")
+                                .arg(lanes)
+                                .arg(spans.size())
+                                .arg(m_archivePath));
+    std::vector<std::thread> threads;
+    for (int i = 0; i < lanes; ++i) {
+        try {
+            threads.emplace_back(work);
+        } catch (const std::system_error &) {
+            // The lanes that did start take every part between them.
+            running -= lanes - i;
+            break;
+        }
+    }
+    if (threads.empty())
+        return extractOnCallerThread();
+    while (running.load() > 0) {
+        std::this_thread::sleep_for(ReportInterval);
+        report();
+        if (m_callback && m_callback->stopRequested())
+            m_stop = true;
+    }
+    for (std::thread &thread : threads)
+        thread.join();
+    report();
+    return !m_abandoned.load();
+}
+
+bool SevenZipExtractor::extractSpan(const Span &span, Lane &lane)
 {
     SevenZipReader reader;
     if (!reader.open(m_archivePath))
         return fail(QString(), reader.errorText());
     const DiskWriter disk = openDiskWriter();
-    m_openItem.clear();
-    while (archive_entry *entry = reader.next()) {
-        if (stopRequested())
+    lane.openItem.clear();
+    // The items before the span are passed over unread: the archive library then seeks past
+    // whole solid blocks instead of unpacking them.
+    int index = 0;
+    for (; index < span.end; ++index) {
+        archive_entry *entry = reader.next();
+        if (entry == nullptr)
+            break;
+        if (index < span.first)
+            continue;
+        if (m_abandoned.load())
+            return false;
+        if (stopRequested(lane))
             return fail(itemName(entry), QStringLiteral("stopped"));
-        if (!extractItem(reader, disk.get(), entry))
+        if (!extractItem(reader, disk.get(), entry, lane))
             return false;
     }
     if (reader.failed())
         return fail(QString(), reader.errorText());
+    if (index < span.end)
+        return fail(QString(), QStringLiteral("the archive has fewer items than its header walk found"));
     if (archive_write_close(disk.get()) != ARCHIVE_OK)
         return fail(QString(), diskError(disk.get()));
     return true;
 }
 
-bool SevenZipExtractor::extractItem(SevenZipReader &reader, archive *disk, archive_entry *entry)
+bool SevenZipExtractor::extractItem(SevenZipReader &reader, archive *disk, archive_entry *entry, Lane &lane)
 {
     const QString name = itemName(entry);
     if (!admits(entry))
@@ -125,31 +236,41 @@ bool SevenZipExtractor::extractItem(SevenZipReader &reader, archive *disk, archi
         return fail(name, QStringLiteral("the name cannot be written here"));
     const bool file = archive_entry_filetype(entry) == AE_IFREG;
     if (file)
-        m_openItem = QString::fromUtf8(path);
+        lane.openItem = QString::fromUtf8(path);
     if (archive_write_header(disk, entry) != ARCHIVE_OK)
         return fail(name, diskError(disk));
-    if (file && !copyData(reader, disk, name))
+    if (file && !copyData(reader, disk, name, lane))
         return false;
     if (archive_write_finish_entry(disk) != ARCHIVE_OK)
         return fail(name, diskError(disk));
-    m_openItem.clear();
+    lane.openItem.clear();
     return true;
 }
 
-bool SevenZipExtractor::copyData(SevenZipReader &reader, archive *disk, const QString &name)
+bool SevenZipExtractor::copyData(SevenZipReader &reader, archive *disk, const QString &name, Lane &lane)
 {
     const void *data = nullptr;
     size_t size = 0;
     qint64 offset = 0;
     while (reader.readBlock(data, size, offset)) {
-        if (stopRequested())
+        if (m_abandoned.load())
+            return false;
+        if (stopRequested(lane))
             return fail(name, QStringLiteral("stopped"));
         if (archive_write_data_block(disk, data, size, offset) != ARCHIVE_OK)
             return fail(name, diskError(disk));
-        m_completed = saturatingAdd(m_completed, qint64(size));
-        report();
+        m_completed += qint64(size);
+        if (lane.onCallerThread)
+            report();
     }
     return !reader.failed() || fail(name, reader.errorText());
+}
+
+// An item cut off by a stop or a damaged block must not pass for a whole file.
+void SevenZipExtractor::removeUnfinished(const Lane &lane)
+{
+    if (!lane.openItem.isEmpty() && QFile::remove(lane.openItem))
+        Logger::instance().info(QStringLiteral("7z extract removed the unfinished item: ") + lane.openItem);
 }
 
 bool SevenZipExtractor::fail(const QString &name, const QString &reason)
@@ -160,13 +281,13 @@ bool SevenZipExtractor::fail(const QString &name, const QString &reason)
     return false;
 }
 
-bool SevenZipExtractor::stopRequested() const
+bool SevenZipExtractor::stopRequested(const Lane &lane) const
 {
-    return m_callback && m_callback->stopRequested();
+    return lane.onCallerThread ? m_callback && m_callback->stopRequested() : m_stop.load();
 }
 
 void SevenZipExtractor::report()
 {
     if (m_callback)
-        m_callback->progress(m_total, m_completed);
+        m_callback->progress(m_total, m_completed.load());
 }

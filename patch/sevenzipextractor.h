@@ -3,13 +3,18 @@
 #include "patch/isevenzipcallback.h"
 
 #include <QString>
+#include <QVector>
+
+#include <atomic>
 
 struct archive;
 struct archive_entry;
 class SevenZipReader;
 
 // One unpacking of a 7z archive: a first pass over the item headers refuses what must not be
-// written and sums the bytes for progress, a second pass writes the items.
+// written and sums the bytes for progress, a second pass writes the items. An archive of several
+// solid blocks is written by several threads, each taking whole blocks, while the caller's thread
+// reports the progress and passes on a stop.
 class SevenZipExtractor
 {
 public:
@@ -21,19 +26,42 @@ public:
     qint64 total() const { return m_total; }
 
 private:
+    // Items [first, end) in the archive's order, starting where a solid block starts.
+    struct Span
+    {
+        int first = 0;
+        int end = 0;
+    };
+    // What one thread writing spans keeps.
+    struct Lane
+    {
+        // The caller's own thread reports progress and asks the callback about stops.
+        bool onCallerThread = true;
+        // The file being written, until it is whole.
+        QString openItem;
+    };
+
     bool admits(archive_entry *entry);
-    bool extractAll();
-    bool extractItem(SevenZipReader &reader, archive *disk, archive_entry *entry);
-    bool copyData(SevenZipReader &reader, archive *disk, const QString &name);
+    QVector<Span> planSpans() const;
+    bool extractOnCallerThread();
+    bool extractInParallel(const QVector<Span> &spans);
+    bool extractSpan(const Span &span, Lane &lane);
+    bool extractItem(SevenZipReader &reader, archive *disk, archive_entry *entry, Lane &lane);
+    bool copyData(SevenZipReader &reader, archive *disk, const QString &name, Lane &lane);
+    void removeUnfinished(const Lane &lane);
     bool fail(const QString &name, const QString &reason);
     void report();
-    bool stopRequested() const;
+    bool stopRequested(const Lane &lane) const;
 
     QString m_archivePath;
     QString m_destination;
     ISevenZipCallback *m_callback;
     qint64 m_total = 0;
-    qint64 m_completed = 0;
-    // The file being written, until it is whole.
-    QString m_openItem;
+    // Each item's bytes, in the archive's order.
+    QVector<qint64> m_itemBytes;
+    std::atomic<qint64> m_completed{0};
+    // Set by the caller's thread when the callback asks for a stop.
+    std::atomic<bool> m_stop{false};
+    // Set by a lane that failed: the others end without a word.
+    std::atomic<bool> m_abandoned{false};
 };

@@ -1,4 +1,5 @@
 #include "patch/sevenzip.h"
+#include "patch/sevenzipfolders.h"
 #include "tests/patch/logtail.h"
 #include "tests/patch/recordedprogress.h"
 #include "tests/patch/testfiles.h"
@@ -120,6 +121,58 @@ private:
     std::function<void()> m_hook;
 };
 
+// The solid block of each item as 7zz lists it (-1 for an item without data), in the archive's order.
+QVector<int> blocksListedBy7zz(const QString &archive)
+{
+    QProcess process;
+    process.start(QStringLiteral("7zz"), {"l", "-slt", archive});
+    if (!process.waitForFinished(60000) || process.exitCode() != 0)
+        return {};
+    QVector<int> blocks;
+    bool inItems = false;
+    for (const QByteArray &line : process.readAllStandardOutput().split('\n')) {
+        inItems = inItems || line.startsWith("----------");
+        if (inItems && line.startsWith("Path = "))
+            blocks.append(-1);
+        if (inItems && line.startsWith("Block = ") && line.size() > 8)
+            blocks.last() = line.mid(8).trimmed().toInt();
+    }
+    return blocks;
+}
+
+// Game-like content for the threaded unpacking: large files that compress (so that unpacking
+// them takes a while), small ones, an empty file, a folder, names beyond ASCII.
+QMap<QString, QByteArray> makeGameTree(const QString &root)
+{
+    QRandomGenerator random(11);
+    const QList<QByteArray> words = QByteArray("cave crystal lantern glimmer deep ore map").split(' ');
+    QMap<QString, QByteArray> files;
+    for (int pack = 0; pack < 6; ++pack) {
+        QByteArray data;
+        while (data.size() < 3 * 1024 * 1024)
+            data += words.at(int(random.bounded(words.size()))) + QByteArray::number(random.bounded(1000));
+        files.insert(QStringLiteral("data/pack_%1.pak").arg(pack), data);
+    }
+    for (int i = 0; i < 20; ++i)
+        files.insert(QStringLiteral("config/ä_%1.ini").arg(i), QByteArray::number(random.generate()));
+    files.insert(QStringLiteral("data/empty.bin"), QByteArray());
+    for (auto it = files.cbegin(); it != files.cend(); ++it)
+        writeAll(root + QLatin1Char('/') + it.key(), it.value());
+    QDir().mkpath(root + QStringLiteral("/saves"));
+    return files;
+}
+
+// True when every file below the folder is one of the files, whole.
+bool onlyWholeFiles(const QString &folder, const QMap<QString, QByteArray> &files)
+{
+    const QMap<QString, QByteArray> written = snapshot(folder);
+    for (auto it = written.cbegin(); it != written.cend(); ++it) {
+        if (it.value() != Folder.toUtf8() && it.value() != files.value(it.key()))
+            return false;
+    }
+    return true;
+}
+
 } // namespace
 
 class SevenZipTest : public QObject
@@ -140,9 +193,17 @@ private slots:
     void stopsUnpacking_data();
     void stopsUnpacking();
     void packLeavesOutUnreadableFiles();
+    void solidBlocksOfDamagedArchives_data();
+    void solidBlocksOfDamagedArchives();
+    void unpacksBlocksOnThreads();
+    void stopsThreadedUnpacking_data();
+    void stopsThreadedUnpacking();
+    void threadedUnpackingFailsOnDamage();
 
 private:
     QString makeArchive(const QString &name, const QStringList &switches);
+    // The game tree in solid blocks of 2 MiB.
+    QString packGameTree(const QString &source, const QString &name);
 
     QTemporaryDir m_root;
     QString m_tree;
@@ -172,6 +233,13 @@ QString SevenZipTest::makeArchive(const QString &name, const QStringList &switch
                : QString();
 }
 
+QString SevenZipTest::packGameTree(const QString &source, const QString &name)
+{
+    const QString archive = m_root.filePath(QStringLiteral("archives/") + name);
+    QFile::remove(archive);
+    return run7zz({"a", "-bd", "-mx=1", "-ms=2m", archive, "."}, source) ? archive : QString();
+}
+
 void SevenZipTest::extractsArchiveKinds_data()
 {
     QTest::addColumn<QStringList>("switches");
@@ -183,13 +251,19 @@ void SevenZipTest::extractsArchiveKinds_data()
     QTest::newRow("not solid") << QStringList{"-ms=off", "-mx=3"};
     QTest::newRow("multi-threaded lzma2") << QStringList{"-m0=LZMA2:d=64k:c=64k", "-mmt=2", "-ms=on"};
     QTest::newRow("stored") << QStringList{"-mx=0"};
+    QTest::newRow("blocks of 64 KiB") << QStringList{"-ms=64k", "-mx=1"};
+    QTest::newRow("blocks, plain header") << QStringList{"-ms=64k", "-mhc=off"};
 }
 
+// Each kind unpacks whole, and the solid blocks read from its header are those 7zz lists.
 void SevenZipTest::extractsArchiveKinds()
 {
     QFETCH(QStringList, switches);
     const QString archive = makeArchive(QStringLiteral("kind.7z"), switches);
     QVERIFY(!archive.isEmpty());
+    const QVector<int> listed = blocksListedBy7zz(archive);
+    QCOMPARE(listed.size(), m_treeItems.size());
+    QCOMPARE(SevenZipFolders::itemFolders(archive), listed);
     QTemporaryDir destination;
     const QString target = destination.filePath(QStringLiteral("nested/content"));
     RecordedProgress<ISevenZipCallback> progress;
@@ -348,9 +422,6 @@ void SevenZipTest::failsToPackMissingFolder()
     QVERIFY(m_log.newText().contains(QStringLiteral("7z pack failed: ") + archive));
 }
 
-QTEST_GUILESS_MAIN(SevenZipTest)
-#include "tst_sevenzip.moc"
-
 // Another writer stores files with their permission bits but without the file-type bits, as 7zz and
 // bsdtar still read as plain files.
 void SevenZipTest::extractsOtherWriters()
@@ -404,7 +475,8 @@ void SevenZipTest::stopsUnpacking()
     QVERIFY(writeAll(source + QStringLiteral("/z.txt"), "last"));
     const QString archive = m_root.filePath(QStringLiteral("archives/big.7z"));
     QFile::remove(archive);
-    QVERIFY(run7zz({"a", "-bd", "-mx=0", archive, "."}, source));
+    // One solid block: unpacked on the caller's thread, which sees every report.
+    QVERIFY(run7zz({"a", "-bd", "-m0=LZMA", "-mx=1", "-ms=on", archive, "."}, source));
 
     QTemporaryDir destination;
     StoppingProgress<ISevenZipCallback> progress(size_t(stopAfter) + 1);
@@ -439,3 +511,98 @@ void SevenZipTest::packLeavesOutUnreadableFiles()
     QCOMPARE(snapshot(unpacked.path()),
              (QMap<QString, QByteArray>{{"a.log", "first log"}, {"z.log", "last log"}}));
 }
+
+void SevenZipTest::solidBlocksOfDamagedArchives_data()
+{
+    QTest::addColumn<int>("cut");     // bytes cut off the end
+    QTest::addColumn<int>("flipped"); // a byte flipped this far from the end, or -1
+    QTest::newRow("header cut off") << 20 << -1;
+    QTest::newRow("only the start header") << -32 << -1;
+    QTest::newRow("flipped header byte") << 0 << 12;
+}
+
+// A damaged header gives no blocks, never a crash or a list of the wrong length.
+void SevenZipTest::solidBlocksOfDamagedArchives()
+{
+    QFETCH(int, cut);
+    QFETCH(int, flipped);
+    const QString archive = makeArchive(QStringLiteral("damaged.7z"), {"-ms=64k", "-mhc=off"});
+    QByteArray bytes = readAll(archive);
+    bytes = cut < 0 ? bytes.left(-cut) : bytes.left(bytes.size() - cut);
+    if (flipped >= 0)
+        bytes[bytes.size() - flipped] = char(bytes.at(bytes.size() - flipped) ^ 0x5a);
+    QVERIFY(writeAll(archive, bytes));
+    const QVector<int> blocks = SevenZipFolders::itemFolders(archive);
+    QVERIFY2(blocks.isEmpty() || blocks.size() == m_treeItems.size(),
+             qPrintable(QString::number(blocks.size())));
+    QVERIFY(SevenZipFolders::itemFoldersOfHeader(QByteArray("\x01\x04\x06\xff\xff", 5)).isEmpty());
+}
+
+// An archive of several blocks is unpacked on several threads into the same files, with the same
+// progress at its ends.
+void SevenZipTest::unpacksBlocksOnThreads()
+{
+    if (QThread::idealThreadCount() < 2)
+        QSKIP("one core: unpacking stays on the caller's thread");
+    QTemporaryDir source;
+    const QMap<QString, QByteArray> files = makeGameTree(source.path());
+    const QString archive = packGameTree(source.path(), QStringLiteral("game.7z"));
+    QVERIFY(!archive.isEmpty());
+    QTemporaryDir destination;
+    RecordedProgress<ISevenZipCallback> progress;
+    m_log.newText();
+    QVERIFY(sevenZipExtract(archive, destination.path(), &progress));
+    QVERIFY(m_log.newText().contains(QStringLiteral("7z extract on 2 threads")) ||
+            QThread::idealThreadCount() > 2);
+    QCOMPARE(snapshot(destination.path()), snapshot(source.path()));
+    const qint64 total = fileBytes(snapshot(source.path()));
+    QCOMPARE(progress.reports.front(), Report(total, 0));
+    QCOMPARE(progress.reports.back(), Report(total, total));
+}
+
+void SevenZipTest::stopsThreadedUnpacking_data()
+{
+    QTest::addColumn<int>("stopAfter"); // reports seen before the stop
+    QTest::newRow("before the threads start") << 0;
+    QTest::newRow("while they unpack") << 1;
+}
+
+// A stop reaches every thread: the unpack fails and what it leaves are whole files only.
+void SevenZipTest::stopsThreadedUnpacking()
+{
+    QFETCH(int, stopAfter);
+    QTemporaryDir source;
+    const QMap<QString, QByteArray> files = makeGameTree(source.path());
+    const QString archive = packGameTree(source.path(), QStringLiteral("stopped.7z"));
+    QVERIFY(!archive.isEmpty());
+    QTemporaryDir destination;
+    StoppingProgress<ISevenZipCallback> progress(size_t(stopAfter) + 1);
+    m_log.newText();
+    QVERIFY(!sevenZipExtract(archive, destination.path(), &progress));
+    QVERIFY(m_log.newText().contains(QStringLiteral("error: stopped")));
+    QVERIFY(onlyWholeFiles(destination.path(), files));
+    if (stopAfter == 0)
+        QCOMPARE(fileBytes(snapshot(destination.path())), 0);
+}
+
+// A damaged block in the middle fails the whole unpack; no file is left half written.
+void SevenZipTest::threadedUnpackingFailsOnDamage()
+{
+    QTemporaryDir source;
+    const QMap<QString, QByteArray> files = makeGameTree(source.path());
+    const QString archive = packGameTree(source.path(), QStringLiteral("damaged-block.7z"));
+    QVERIFY(!archive.isEmpty());
+    QByteArray bytes = readAll(archive);
+    const int middle = bytes.size() / 2;
+    for (int i = 0; i < 64; ++i)
+        bytes[middle + i] = char(~bytes.at(middle + i));
+    QVERIFY(writeAll(archive, bytes));
+    QTemporaryDir destination;
+    m_log.newText();
+    QVERIFY(!sevenZipExtract(archive, destination.path(), nullptr));
+    QVERIFY(m_log.newText().contains(QStringLiteral("7z extract failed")));
+    QVERIFY(onlyWholeFiles(destination.path(), files));
+}
+
+QTEST_GUILESS_MAIN(SevenZipTest)
+#include "tst_sevenzip.moc"
