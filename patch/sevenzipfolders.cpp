@@ -7,7 +7,6 @@
 
 #include <algorithm>
 #include <cstdlib>
-#include <limits>
 #include <numeric>
 
 namespace {
@@ -16,6 +15,7 @@ constexpr qint64 SignatureHeaderSize = 32;
 // Far above the header of any game release; a larger one is read by the unpacker alone.
 constexpr qint64 MaxHeaderSize = 64 * 1024 * 1024;
 constexpr int MaxCoders = 64;
+constexpr int MaxItems = 1 << 20;
 const QByteArray Signature = QByteArray::fromHex("377abcaf271c");
 const QByteArray LzmaCoder = QByteArray::fromHex("030101");
 const QByteArray Lzma2Coder = QByteArray::fromHex("21");
@@ -74,11 +74,12 @@ public:
         return value;
     }
 
-    // A number of things described in what follows: each takes at least one bit.
+    // A number of things described in what follows: each takes at least one bit, and more than
+    // MaxItems is no archive worth threads (it is then unpacked in one pass).
     int count()
     {
         const quint64 value = number();
-        if (value > quint64(remaining()) * 8 || value > quint64(std::numeric_limits<int>::max() / 8)) {
+        if (value > quint64(remaining()) * 8 || value > quint64(MaxItems)) {
             fail();
             return 0;
         }

@@ -33,6 +33,7 @@ private slots:
     void nextPicture_data();
     void nextPicture();
     void slideRightAfterStart();
+    void backdropFadesIntoBlack();
     void logoAndScreenFactor_data();
     void logoAndScreenFactor();
     void fontsAndStyleSheet();
@@ -260,6 +261,29 @@ void LauncherTablesTest::slideRightAfterStart()
     backdrop.showNextBackground();
     QTRY_COMPARE(backdrop.currentPicture(), next);
     QCOMPARE(backdrop.grab().toImage().pixelColor(10, 10), colours.value(next));
+}
+
+// The lower quarter of the picture fades into black, and the opacity dims all of it.
+void LauncherTablesTest::backdropFadesIntoBlack()
+{
+    QTemporaryDir pictures;
+    QVERIFY(pictures.isValid());
+    QImage picture(160, 90, QImage::Format_RGB32);
+    picture.fill(QColor(200, 160, 120));
+    QVERIFY(picture.save(pictures.filePath(QStringLiteral("a.png"))));
+    QWidget window;
+    window.resize(320, 180);
+    LauncherBackdrop backdrop(&window, pictures.path());
+    backdrop.layoutAt(0);
+    const auto redAt = [&backdrop](int y) { return backdrop.grab().toImage().pixelColor(10, y).red(); };
+    QCOMPARE(redAt(10), 200);
+    QCOMPARE(redAt(130), 200);
+    QVERIFY(redAt(157) < 110 && redAt(157) > 90);
+    QVERIFY(redAt(179) < 10);
+    backdrop.setOpacity(0.5f);
+    QVERIFY(qAbs(redAt(10) - 100) <= 2);
+    backdrop.setOpacity(0.0f);
+    QCOMPARE(redAt(10), 0);
 }
 
 void LauncherTablesTest::logoAndScreenFactor_data()
