@@ -3,6 +3,7 @@
 #include "app/logger.h"
 #include "app/paths.h"
 #include "net/speedlimit.h"
+#include "net/threadeddiskio.h"
 #include "net/torrentsessionstate.h"
 
 #include <libtorrent/add_torrent_params.hpp>
@@ -10,7 +11,6 @@
 #include <libtorrent/bdecode.hpp>
 #include <libtorrent/extensions.hpp>
 #include <libtorrent/ip_filter.hpp>
-#include <libtorrent/posix_disk_io.hpp>
 #include <libtorrent/session_params.hpp>
 #include <libtorrent/torrent_info.hpp>
 #include <libtorrent/torrent_status.hpp>
@@ -271,7 +271,7 @@ std::shared_ptr<TorrentSession> TorrentSession::create(const Config &requested, 
     params.extensions.push_back(listenFailures);
     // The default disk I/O maps the files into memory, so the resident size grows with the
     // download (a gigabyte for a gigabyte); plain reads and writes keep it flat.
-    params.disk_io_constructor = lt::posix_disk_io_constructor;
+    params.disk_io_constructor = threadedPosixDiskIo();
     try {
         auto native = std::make_unique<Native>(std::move(params), std::move(listenFailures));
         return std::shared_ptr<TorrentSession>(new TorrentSession(config, std::move(native)));
