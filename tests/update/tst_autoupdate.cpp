@@ -473,13 +473,16 @@ void AutoUpdateTest::progressReportsEachStep_data()
 void AutoUpdateTest::progressReportsEachStep()
 {
     QFETCH(bool, useTorrents);
-    // Slow enough for the 500 ms ticks to see every step.
+    // Slow enough for the 500 ms ticks to see every step. The HTTP rate is sampled once a second
+    // from progress that comes in bursts, and the first burst only sets where the count starts:
+    // the download lasts about six seconds, so that some samples fall inside it.
     NginxServer slow;
     QVERIFY(slow.start(m_served.path(), QStringLiteral("limit_rate 128k;")));
     std::unique_ptr<ReleaseKit> kit = newRelease(slow);
-    const QJsonObject full = kit->full("game-1.0.0", "1.0.0", gameFiles(1, 384 * 1024), useTorrents);
-    const QJsonObject patch = kit->patch("patch-1.1.0", "1.0.0", "1.1.0", gameFiles(1, 384 * 1024),
-                                         gameFiles(2, 384 * 1024), useTorrents);
+    const int size = 768 * 1024;
+    const QJsonObject full = kit->full("game-1.0.0", "1.0.0", gameFiles(1, size), useTorrents);
+    const QJsonObject patch =
+        kit->patch("patch-1.1.0", "1.0.0", "1.1.0", gameFiles(1, size), gameFiles(2, size), useTorrents);
     QJsonObject manifest{{"gd7_launcher_en", launcherUpToDate()},
                          {"gd7", ReleaseKit::product("1.1.0", {full, patch})},
                          {"padding", QString(160 * 1024, QLatin1Char('x'))}};
