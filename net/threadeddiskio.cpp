@@ -1,4 +1,4 @@
-#include "net/threadeddiskio.h"
+#include "net/torrentsession_p.h"
 
 #include <libtorrent/disk_interface.hpp>
 #include <libtorrent/disk_observer.hpp>
@@ -12,6 +12,7 @@
 #include <cstdint>
 #include <deque>
 #include <functional>
+#include <iterator>
 #include <map>
 #include <mutex>
 #include <thread>
@@ -251,10 +252,11 @@ private:
     void joinFollowingWrites(Write &write)
     {
         while (!m_jobs.empty() && m_jobs.front().write && write.continuedBy(*m_jobs.front().write)) {
-            const Write &next = *m_jobs.front().write;
+            Write &next = *m_jobs.front().write;
             write.data.insert(write.data.end(), next.data.begin(), next.data.end());
             write.request.length += next.request.length;
-            write.handlers.insert(write.handlers.end(), next.handlers.begin(), next.handlers.end());
+            write.handlers.insert(write.handlers.end(), std::make_move_iterator(next.handlers.begin()),
+                                  std::make_move_iterator(next.handlers.end()));
             m_jobs.pop_front();
         }
     }

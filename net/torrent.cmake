@@ -6,7 +6,7 @@ pkg_check_modules(LIBTORRENT REQUIRED IMPORTED_TARGET GLOBAL libtorrent-rasterba
 
 add_library(gd7_torrent STATIC
   ${CMAKE_CURRENT_LIST_DIR}/alertwaiter.cpp ${CMAKE_CURRENT_LIST_DIR}/alertwaiter.h
-  ${CMAKE_CURRENT_LIST_DIR}/threadeddiskio.cpp ${CMAKE_CURRENT_LIST_DIR}/threadeddiskio.h
+  ${CMAKE_CURRENT_LIST_DIR}/threadeddiskio.cpp
   ${CMAKE_CURRENT_LIST_DIR}/torrentalerts.cpp ${CMAKE_CURRENT_LIST_DIR}/torrentalerts.h
   ${CMAKE_CURRENT_LIST_DIR}/torrents.cpp ${CMAKE_CURRENT_LIST_DIR}/torrents.h
   ${CMAKE_CURRENT_LIST_DIR}/torrentsession.cpp ${CMAKE_CURRENT_LIST_DIR}/torrentsession.h

@@ -3,7 +3,6 @@
 #include "app/logger.h"
 #include "app/paths.h"
 #include "net/speedlimit.h"
-#include "net/threadeddiskio.h"
 #include "net/torrentsessionstate.h"
 
 #include <libtorrent/add_torrent_params.hpp>

@@ -1,13 +1,17 @@
 #pragma once
 
-// Internal to the torrent code (net/torrent*.cpp, net/alert*.cpp and their tests): the libtorrent
-// objects behind TorrentSession. Nothing else includes libtorrent.
+// Internal to the torrent code (net/torrent*.cpp, net/alert*.cpp, net/threadeddiskio.cpp and their
+// tests): the libtorrent objects behind TorrentSession and the disk back-end its sessions use.
+// Nothing else includes libtorrent.
 
 #include "net/torrentsession.h"
 
 #include <libtorrent/session.hpp>
+#include <libtorrent/session_params.hpp>
 #include <libtorrent/settings_pack.hpp>
 #include <libtorrent/torrent_handle.hpp>
+
+#include <cstdint>
 
 class QNetworkProxy;
 class ListenFailureRecorder;
@@ -28,3 +32,13 @@ struct TorrentSession::Native
     lt::session session;
     std::shared_ptr<ListenFailureRecorder> listenFailures;
 };
+
+// libtorrent's plain-file disk I/O (no memory mapping, so the resident size stays flat) on a
+// thread of its own (net/threadeddiskio.cpp). On its own it writes every block and hashes every
+// piece on the network thread, which then stops reading the sockets meanwhile. Here the network
+// thread only queues the jobs; one worker runs them in the order they came, so a read or a hash
+// always sees the writes queued before it, and the handlers still run on the network thread. Past
+// writeQueueBytes of queued writes the peers pause until the worker is down to half of them.
+constexpr std::int64_t DefaultWriteQueueBytes = 8 * 1024 * 1024;
+libtorrent::disk_io_constructor_type
+threadedPosixDiskIo(std::int64_t writeQueueBytes = DefaultWriteQueueBytes);

@@ -1,4 +1,4 @@
-#include "net/threadeddiskio.h"
+#include "net/torrentsession_p.h"
 #include "tests/support/nginxserver.h"
 #include "tests/torrent/torrenttestkit.h"
 
