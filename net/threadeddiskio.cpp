@@ -2,6 +2,8 @@
 
 #include <libtorrent/disk_interface.hpp>
 #include <libtorrent/disk_observer.hpp>
+#include <libtorrent/file_storage.hpp>
+#include <libtorrent/hasher.hpp>
 #include <libtorrent/peer_request.hpp>
 #include <libtorrent/posix_disk_io.hpp>
 
@@ -16,6 +18,9 @@
 #include <map>
 #include <mutex>
 #include <thread>
+#include <tuple>
+#include <type_traits>
+#include <utility>
 #include <vector>
 
 namespace lt = libtorrent;
@@ -25,9 +30,11 @@ namespace {
 class ThreadedDiskIo final : public lt::disk_interface
 {
 public:
-    ThreadedDiskIo(lt::io_context &ios, std::unique_ptr<lt::disk_interface> inner,
+    ThreadedDiskIo(lt::io_context &ios, const lt::settings_interface &settings, lt::counters &counters,
                    std::int64_t writeQueueBytes)
-        : m_ios(ios), m_work(boost::asio::make_work_guard(ios)), m_inner(std::move(inner)),
+        : m_ios(ios), m_work(boost::asio::make_work_guard(ios)),
+          m_innerWork(boost::asio::make_work_guard(m_innerIos)),
+          m_inner(lt::posix_disk_io_constructor(m_innerIos, settings, counters)),
           m_writeQueueLimit(writeQueueBytes), m_worker([this] { run(); })
     {}
 
@@ -45,20 +52,26 @@ public:
         lt::storage_holder inner = m_inner->new_torrent(params, torrent);
         const lt::storage_index_t index = inner;
         m_holders[index] = std::move(inner);
+        m_files[index] = &params.files;
         return lt::storage_holder(index, *this);
     }
 
     // After the jobs queued for the storage: none of them may find it gone.
     void remove_torrent(lt::storage_index_t index) override
     {
-        enqueue([this, index] { m_holders.erase(index); });
+        enqueue([this, index] {
+            forgetPieces(index);
+            m_files.erase(index);
+            m_holders.erase(index);
+        });
     }
 
     void async_read(lt::storage_index_t storage, const lt::peer_request &request,
                     std::function<void(lt::disk_buffer_holder, const lt::storage_error &)> handler,
                     lt::disk_job_flags_t flags) override
     {
-        enqueue([=]() mutable { m_inner->async_read(storage, request, std::move(handler), flags); });
+        enqueue(
+            [=]() mutable { m_inner->async_read(storage, request, toNetwork(std::move(handler)), flags); });
     }
 
     bool async_write(lt::storage_index_t storage, const lt::peer_request &request, const char *buffer,
@@ -89,7 +102,13 @@ public:
                     std::function<void(lt::piece_index_t, const lt::sha1_hash &, const lt::storage_error &)>
                         handler) override
     {
-        enqueue([=]() mutable { m_inner->async_hash(storage, piece, v2, flags, std::move(handler)); });
+        enqueue([=]() mutable {
+            const bool fromMemory = v2.empty() && (flags & lt::disk_interface::v1_hash);
+            if (fromMemory && answerFromWrittenBlocks(storage, piece, handler))
+                return;
+            forgetPiece(storage, piece);
+            m_inner->async_hash(storage, piece, v2, flags, toNetwork(std::move(handler)));
+        });
     }
 
     void
@@ -97,32 +116,39 @@ public:
                 std::function<void(lt::piece_index_t, const lt::sha256_hash &, const lt::storage_error &)>
                     handler) override
     {
-        enqueue([=]() mutable { m_inner->async_hash2(storage, piece, offset, flags, std::move(handler)); });
+        enqueue([=]() mutable {
+            m_inner->async_hash2(storage, piece, offset, flags, toNetwork(std::move(handler)));
+        });
     }
 
     void async_move_storage(
         lt::storage_index_t storage, std::string path, lt::move_flags_t flags,
         std::function<void(lt::status_t, const std::string &, const lt::storage_error &)> handler) override
     {
-        enqueue([=]() mutable { m_inner->async_move_storage(storage, path, flags, std::move(handler)); });
+        enqueue([=]() mutable {
+            forgetPieces(storage);
+            m_inner->async_move_storage(storage, path, flags, toNetwork(std::move(handler)));
+        });
     }
 
     void async_release_files(lt::storage_index_t storage, std::function<void()> handler) override
     {
-        enqueue([=]() mutable { m_inner->async_release_files(storage, std::move(handler)); });
+        enqueue([=]() mutable { m_inner->async_release_files(storage, toNetwork(std::move(handler))); });
     }
 
     void async_check_files(lt::storage_index_t storage, const lt::add_torrent_params *resumeData,
                            lt::aux::vector<std::string, lt::file_index_t> links,
                            std::function<void(lt::status_t, const lt::storage_error &)> handler) override
     {
-        enqueue(
-            [=]() mutable { m_inner->async_check_files(storage, resumeData, links, std::move(handler)); });
+        enqueue([=]() mutable {
+            forgetPieces(storage);
+            m_inner->async_check_files(storage, resumeData, links, toNetwork(std::move(handler)));
+        });
     }
 
     void async_stop_torrent(lt::storage_index_t storage, std::function<void()> handler) override
     {
-        enqueue([=]() mutable { m_inner->async_stop_torrent(storage, std::move(handler)); });
+        enqueue([=]() mutable { m_inner->async_stop_torrent(storage, toNetwork(std::move(handler))); });
     }
 
     void
@@ -130,13 +156,19 @@ public:
                       std::function<void(const std::string &, lt::file_index_t, const lt::storage_error &)>
                           handler) override
     {
-        enqueue([=]() mutable { m_inner->async_rename_file(storage, index, name, std::move(handler)); });
+        enqueue([=]() mutable {
+            forgetPieces(storage);
+            m_inner->async_rename_file(storage, index, name, toNetwork(std::move(handler)));
+        });
     }
 
     void async_delete_files(lt::storage_index_t storage, lt::remove_flags_t options,
                             std::function<void(const lt::storage_error &)> handler) override
     {
-        enqueue([=]() mutable { m_inner->async_delete_files(storage, options, std::move(handler)); });
+        enqueue([=]() mutable {
+            forgetPieces(storage);
+            m_inner->async_delete_files(storage, options, toNetwork(std::move(handler)));
+        });
     }
 
     void
@@ -146,13 +178,19 @@ public:
                                                lt::aux::vector<lt::download_priority_t, lt::file_index_t>)>
                                 handler) override
     {
-        enqueue([=]() mutable { m_inner->async_set_file_priority(storage, priorities, std::move(handler)); });
+        enqueue([=]() mutable {
+            forgetPieces(storage);
+            m_inner->async_set_file_priority(storage, priorities, toNetwork(std::move(handler)));
+        });
     }
 
     void async_clear_piece(lt::storage_index_t storage, lt::piece_index_t index,
                            std::function<void(lt::piece_index_t)> handler) override
     {
-        enqueue([=]() mutable { m_inner->async_clear_piece(storage, index, std::move(handler)); });
+        enqueue([=]() mutable {
+            forgetPiece(storage, index);
+            m_inner->async_clear_piece(storage, index, toNetwork(std::move(handler)));
+        });
     }
 
     // The plain-file back-end keeps no state for these: they need not wait for the worker.
@@ -206,6 +244,32 @@ private:
         std::function<void()> call;
         std::shared_ptr<Write> write;
     };
+
+    // The SHA-1 of a piece's first bytes, as they went to the disk without error.
+    struct WrittenPiece
+    {
+        lt::hasher hash;
+        int bytes = 0;
+    };
+    using PieceKey = std::pair<lt::storage_index_t, lt::piece_index_t>;
+
+    // The inner back-end posts its handlers to a context of our own, run on the worker right after
+    // each call: there they are moved on to the network thread, after the worker has seen their
+    // results.
+    template<typename... Args> std::function<void(Args...)> toNetwork(std::function<void(Args...)> handler)
+    {
+        if (!handler)
+            return {};
+        return [&ios = m_ios, handler = std::move(handler)](Args... args) mutable {
+            boost::asio::post(
+                ios, [handler = std::move(handler),
+                      arguments = std::make_tuple(std::decay_t<Args>(std::move(args))...)]() mutable {
+                    std::apply(handler, std::move(arguments));
+                });
+        };
+    }
+
+    void runInnerHandlers() { m_innerIos.poll(); }
 
     void enqueue(std::function<void()> call) { push(Job{std::move(call), nullptr}); }
 
@@ -265,19 +329,89 @@ private:
     // not be let go on this thread.
     void execute(const Job &job)
     {
-        if (!job.write) {
-            job.call();
+        if (job.write) {
+            executeWrite(*job.write);
             return;
         }
-        Write &write = *job.write;
+        job.call();
+        runInnerHandlers();
+    }
+
+    void executeWrite(Write &write)
+    {
+        std::function<void(const lt::storage_error &)> forward =
+            toNetwork(std::function<void(const lt::storage_error &)>(
+                [handlers = std::move(write.handlers)](const lt::storage_error &error) {
+                    for (const auto &handler : handlers)
+                        handler(error);
+                }));
+        auto failed = std::make_shared<bool>(true);
         m_inner->async_write(
             write.storage, write.request, write.data.data(), nullptr,
-            [handlers = std::move(write.handlers)](const lt::storage_error &error) {
-                for (const auto &handler : handlers)
-                    handler(error);
+            [failed, forward = std::move(forward)](const lt::storage_error &error) mutable {
+                *failed = bool(error);
+                forward(error);
             },
             write.flags);
+        runInnerHandlers();
+        if (*failed)
+            forgetPiece(write.storage, write.request.piece);
+        else
+            hashWritten(write);
         written(write.request.length);
+    }
+
+    // A piece written from its start on, block after block, is hashed as it goes to the disk, so
+    // that its check needs no read-back. Whatever else happens to a piece (blocks out of order, a
+    // block written again, a failed write) sends its check to the disk.
+    void hashWritten(const Write &write)
+    {
+        const PieceKey key(write.storage, write.request.piece);
+        const lt::span<const char> data(write.data.data(), write.request.length);
+        if (write.request.start == 0) {
+            WrittenPiece &piece = m_writtenPieces[key];
+            piece.hash.reset();
+            piece.hash.update(data);
+            piece.bytes = write.request.length;
+            return;
+        }
+        const auto found = m_writtenPieces.find(key);
+        if (found == m_writtenPieces.end() || write.request.start > found->second.bytes)
+            return;
+        if (write.request.start < found->second.bytes) {
+            m_writtenPieces.erase(found);
+            return;
+        }
+        found->second.hash.update(data);
+        found->second.bytes += write.request.length;
+    }
+
+    template<typename Handler>
+    bool answerFromWrittenBlocks(lt::storage_index_t storage, lt::piece_index_t piece, Handler &handler)
+    {
+        const auto found = m_writtenPieces.find(PieceKey(storage, piece));
+        const auto files = m_files.find(storage);
+        if (found == m_writtenPieces.end() || files == m_files.end() ||
+            found->second.bytes != files->second->piece_size(piece))
+            return false;
+        const lt::sha1_hash hash = found->second.hash.final();
+        m_writtenPieces.erase(found);
+        boost::asio::post(m_ios, [handler = std::move(handler), piece, hash] {
+            handler(piece, hash, lt::storage_error());
+        });
+        return true;
+    }
+
+    void forgetPiece(lt::storage_index_t storage, lt::piece_index_t piece)
+    {
+        m_writtenPieces.erase(PieceKey(storage, piece));
+    }
+
+    void forgetPieces(lt::storage_index_t storage)
+    {
+        auto piece = m_writtenPieces.lower_bound(PieceKey(storage, lt::piece_index_t(0)));
+        while (piece != m_writtenPieces.end() && piece->first.first == storage)
+            piece = m_writtenPieces.erase(piece);
     }
 
     void requestStop()
@@ -315,13 +449,17 @@ private:
     // Keeps the network thread running while jobs are queued, so that their handlers still run
     // when the session closes; the worker lets go once it has run the last job.
     boost::asio::executor_work_guard<lt::io_context::executor_type> m_work;
-    // Keeps the network thread running while jobs are queued, so that their handlers still run
-    // when the session closes; the worker lets go once it has run the last job.
+    lt::io_context m_innerIos;
+    // Keeps polling the inner context possible when it is out of handlers.
+    boost::asio::executor_work_guard<lt::io_context::executor_type> m_innerWork;
     std::unique_ptr<lt::disk_interface> m_inner;
     // The inner back-end is not thread-safe: it runs under this lock, on the worker but for the
-    // few calls that must answer at once.
+    // few calls that must answer at once. The members below it are the worker's too.
     std::mutex m_innerMutex;
     std::map<lt::storage_index_t, lt::storage_holder> m_holders;
+    // libtorrent keeps a storage's files for as long as the storage.
+    std::map<lt::storage_index_t, const lt::file_storage *> m_files;
+    std::map<PieceKey, WrittenPiece> m_writtenPieces;
 
     const std::int64_t m_writeQueueLimit;
     std::mutex m_queueMutex;
@@ -343,7 +481,6 @@ lt::disk_io_constructor_type threadedPosixDiskIo(std::int64_t writeQueueBytes)
 {
     return [writeQueueBytes](lt::io_context &ios, const lt::settings_interface &settings,
                              lt::counters &counters) {
-        return std::make_unique<ThreadedDiskIo>(ios, lt::posix_disk_io_constructor(ios, settings, counters),
-                                                writeQueueBytes);
+        return std::make_unique<ThreadedDiskIo>(ios, settings, counters, writeQueueBytes);
     };
 }

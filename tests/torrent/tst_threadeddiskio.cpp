@@ -3,6 +3,9 @@
 #include "tests/torrent/torrenttestkit.h"
 
 #include <libtorrent/add_torrent_params.hpp>
+#include <libtorrent/disk_interface.hpp>
+#include <libtorrent/file_storage.hpp>
+#include <libtorrent/performance_counters.hpp>
 #include <libtorrent/session.hpp>
 #include <libtorrent/torrent_handle.hpp>
 #include <libtorrent/torrent_info.hpp>
@@ -10,17 +13,23 @@
 
 #include <QtTest>
 
+#include <functional>
 #include <memory>
+#include <random>
 
-// The disk back-end every torrent session of the launcher writes through, in plain libtorrent
-// sessions downloading from nginx on 127.0.0.1 as a web seed: whole files whatever the size of its
-// write queue, and sessions closed while it still holds jobs.
+// The disk back-end every torrent session of the launcher writes through: driven directly, the
+// check of a piece always tells what the disk holds, whichever way its blocks were written; in
+// plain libtorrent sessions downloading from nginx on 127.0.0.1 as a web seed, whole files whatever
+// the size of its write queue, and sessions closed while it still holds jobs.
 class ThreadedDiskIoTest : public QObject
 {
     Q_OBJECT
 private slots:
     void initTestCase();
 
+    void pieceChecksTellWhatTheDiskHolds_data();
+    void pieceChecksTellWhatTheDiskHolds();
+    void failedWritesNeverPassACheck();
     void downloadsWholeFilesWithAnyWriteQueue_data();
     void downloadsWholeFilesWithAnyWriteQueue();
     void sessionsClosedWhileWritingLeaveAUsableDownload();
@@ -48,6 +57,94 @@ int piecesDone(const lt::torrent_handle &handle)
     return handle.status().num_pieces;
 }
 
+QByteArray randomBytes(int size, quint32 seed)
+{
+    std::mt19937 random(seed);
+    QByteArray bytes(size, Qt::Uninitialized);
+    for (char &byte : bytes)
+        byte = static_cast<char>(random());
+    return bytes;
+}
+
+const int blockSize = 16 * 1024;
+const int checkedPieceSize = 4 * blockSize;
+
+// One file of two pieces, the second one ending inside its last block; the blocks are written
+// into the second piece, so that the piece does not start the file.
+class DirectDisk
+{
+public:
+    explicit DirectDisk(const QString &folder)
+        : m_folder(folder.toStdString()), m_disk(threadedPosixDiskIo()(m_ios, m_settings, m_counters))
+    {
+        m_files.set_piece_length(checkedPieceSize);
+        m_files.add_file("piece.bin", checkedPieceSize * 2 - 1234);
+        m_files.set_num_pieces(2);
+        m_storage =
+            m_disk->new_torrent(lt::storage_params(m_files, nullptr, m_folder, lt::storage_mode_sparse,
+                                                   m_priorities, lt::sha1_hash()),
+                                std::shared_ptr<void>());
+    }
+
+    ~DirectDisk()
+    {
+        m_storage = lt::storage_holder();
+        m_disk.reset();
+    }
+
+    static int pieceBytes() { return checkedPieceSize - 1234; }
+    QString filePath() const { return QString::fromStdString(m_folder) + QStringLiteral("/piece.bin"); }
+
+    bool write(int start, const QByteArray &data)
+    {
+        bool failed = true;
+        m_disk->async_write(m_storage, lt::peer_request{lt::piece_index_t(1), start, int(data.size())},
+                            data.constData(), nullptr,
+                            [&](const lt::storage_error &error) { failed = bool(error); });
+        return waitForHandler() && !failed;
+    }
+
+    void clearPiece()
+    {
+        m_disk->async_clear_piece(m_storage, lt::piece_index_t(1), [](lt::piece_index_t) {});
+        waitForHandler();
+    }
+
+    // The SHA-1 the back-end gives for the piece; empty when it failed.
+    QByteArray hash()
+    {
+        QByteArray found;
+        m_disk->async_hash(m_storage, lt::piece_index_t(1), {}, lt::disk_interface::v1_hash,
+                           [&](lt::piece_index_t, const lt::sha1_hash &hash, const lt::storage_error &error) {
+                               if (!error)
+                                   found = QByteArray(hash.data(), int(hash.size()));
+                           });
+        waitForHandler();
+        return found;
+    }
+
+    std::int64_t blocksReadBack() const { return m_counters[lt::counters::num_blocks_read]; }
+
+private:
+    // Handlers run here, on the test's thread, as on a session's network thread.
+    bool waitForHandler()
+    {
+        m_disk->submit_jobs();
+        const std::size_t ran = m_ios.run_one_for(std::chrono::seconds(10));
+        m_ios.poll();
+        return ran > 0;
+    }
+
+    lt::io_context m_ios;
+    lt::settings_pack m_settings;
+    lt::counters m_counters;
+    std::string m_folder;
+    lt::file_storage m_files;
+    lt::aux::vector<lt::download_priority_t, lt::file_index_t> m_priorities;
+    std::unique_ptr<lt::disk_interface> m_disk;
+    lt::storage_holder m_storage;
+};
+
 } // namespace
 
 void ThreadedDiskIoTest::initTestCase()
@@ -60,6 +157,67 @@ void ThreadedDiskIoTest::initTestCase()
     m_game = makeTorrent(m_sources + QStringLiteral("/Game"), 256 * 1024);
     QVERIFY(!m_game.isEmpty());
     QVERIFY2(m_nginx.start(m_sources), qPrintable(m_nginx.errorLog()));
+}
+
+// Each row writes blocks of the piece in turn: their number, with "x" for wrong bytes, or "clear"
+// for libtorrent's clearing of a piece that failed its check. The back-end hashes a piece as its
+// blocks go to the disk in order, and must read it back whenever that hash might not be of what the
+// disk holds.
+void ThreadedDiskIoTest::pieceChecksTellWhatTheDiskHolds_data()
+{
+    QTest::addColumn<QString>("writes");
+    QTest::addColumn<bool>("readBack");
+    QTest::addColumn<bool>("holdsRightBytes");
+    QTest::newRow("in order") << QStringLiteral("0 1 2 3") << false << true;
+    QTest::newRow("reversed") << QStringLiteral("3 2 1 0") << true << true;
+    QTest::newRow("one block late") << QStringLiteral("0 2 1 3") << true << true;
+    QTest::newRow("written twice") << QStringLiteral("0x 1x 2x 3x 0 1 2 3") << false << true;
+    QTest::newRow("cleared, then written") << QStringLiteral("0x 1x clear 0 1 2 3") << false << true;
+    QTest::newRow("first block again") << QStringLiteral("0 1 2 3 0") << true << true;
+    QTest::newRow("middle block spoilt") << QStringLiteral("0 1 2 3 1x") << true << false;
+    QTest::newRow("last block spoilt") << QStringLiteral("0 1 2 3x") << false << false;
+}
+
+void ThreadedDiskIoTest::pieceChecksTellWhatTheDiskHolds()
+{
+    QFETCH(QString, writes);
+    QFETCH(bool, readBack);
+    QFETCH(bool, holdsRightBytes);
+    const QByteArray right = randomBytes(DirectDisk::pieceBytes(), 41);
+    QByteArray wrong = right;
+    for (char &byte : wrong)
+        byte = char(~byte);
+    const QTemporaryDir folder(m_root.filePath(QStringLiteral("direct-XXXXXX")));
+    DirectDisk disk(folder.path());
+    for (const QString &step : writes.split(' ')) {
+        if (step == QLatin1String("clear")) {
+            disk.clearPiece();
+            continue;
+        }
+        const int start = step.left(1).toInt() * blockSize;
+        const QByteArray &bytes = step.endsWith('x') ? wrong : right;
+        QVERIFY(disk.write(start, bytes.mid(start, blockSize)));
+    }
+
+    const QByteArray hash = disk.hash();
+    const QByteArray onDisk = readFileBytes(disk.filePath()).mid(checkedPieceSize);
+    QCOMPARE(onDisk == right, holdsRightBytes);
+    QCOMPARE(hash.toHex(), QCryptographicHash::hash(onDisk, QCryptographicHash::Sha1).toHex());
+    QCOMPARE(disk.blocksReadBack() > 0, readBack);
+}
+
+// A block that did not reach the disk must not pass the piece's check, though the back-end saw its
+// bytes.
+void ThreadedDiskIoTest::failedWritesNeverPassACheck()
+{
+    const QByteArray right = randomBytes(DirectDisk::pieceBytes(), 42);
+    const QTemporaryDir folder(m_root.filePath(QStringLiteral("direct-XXXXXX")));
+    DirectDisk disk(folder.path());
+    // A folder where the file should be: every write fails.
+    QVERIFY(QDir().mkpath(disk.filePath()));
+    for (int start = 0; start < right.size(); start += blockSize)
+        QVERIFY(!disk.write(start, right.mid(start, blockSize)));
+    QVERIFY(disk.hash() != QCryptographicHash::hash(right, QCryptographicHash::Sha1));
 }
 
 std::unique_ptr<lt::session> ThreadedDiskIoTest::startSession(std::int64_t writeQueueBytes)
