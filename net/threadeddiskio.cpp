@@ -17,8 +17,6 @@
 #include <iterator>
 #include <map>
 #include <mutex>
-#include <optional>
-#include <set>
 #include <thread>
 #include <tuple>
 #include <type_traits>
@@ -61,10 +59,9 @@ public:
     // After the jobs queued for the storage: none of them may find it gone.
     void remove_torrent(lt::storage_index_t index) override
     {
-        forgetPieces(index);
-        m_files.erase(index);
         enqueue([this, index] {
-            forgetFailedWrites(index);
+            forgetPieces(index);
+            m_files.erase(index);
             m_holders.erase(index);
         });
     }
@@ -90,7 +87,6 @@ public:
             if (full && observer)
                 m_waitingObservers.push_back(observer);
         }
-        hashArriving(storage, request, buffer);
         // The caller's buffer is gone when this returns: the job keeps a copy.
         auto write = std::make_shared<Write>(Write{storage,
                                                    request,
@@ -106,17 +102,11 @@ public:
                     std::function<void(lt::piece_index_t, const lt::sha1_hash &, const lt::storage_error &)>
                         handler) override
     {
-        const std::optional<lt::sha1_hash> arrived = v2.empty() && (flags & lt::disk_interface::v1_hash)
-                                                         ? takeArrivedHash(storage, piece)
-                                                         : std::nullopt;
         enqueue([=]() mutable {
-            const bool writeFailed = m_failedWrites.erase(PieceKey(storage, piece)) > 0;
-            if (arrived && !writeFailed) {
-                boost::asio::post(m_ios, [handler = std::move(handler), piece, hash = *arrived] {
-                    handler(piece, hash, lt::storage_error());
-                });
+            const bool fromMemory = v2.empty() && (flags & lt::disk_interface::v1_hash);
+            if (fromMemory && answerFromWrittenBlocks(storage, piece, handler))
                 return;
-            }
+            forgetPiece(storage, piece);
             m_inner->async_hash(storage, piece, v2, flags, toNetwork(std::move(handler)));
         });
     }
@@ -135,8 +125,8 @@ public:
         lt::storage_index_t storage, std::string path, lt::move_flags_t flags,
         std::function<void(lt::status_t, const std::string &, const lt::storage_error &)> handler) override
     {
-        forgetPieces(storage);
         enqueue([=]() mutable {
+            forgetPieces(storage);
             m_inner->async_move_storage(storage, path, flags, toNetwork(std::move(handler)));
         });
     }
@@ -150,8 +140,8 @@ public:
                            lt::aux::vector<std::string, lt::file_index_t> links,
                            std::function<void(lt::status_t, const lt::storage_error &)> handler) override
     {
-        forgetPieces(storage);
         enqueue([=]() mutable {
+            forgetPieces(storage);
             m_inner->async_check_files(storage, resumeData, links, toNetwork(std::move(handler)));
         });
     }
@@ -166,8 +156,8 @@ public:
                       std::function<void(const std::string &, lt::file_index_t, const lt::storage_error &)>
                           handler) override
     {
-        forgetPieces(storage);
         enqueue([=]() mutable {
+            forgetPieces(storage);
             m_inner->async_rename_file(storage, index, name, toNetwork(std::move(handler)));
         });
     }
@@ -175,9 +165,10 @@ public:
     void async_delete_files(lt::storage_index_t storage, lt::remove_flags_t options,
                             std::function<void(const lt::storage_error &)> handler) override
     {
-        forgetPieces(storage);
-        enqueue(
-            [=]() mutable { m_inner->async_delete_files(storage, options, toNetwork(std::move(handler))); });
+        enqueue([=]() mutable {
+            forgetPieces(storage);
+            m_inner->async_delete_files(storage, options, toNetwork(std::move(handler)));
+        });
     }
 
     void
@@ -187,8 +178,8 @@ public:
                                                lt::aux::vector<lt::download_priority_t, lt::file_index_t>)>
                                 handler) override
     {
-        forgetPieces(storage);
         enqueue([=]() mutable {
+            forgetPieces(storage);
             m_inner->async_set_file_priority(storage, priorities, toNetwork(std::move(handler)));
         });
     }
@@ -196,8 +187,10 @@ public:
     void async_clear_piece(lt::storage_index_t storage, lt::piece_index_t index,
                            std::function<void(lt::piece_index_t)> handler) override
     {
-        forgetPiece(storage, index);
-        enqueue([=]() mutable { m_inner->async_clear_piece(storage, index, toNetwork(std::move(handler))); });
+        enqueue([=]() mutable {
+            forgetPiece(storage, index);
+            m_inner->async_clear_piece(storage, index, toNetwork(std::move(handler)));
+        });
     }
 
     // The plain-file back-end keeps no state for these: they need not wait for the worker.
@@ -252,8 +245,8 @@ private:
         std::shared_ptr<Write> write;
     };
 
-    // The SHA-1 of a piece's first bytes, as they arrived.
-    struct ArrivedPiece
+    // The SHA-1 of a piece's first bytes, as they went to the disk without error.
+    struct WrittenPiece
     {
         lt::hasher hash;
         int bytes = 0;
@@ -362,69 +355,63 @@ private:
             write.flags);
         runInnerHandlers();
         if (*failed)
-            m_failedWrites.insert(PieceKey(write.storage, write.request.piece));
+            forgetPiece(write.storage, write.request.piece);
+        else
+            hashWritten(write);
         written(write.request.length);
     }
 
-    // A piece whose blocks arrive from its start on, one after the other, is hashed as they come
-    // (here, on the network thread, while they are in the cache), so that its check needs no
-    // read-back. Blocks out of order, a block written again or any other change to the storage
-    // leave the check to the disk; so does a write that failed, which only the worker learns.
-    void hashArriving(lt::storage_index_t storage, const lt::peer_request &request, const char *buffer)
+    // A piece written from its start on, block after block, is hashed as it goes to the disk, so
+    // that its check needs no read-back. Whatever else happens to a piece (blocks out of order, a
+    // block written again, a failed write) sends its check to the disk.
+    void hashWritten(const Write &write)
     {
-        const PieceKey key(storage, request.piece);
-        const lt::span<const char> data(buffer, request.length);
-        if (request.start == 0) {
-            ArrivedPiece &piece = m_arrivedPieces[key];
+        const PieceKey key(write.storage, write.request.piece);
+        const lt::span<const char> data(write.data.data(), write.request.length);
+        if (write.request.start == 0) {
+            WrittenPiece &piece = m_writtenPieces[key];
             piece.hash.reset();
             piece.hash.update(data);
-            piece.bytes = request.length;
+            piece.bytes = write.request.length;
             return;
         }
-        const auto found = m_arrivedPieces.find(key);
-        if (found == m_arrivedPieces.end() || request.start > found->second.bytes)
+        const auto found = m_writtenPieces.find(key);
+        if (found == m_writtenPieces.end() || write.request.start > found->second.bytes)
             return;
-        if (request.start < found->second.bytes) {
-            m_arrivedPieces.erase(found);
+        if (write.request.start < found->second.bytes) {
+            m_writtenPieces.erase(found);
             return;
         }
         found->second.hash.update(data);
-        found->second.bytes += request.length;
+        found->second.bytes += write.request.length;
     }
 
-    // The piece's hash if all of its blocks arrived in order; the piece is forgotten either way.
-    std::optional<lt::sha1_hash> takeArrivedHash(lt::storage_index_t storage, lt::piece_index_t piece)
+    template<typename Handler>
+    bool answerFromWrittenBlocks(lt::storage_index_t storage, lt::piece_index_t piece, Handler &handler)
     {
-        const auto found = m_arrivedPieces.find(PieceKey(storage, piece));
-        if (found == m_arrivedPieces.end())
-            return std::nullopt;
+        const auto found = m_writtenPieces.find(PieceKey(storage, piece));
         const auto files = m_files.find(storage);
-        std::optional<lt::sha1_hash> hash;
-        if (files != m_files.end() && found->second.bytes == files->second->piece_size(piece))
-            hash = found->second.hash.final();
-        m_arrivedPieces.erase(found);
-        return hash;
+        if (found == m_writtenPieces.end() || files == m_files.end() ||
+            found->second.bytes != files->second->piece_size(piece))
+            return false;
+        const lt::sha1_hash hash = found->second.hash.final();
+        m_writtenPieces.erase(found);
+        boost::asio::post(m_ios, [handler = std::move(handler), piece, hash] {
+            handler(piece, hash, lt::storage_error());
+        });
+        return true;
     }
 
     void forgetPiece(lt::storage_index_t storage, lt::piece_index_t piece)
     {
-        m_arrivedPieces.erase(PieceKey(storage, piece));
+        m_writtenPieces.erase(PieceKey(storage, piece));
     }
 
-    void forgetPieces(lt::storage_index_t storage) { eraseStorage(m_arrivedPieces, storage); }
-    void forgetFailedWrites(lt::storage_index_t storage) { eraseStorage(m_failedWrites, storage); }
-
-    static lt::storage_index_t storageOf(const PieceKey &key) { return key.first; }
-    static lt::storage_index_t storageOf(const std::pair<const PieceKey, ArrivedPiece> &entry)
+    void forgetPieces(lt::storage_index_t storage)
     {
-        return entry.first.first;
-    }
-
-    template<typename Container> static void eraseStorage(Container &pieces, lt::storage_index_t storage)
-    {
-        auto piece = pieces.lower_bound(PieceKey(storage, lt::piece_index_t(0)));
-        while (piece != pieces.end() && storageOf(*piece) == storage)
-            piece = pieces.erase(piece);
+        auto piece = m_writtenPieces.lower_bound(PieceKey(storage, lt::piece_index_t(0)));
+        while (piece != m_writtenPieces.end() && piece->first.first == storage)
+            piece = m_writtenPieces.erase(piece);
     }
 
     void requestStop()
@@ -470,13 +457,9 @@ private:
     // few calls that must answer at once. The members below it are the worker's too.
     std::mutex m_innerMutex;
     std::map<lt::storage_index_t, lt::storage_holder> m_holders;
-    // Pieces with a write that failed since their last check.
-    std::set<PieceKey> m_failedWrites;
-
-    // The network thread's: libtorrent calls the back-end from there only.
     // libtorrent keeps a storage's files for as long as the storage.
     std::map<lt::storage_index_t, const lt::file_storage *> m_files;
-    std::map<PieceKey, ArrivedPiece> m_arrivedPieces;
+    std::map<PieceKey, WrittenPiece> m_writtenPieces;
 
     const std::int64_t m_writeQueueLimit;
     std::mutex m_queueMutex;

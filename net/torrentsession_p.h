@@ -38,9 +38,9 @@ struct TorrentSession::Native
 // piece on the network thread, which then stops reading the sockets meanwhile. Here the network
 // thread only queues the jobs; one worker runs them in the order they came, so a read or a hash
 // always sees the writes queued before it, and the handlers still run on the network thread. A
-// piece whose blocks arrive in order is hashed as they come, and its check reads nothing back
-// unless one of its writes failed. Past writeQueueBytes of queued writes the peers pause until
-// the worker is down to half of them.
+// piece whose blocks are written in order, without error, is hashed as they go to the disk, and
+// its check reads nothing back. Past writeQueueBytes of queued writes the peers pause until the
+// worker is down to half of them.
 constexpr std::int64_t DefaultWriteQueueBytes = 8 * 1024 * 1024;
 libtorrent::disk_io_constructor_type
 threadedPosixDiskIo(std::int64_t writeQueueBytes = DefaultWriteQueueBytes);
