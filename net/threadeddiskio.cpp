@@ -30,6 +30,9 @@ namespace {
 class ThreadedDiskIo final : public lt::disk_interface
 {
 public:
+    using HashHandler =
+        std::function<void(lt::piece_index_t, const lt::sha1_hash &, const lt::storage_error &)>;
+
     ThreadedDiskIo(lt::io_context &ios, const lt::settings_interface &settings, lt::counters &counters,
                    std::int64_t writeQueueBytes)
         : m_ios(ios), m_work(boost::asio::make_work_guard(ios)),
@@ -98,9 +101,7 @@ public:
     }
 
     void async_hash(lt::storage_index_t storage, lt::piece_index_t piece, lt::span<lt::sha256_hash> v2,
-                    lt::disk_job_flags_t flags,
-                    std::function<void(lt::piece_index_t, const lt::sha1_hash &, const lt::storage_error &)>
-                        handler) override
+                    lt::disk_job_flags_t flags, HashHandler handler) override
     {
         enqueue([=]() mutable {
             const bool fromMemory = v2.empty() && (flags & lt::disk_interface::v1_hash);
@@ -386,8 +387,7 @@ private:
         found->second.bytes += write.request.length;
     }
 
-    template<typename Handler>
-    bool answerFromWrittenBlocks(lt::storage_index_t storage, lt::piece_index_t piece, Handler &handler)
+    bool answerFromWrittenBlocks(lt::storage_index_t storage, lt::piece_index_t piece, HashHandler &handler)
     {
         const auto found = m_writtenPieces.find(PieceKey(storage, piece));
         const auto files = m_files.find(storage);

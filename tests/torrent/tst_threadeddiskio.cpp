@@ -13,6 +13,7 @@
 
 #include <QtTest>
 
+#include <chrono>
 #include <functional>
 #include <memory>
 #include <random>
