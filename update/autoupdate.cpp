@@ -28,6 +28,8 @@
 #include <QThread>
 #include <QTimerEvent>
 
+#include <optional>
+
 namespace {
 
 AutoUpdate *s_instance = nullptr;
@@ -244,22 +246,21 @@ int AutoUpdate::updateGame(const ProductUpdateInfo &game)
 int AutoUpdate::installContent(const UpdateContent &content, ProductInfo &game)
 {
     QString archive;
-    if (!downloadContent(content, &archive))
+    bool byTorrent = false;
+    if (!downloadContent(content, &archive, &byTorrent))
         return DownloadFailed;
     m_torrent->pauseForInstall(content);
-    int result = Updated;
-    const QString target =
-        content.isFull() ? Paths::gameFolder(true) : Paths::updateTempSubfolder(content.id());
-    const bool unpacked = pauseBeforeStep(Unpacking) &&
-                          (content.isFull() ? StagedInstall::install(archive, target, &m_unpackProgress)
-                                            : sevenZipExtract(archive, target, &m_unpackProgress));
-    if (!unpacked) {
-        result = UnpackFailed;
-    } else if (content.isFull()) {
-        game.version = content.versionTo();
-    } else if (!pauseBeforeStep(Installing) ||
-               !applyPatchContent(game, content, Paths::gameFolder(true), target)) {
-        result = PatchFailed;
+    // A torrent's pieces have passed their checks against the info-hash the manifest names, so no
+    // mirror chose the archive's bytes: its digest is checked while it unpacks, and decides before
+    // anything unpacked from it reaches the game. Over HTTP the digest has been checked already.
+    std::optional<ContentDigest::PendingCheck> digest;
+    if (byTorrent)
+        digest.emplace(content, archive, &m_stopping);
+    const auto genuine = [&digest] { return !digest || digest->passed(); };
+    int result = unpackAndApply(content, game, archive, genuine);
+    if (!genuine()) {
+        discardTorrentArchive(archive);
+        result = DownloadFailed;
     }
     if (result == Updated)
         emit updateContentInstalled(gameId, content.id());
@@ -267,7 +268,27 @@ int AutoUpdate::installContent(const UpdateContent &content, ProductInfo &game)
     return result;
 }
 
-bool AutoUpdate::downloadContent(const UpdateContent &content, QString *archivePath)
+int AutoUpdate::unpackAndApply(const UpdateContent &content, ProductInfo &game, const QString &archive,
+                               const std::function<bool()> &genuine)
+{
+    const QString target =
+        content.isFull() ? Paths::gameFolder(true) : Paths::updateTempSubfolder(content.id());
+    const bool unpacked =
+        pauseBeforeStep(Unpacking) &&
+        (content.isFull() ? StagedInstall::install(archive, target, &m_unpackProgress, genuine)
+                          : sevenZipExtract(archive, target, &m_unpackProgress) && genuine());
+    if (!unpacked)
+        return UnpackFailed;
+    if (content.isFull()) {
+        game.version = content.versionTo();
+        return Updated;
+    }
+    if (!pauseBeforeStep(Installing) || !applyPatchContent(game, content, Paths::gameFolder(true), target))
+        return PatchFailed;
+    return Updated;
+}
+
+bool AutoUpdate::downloadContent(const UpdateContent &content, QString *archivePath, bool *digestLeftToCaller)
 {
     if (!isPlainName(content.name()) || !isPlainName(content.id())) {
         Logger::instance().crit(QStringLiteral("content name not usable as a file name: ") + content.id() +
@@ -275,8 +296,16 @@ bool AutoUpdate::downloadContent(const UpdateContent &content, QString *archiveP
         return false;
     }
     if (content.hasTorrent()) {
-        if (m_torrent->download(content, Paths::updateFolder(true), m_useTorrents, archivePath))
-            return keepIfGenuine(content, *archivePath);
+        if (m_torrent->download(content, Paths::updateFolder(true), m_useTorrents, archivePath)) {
+            if (digestLeftToCaller) {
+                *digestLeftToCaller = true;
+                return true;
+            }
+            if (ContentDigest::matches(content, *archivePath, &m_stopping))
+                return true;
+            discardTorrentArchive(*archivePath);
+            return false;
+        }
         if (m_stopping.load() || !content.hasHttp() || m_torrent->refusedForeignTorrent())
             return false;
         // A torrent that cannot finish (a web seed refusing it, a redirect it does not follow, a
@@ -290,13 +319,13 @@ bool AutoUpdate::downloadContent(const UpdateContent &content, QString *archiveP
     return false;
 }
 
-bool AutoUpdate::keepIfGenuine(const UpdateContent &content, const QString &archive)
+void AutoUpdate::discardTorrentArchive(const QString &archive)
 {
-    if (ContentDigest::matches(content, archive, &m_stopping))
-        return true;
+    // A check cut short by a stop judged nothing: the archive stays for the next attempt.
+    if (m_stopping.load())
+        return;
     m_torrent->dropCurrent();
     QFile::remove(archive);
-    return false;
 }
 
 bool AutoUpdate::applyPatchContent(ProductInfo &product, const UpdateContent &content,

@@ -16,6 +16,7 @@
 #include <QObject>
 #include <QUrl>
 #include <atomic>
+#include <functional>
 #include <memory>
 
 class TaskWrapper;
@@ -126,12 +127,18 @@ private:
     int runUpdates(const UpdateInfo &info);
     int updateGame(const ProductUpdateInfo &game);
     int installContent(const UpdateContent &content, ProductInfo &game);
+    // genuine() is asked before anything unpacked reaches the game.
+    int unpackAndApply(const UpdateContent &content, ProductInfo &game, const QString &archive,
+                       const std::function<bool()> &genuine);
     int updateLauncher(const ProductUpdateInfo &launcher);
     int startCopier(const QString &folder);
-    bool downloadContent(const UpdateContent &content, QString *archivePath);
+    // With digestLeftToCaller, an archive that came by torrent is handed over unchecked (and the
+    // flag set): the caller checks it. Otherwise every archive returned has passed its check.
+    bool downloadContent(const UpdateContent &content, QString *archivePath,
+                         bool *digestLeftToCaller = nullptr);
     // A torrent's finished archive that is not the content's is taken out of the session and
     // deleted.
-    bool keepIfGenuine(const UpdateContent &content, const QString &archive);
+    void discardTorrentArchive(const QString &archive);
     bool applyPatchContent(ProductInfo &product, const UpdateContent &content, const QString &gameFolder,
                            const QString &unpackFolder);
     void cleanup();

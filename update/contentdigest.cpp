@@ -72,4 +72,10 @@ bool matches(const UpdateContent &content, const QString &archivePath, const std
     return true;
 }
 
+PendingCheck::PendingCheck(const UpdateContent &content, const QString &archivePath,
+                           const std::atomic<bool> *stop)
+    : m_verdict(std::async(std::launch::async,
+                           [content, archivePath, stop] { return matches(content, archivePath, stop); }))
+{}
+
 } // namespace ContentDigest

@@ -5,6 +5,7 @@
 #include <QString>
 
 #include <atomic>
+#include <future>
 
 // The "sha256" and "size" the publisher writes for every content archive: nothing a mirror
 // swapped or cut short is unpacked, let alone run.
@@ -18,5 +19,18 @@ QString fileSha256(const QString &path, const std::atomic<bool> *stop = nullptr)
 // an older publisher) passes with an info line; a mismatch is logged crit with the reason.
 bool matches(const UpdateContent &content, const QString &archivePath,
              const std::atomic<bool> *stop = nullptr);
+
+// matches() run on a thread of its own, so that the caller can unpack meanwhile: nothing unpacked
+// may be used before passed() has said yes. The destructor waits for the thread.
+class PendingCheck
+{
+public:
+    PendingCheck(const UpdateContent &content, const QString &archivePath, const std::atomic<bool> *stop);
+    // Waits for the verdict; the same answer on every call.
+    bool passed() const { return m_verdict.get(); }
+
+private:
+    std::shared_future<bool> m_verdict;
+};
 
 } // namespace ContentDigest

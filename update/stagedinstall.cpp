@@ -74,7 +74,8 @@ QString stagingFolder(const QString &target)
     return QDir::cleanPath(QDir(target).absolutePath()) + QStringLiteral(".staging");
 }
 
-bool install(const QString &archivePath, const QString &target, ISevenZipCallback *callback)
+bool install(const QString &archivePath, const QString &target, ISevenZipCallback *callback,
+             const std::function<bool()> &beforeMove)
 {
     const QString staging = stagingFolder(target);
     if (!removeStaging(staging) || !fits(archivePath, target))
@@ -84,7 +85,8 @@ bool install(const QString &archivePath, const QString &target, ISevenZipCallbac
         return false;
     }
     // Whatever goes wrong from here, the staging folder goes and the target keeps whole files.
-    const bool installed = sevenZipExtract(archivePath, staging, callback) && moveIntoPlace(staging, target);
+    const bool installed = sevenZipExtract(archivePath, staging, callback) && (!beforeMove || beforeMove()) &&
+                           moveIntoPlace(staging, target);
     removeStaging(staging);
     return installed;
 }

@@ -4,6 +4,8 @@
 
 #include <QString>
 
+#include <functional>
+
 // Installs a full package without half-states: the archive is refused before anything is written
 // when its files do not fit the target's file system, unpacked into a staging folder beside the
 // target (same file system), and only then moved into place file by file, each in one rename. A
@@ -15,7 +17,9 @@ namespace StagedInstall {
 // The staging folder of a target folder: "<target>.staging".
 QString stagingFolder(const QString &target);
 
-// Logs the reason of a failure as crit; false then.
-bool install(const QString &archivePath, const QString &target, ISevenZipCallback *callback);
+// Logs the reason of a failure as crit; false then. beforeMove, when given, is asked once everything
+// is unpacked: false (its own reason logged) leaves the target as it was.
+bool install(const QString &archivePath, const QString &target, ISevenZipCallback *callback,
+             const std::function<bool()> &beforeMove = {});
 
 } // namespace StagedInstall

@@ -16,6 +16,7 @@
 #include "tests/update/releasekit.h"
 #include "tests/update/updatedriver.h"
 #include "update/autoupdate.h"
+#include "update/stagedinstall.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -280,6 +281,14 @@ void TamperingTest::tamperedContent_data()
                                        << "crit content digest check failed: game-1.1.0 size";
     QTest::newRow("foreign torrent") << "foreign torrent"
                                      << "torrent file is not the content's: ";
+    // The torrent's pieces pass, so the archive unpacks while its digest is checked: the digest must
+    // still keep every unpacked file out of the game.
+    QTest::newRow("full archive by torrent, digest not its own")
+        << "digest torrent"
+        << "crit content digest check failed: game-1.1.0 sha256";
+    QTest::newRow("patch package by torrent, digest not its own")
+        << "patch digest torrent"
+        << "crit content digest check failed: patch-1.1.0 sha256";
     QTest::newRow("swapped launcher content") << "launcher"
                                               << "crit content digest check failed: launcher-9.0.0 ";
 }
@@ -313,6 +322,8 @@ void TamperingTest::tamperedContent()
         evil.remove(QStringLiteral("added.bin"));
         evil.insert(QStringLiteral("data/notes.txt"), "rewritten by the mirror");
         swapped = kit->patch("evil", "1.0.0", "1.1.0", gameFiles(1), evil, false).value("name").toString();
+    } else if (tamper == QLatin1String("patch digest torrent")) {
+        content = kit->patch("patch-1.1.0", "1.0.0", "1.1.0", gameFiles(1), gameFiles(2), true);
     } else {
         content = kit->full("game-1.1.0", "1.1.0", gameFiles(2), torrent);
         ReleaseKit::Files evil = gameFiles(2);
@@ -323,8 +334,16 @@ void TamperingTest::tamperedContent()
             content.insert("torrents", other.value("torrents"));
             swapped.clear();
         }
+        if (tamper == QLatin1String("digest torrent"))
+            swapped.clear();
     }
     QVERIFY(!content.isEmpty());
+    const bool wrongDigest = tamper.contains(QLatin1String("digest"));
+    if (wrongDigest) {
+        QString digest = content.value("sha256").toString();
+        digest[0] = digest[0] == QLatin1Char('0') ? QLatin1Char('1') : QLatin1Char('0');
+        content.insert("sha256", digest);
+    }
     const QString archive = kit->publishedPath(content.value("name").toString());
     if (!swapped.isEmpty()) {
         // Packed from almost the same build, the other archive may still differ by a byte in
@@ -350,9 +369,12 @@ void TamperingTest::tamperedContent()
     QCOMPARE(driver.run({kit->manifestUrl()}), 6);
     const QStringList lines = m_log.takeLines();
     QVERIFY2(LogCapture::anyContains(lines, logged), qPrintable(logged + " not in:\n" + lines.join('\n')));
+    if (wrongDigest)
+        QVERIFY2(LogCapture::anyContains(lines, "torrent complete: "), qPrintable(lines.join('\n')));
     QVERIFY(driver.installed.isEmpty());
     QCOMPARE(driver.exits, 0);
     QCOMPARE(ReleaseKit::digestsBelow(Paths::gameFolder()), ReleaseKit::digestsOf(gameFiles(1)));
+    QVERIFY(!QFileInfo::exists(StagedInstall::stagingFolder(Paths::gameFolder())));
     // The mirror's archive was deleted before anything read it, and nothing of it ran.
     QVERIFY(!QFileInfo::exists(Paths::joinPath(Paths::updateFolder(), content.value("name").toString())));
     QVERIFY(!QFileInfo::exists(Paths::updateTempFolder()) ||
