@@ -5,6 +5,7 @@
 #include <QProcess>
 
 #include <sys/resource.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -30,6 +31,9 @@ Comparison compareInterleaved(int pairs, const TimedRun &measured, const TimedRu
 {
     Comparison comparison;
     auto run = [&comparison](const TimedRun &side, QList<double> &into) {
+        // Each run starts with the disk quiet: the writeback of the run before it (hundreds of MiB
+        // written, then deleted) would otherwise land on whichever side comes next.
+        ::sync();
         const double seconds = side();
         if (seconds < 0)
             comparison.failed = true;
