@@ -58,6 +58,12 @@ public:
     // failures; this is how a closing window stops a thread that waits on a slow server. The
     // flag must outlive the calls.
     void setCancelFlag(const std::atomic<bool> *flag) { m_cancelFlag = flag; }
+    // resumeDownload then hashes the file as its bytes are written, reading back only what an
+    // earlier attempt kept, so that its SHA-256 is known the moment it is complete.
+    void setSha256WhileDownloading(bool on) { m_sha256WhileDownloading = on; }
+    // The SHA-256 of the file the last resumeDownload completed (64 lowercase hexadecimal digits);
+    // empty when it failed, hashing was off, or the kept part could not be read back.
+    QString downloadedSha256() const { return m_downloadedSha256; }
     // Answers longer than this many bytes fail with a crit line, so that a body that never
     // ends cannot exhaust memory; 0 means no limit.
     void setMaxBodySize(qint64 bytes) { m_maxBodySize = bytes; }
@@ -80,6 +86,8 @@ protected:
     const std::atomic<bool> *m_cancelFlag = nullptr;
     qint64 m_maxBodySize = 0;
     bool m_speedLimited = false;
+    bool m_sha256WhileDownloading = false;
+    QString m_downloadedSha256;
     int m_lowSpeedBytesPerSecond;
     int m_lowSpeedWindowMs;
     QString m_userAgent;

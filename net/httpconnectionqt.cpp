@@ -4,6 +4,7 @@
 #include "net/httptransfer.h"
 #include "net/ihttpprogress.h"
 #include "net/partialdownload.h"
+#include "net/sha256stream.h"
 
 #include <QBuffer>
 #include <QFile>
@@ -106,11 +107,18 @@ bool HttpConnectionQt::request(const QUrl &url, const QByteArray *body, QIODevic
 bool HttpConnectionQt::resumeDownload(const QUrl &url, const QString &filePath, const Headers &headers)
 {
     Logger::instance().debug(QStringLiteral("download: ") + url.toString());
+    m_downloadedSha256.clear();
     // A range the server cannot serve gets one fresh attempt.
     for (int attempt = 0; attempt < 2; ++attempt) {
         PartialDownload partial(filePath);
-        if (resumeOnce(url, &partial, headers))
-            return partial.finish();
+        Sha256Stream digest;
+        if (resumeOnce(url, &partial, headers, m_sha256WhileDownloading ? &digest : nullptr)) {
+            if (!partial.finish())
+                return false;
+            if (m_sha256WhileDownloading)
+                m_downloadedSha256 = digest.hex();
+            return true;
+        }
         if (!partial.restartNeeded())
             return false;
         partial.discard();
@@ -118,7 +126,8 @@ bool HttpConnectionQt::resumeDownload(const QUrl &url, const QString &filePath, 
     return false;
 }
 
-bool HttpConnectionQt::resumeOnce(const QUrl &url, PartialDownload *partial, const Headers &headers)
+bool HttpConnectionQt::resumeOnce(const QUrl &url, PartialDownload *partial, const Headers &headers,
+                                  Sha256Stream *digest)
 {
     QFile part(partial->partPath());
     if (!part.open(QIODevice::ReadWrite | QIODevice::Unbuffered) || !partial->prepare(&part)) {
@@ -137,14 +146,21 @@ bool HttpConnectionQt::resumeOnce(const QUrl &url, PartialDownload *partial, con
     }
     HttpTransfer transfer(&part, progressHandler([partial] { return partial->offset(); }));
     configure(&transfer, m_maxBodySize, true);
-    transfer.setHeadHandler([this, partial, &part, &transfer](QNetworkReply *reply) {
+    transfer.setHeadHandler([this, partial, &part, &transfer, digest](QNetworkReply *reply) {
         if (!partial->acceptAnswer(reply, &part))
             return false;
         // The size limit is of the whole file, of which the answer brings the rest.
         if (m_maxBodySize > 0)
             transfer.setMaxBodySize(qMax<qint64>(1, m_maxBodySize - partial->offset()));
+        // A kept part that cannot be read back only spoils the digest: the caller hashes the file.
+        if (digest) {
+            digest->reset();
+            digest->addFile(partial->partPath(), partial->offset(), m_cancelFlag);
+        }
         return true;
     });
+    if (digest)
+        transfer.setWriteObserver([digest](const char *data, qint64 size) { digest->add(data, size); });
     return transfer.run(request, nullptr);
 }
 

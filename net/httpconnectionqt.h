@@ -12,6 +12,7 @@ class QIODevice;
 namespace net {
 
 class PartialDownload;
+class Sha256Stream;
 
 // The HTTP client on Qt's network stack. Every call gets its own network manager, created and
 // destroyed in the calling thread, because Qt binds a manager to one thread while a connection
@@ -33,7 +34,8 @@ private:
     bool intoBuffer(const QUrl &url, const QByteArray *body, QByteArray *out, const Headers &headers);
     bool request(const QUrl &url, const QByteArray *body, QIODevice *output, bool reportProgress,
                  const Headers &headers, qint64 maxBodyBytes);
-    bool resumeOnce(const QUrl &url, PartialDownload *partial, const Headers &headers);
+    // digest, when set, follows the file: the part kept before the answer's body, then the body.
+    bool resumeOnce(const QUrl &url, PartialDownload *partial, const Headers &headers, Sha256Stream *digest);
     QNetworkRequest makeRequest(const QUrl &url, const Headers &headers) const;
     HttpTransfer::ProgressHandler progressHandler(std::function<qint64()> base = {});
     // Downloads into files (throttled) follow the speed limit when the connection is limited.

@@ -331,6 +331,8 @@ void HttpTransfer::moveChunks(QNetworkReply *reply, qint64 budget)
             Logger::instance().crit(QStringLiteral("http output write failed: ") + m_output->errorString());
             m_writeFailed = true;
             reply->abort();
+        } else if (count > 0 && m_writeObserver) {
+            m_writeObserver(m_chunk.data(), count);
         }
         if (count < wanted)
             break;

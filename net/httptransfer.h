@@ -27,6 +27,8 @@ public:
     // Sees the head of the final answer before any of its body reaches the output; false refuses
     // the answer, and the transfer fails.
     using HeadHandler = std::function<bool(QNetworkReply *reply)>;
+    // Sees every block of the body, in order, once it is in the output.
+    using WriteObserver = std::function<void(const char *data, qint64 size)>;
 
     // progress may be empty when the caller does not want progress.
     HttpTransfer(QIODevice *output, ProgressHandler progress);
@@ -39,6 +41,7 @@ public:
     // A transfer averaging fewer than bytesPerSecond over windowMs fails; 0 bytes: no limit.
     void setLowSpeedLimit(int bytesPerSecond, int windowMs);
     void setHeadHandler(HeadHandler handler) { m_headHandler = std::move(handler); }
+    void setWriteObserver(WriteObserver observer) { m_writeObserver = std::move(observer); }
     // Holds the body to the player's download speed limit (SpeedLimit), following its changes
     // while the transfer runs.
     void setThrottled(bool throttled) { m_throttled = throttled; }
@@ -81,6 +84,7 @@ private:
     QElapsedTimer m_clock;
     bool m_tooSlow = false;
     HeadHandler m_headHandler;
+    WriteObserver m_writeObserver;
     bool m_headChecked = false;
     bool m_headRefused = false;
     bool m_throttled = false;

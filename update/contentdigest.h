@@ -17,8 +17,9 @@ QString fileSha256(const QString &path, const std::atomic<bool> *stop = nullptr)
 
 // Whether the archive is the one the content promises. A content without "sha256" (written by
 // an older publisher) passes with an info line; a mismatch is logged crit with the reason.
+// knownSha256, when set, is the archive's digest taken as it was written, and the file is not read.
 bool matches(const UpdateContent &content, const QString &archivePath,
-             const std::atomic<bool> *stop = nullptr);
+             const std::atomic<bool> *stop = nullptr, const QString &knownSha256 = QString());
 
 // matches() run on a thread of its own, so that the caller can unpack meanwhile: nothing unpacked
 // may be used before passed() has said yes. The destructor waits for the thread.

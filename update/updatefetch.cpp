@@ -114,8 +114,10 @@ bool downloadFrom(int j, const QUrl &url, const UpdateContent &content, const QS
     connection->setTransferTimeout(contentTimeout);
     connection->setSpeedLimited(true);
     // With a digest the size is exact: a longer body is not the archive, however long it runs.
-    if (!content.sha256().isEmpty())
+    if (!content.sha256().isEmpty()) {
         connection->setMaxBodySize(content.size());
+        connection->setSha256WhileDownloading(true);
+    }
     // Bytes kept from an earlier attempt may come from another release of the same name: when
     // the result does not match, the archive is fetched once more from its start.
     for (bool resumed = net::PartialDownload(target).resumeOffset() > 0;; resumed = false) {
@@ -127,7 +129,7 @@ bool downloadFrom(int j, const QUrl &url, const UpdateContent &content, const QS
         Logger::instance().info(numbered(j, "http complete: ", name));
         // A mirror's archive is only as good as its digest: a swapped one is deleted before
         // anything reads it, and the next location gets its chance.
-        if (ContentDigest::matches(content, target, stop))
+        if (ContentDigest::matches(content, target, stop, connection->downloadedSha256()))
             return true;
         QFile::remove(target);
         if (!resumed || (stop && stop->load()))
