@@ -40,6 +40,7 @@ private slots:
     void stateFileKeepsNoStaleProxy();
     void damagedStateIsIgnored_data();
     void damagedStateIsIgnored();
+    void unwritableStateFileIsLogged_data();
     void unwritableStateFileIsLogged();
 
 private:
@@ -384,6 +385,8 @@ void TorrentSessionTest::stateFileRoundTrip()
         first->native().session.apply_settings(changed);
         QVERIFY(first->saveState(path));
     }
+    // Replaced in one step: nothing of the write is left beside it.
+    QCOMPARE(QDir(QFileInfo(path).path()).entryList(QDir::Files | QDir::Hidden), QStringList{"Session.conf"});
     const QFileDevice::Permissions permissions = QFile::permissions(path);
     QVERIFY(permissions & QFileDevice::ReadOwner);
     QVERIFY(!(permissions & (QFileDevice::ReadGroup | QFileDevice::ReadOther | QFileDevice::WriteGroup |
@@ -446,16 +449,35 @@ void TorrentSessionTest::damagedStateIsIgnored()
     QCOMPARE(m_log.critTexts(), QStringList());
 }
 
+void TorrentSessionTest::unwritableStateFileIsLogged_data()
+{
+    QTest::addColumn<QString>("blocked");
+    QTest::newRow("a file where its folder should be") << "folder";
+    QTest::newRow("a folder where it should be") << "file";
+}
+
 void TorrentSessionTest::unwritableStateFileIsLogged()
 {
-    const QString blocker = m_root.filePath(QStringLiteral("blocker"));
-    QVERIFY(writeTorrentFile(blocker, "file"));
-    const QString path = blocker + QStringLiteral("/Session.conf");
+    QFETCH(QString, blocked);
+    const QString folder = m_root.filePath(QStringLiteral("blocked-") + blocked);
+    QString path = folder + QStringLiteral("/Session.conf");
+    if (blocked == QLatin1String("folder")) {
+        QVERIFY(writeTorrentFile(folder, "file"));
+    } else {
+        QVERIFY(QDir().mkpath(path));
+        QVERIFY(writeTorrentFile(path + QStringLiteral("/kept"), "kept"));
+    }
     const std::shared_ptr<TorrentSession> session = TorrentSession::create(loopbackConfig(), QString());
     QVERIFY(session);
     QVERIFY(!session->saveState(path));
     QCOMPARE(m_log.critTexts(),
              QStringList{QStringLiteral("failed to open torrent session file for writing: ") + path});
+    // A failed write leaves nothing of itself behind, and what was there as it was.
+    if (blocked == QLatin1String("file")) {
+        QCOMPARE(QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+                 QStringList{"Session.conf"});
+        QCOMPARE(QDir(path).entryList(QDir::Files), QStringList{"kept"});
+    }
 }
 
 QTEST_GUILESS_MAIN(TorrentSessionTest)
