@@ -1,10 +1,10 @@
 #include "net/httpconnectionqt.h"
 
+#include "app/hasher.h"
 #include "app/logger.h"
 #include "net/httptransfer.h"
 #include "net/ihttpprogress.h"
 #include "net/partialdownload.h"
-#include "net/sha256stream.h"
 
 #include <QBuffer>
 #include <QFile>
@@ -111,12 +111,12 @@ bool HttpConnectionQt::resumeDownload(const QUrl &url, const QString &filePath, 
     // A range the server cannot serve gets one fresh attempt.
     for (int attempt = 0; attempt < 2; ++attempt) {
         PartialDownload partial(filePath);
-        Sha256Stream digest;
+        Hasher digest(Hasher::Sha256);
         if (resumeOnce(url, &partial, headers, m_sha256WhileDownloading ? &digest : nullptr)) {
             if (!partial.finish())
                 return false;
             if (m_sha256WhileDownloading)
-                m_downloadedSha256 = digest.hex();
+                m_downloadedSha256 = digest.hexDigest();
             return true;
         }
         if (!partial.restartNeeded())
@@ -127,7 +127,7 @@ bool HttpConnectionQt::resumeDownload(const QUrl &url, const QString &filePath, 
 }
 
 bool HttpConnectionQt::resumeOnce(const QUrl &url, PartialDownload *partial, const Headers &headers,
-                                  Sha256Stream *digest)
+                                  Hasher *digest)
 {
     QFile part(partial->partPath());
     if (!part.open(QIODevice::ReadWrite | QIODevice::Unbuffered) || !partial->prepare(&part)) {
@@ -160,7 +160,7 @@ bool HttpConnectionQt::resumeOnce(const QUrl &url, PartialDownload *partial, con
         return true;
     });
     if (digest)
-        transfer.setWriteObserver([digest](const char *data, qint64 size) { digest->add(data, size); });
+        transfer.setWriteObserver([digest](const char *data, qint64 size) { digest->addData(data, size); });
     return transfer.run(request, nullptr);
 }
 

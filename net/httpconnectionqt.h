@@ -7,12 +7,12 @@
 
 #include <functional>
 
+class Hasher;
 class QIODevice;
 
 namespace net {
 
 class PartialDownload;
-class Sha256Stream;
 
 // The HTTP client on Qt's network stack. Every call gets its own network manager, created and
 // destroyed in the calling thread, because Qt binds a manager to one thread while a connection
@@ -35,7 +35,7 @@ private:
     bool request(const QUrl &url, const QByteArray *body, QIODevice *output, bool reportProgress,
                  const Headers &headers, qint64 maxBodyBytes);
     // digest, when set, follows the file: the part kept before the answer's body, then the body.
-    bool resumeOnce(const QUrl &url, PartialDownload *partial, const Headers &headers, Sha256Stream *digest);
+    bool resumeOnce(const QUrl &url, PartialDownload *partial, const Headers &headers, Hasher *digest);
     QNetworkRequest makeRequest(const QUrl &url, const Headers &headers) const;
     HttpTransfer::ProgressHandler progressHandler(std::function<qint64()> base = {});
     // Downloads into files (throttled) follow the speed limit when the connection is limited.

@@ -1,5 +1,3 @@
-find_package(OpenSSL REQUIRED)
-
 # gd7_net: background tasks, the HTTP client, the mirror download manager and the proxy setting.
 add_library(gd7_net STATIC
   basedownloadtask.cpp basedownloadtask.h
@@ -16,10 +14,9 @@ add_library(gd7_net STATIC
   partialdownload.cpp partialdownload.h
   proxysettings.cpp proxysettings.h
   ratepacer.cpp ratepacer.h
-  sha256stream.cpp sha256stream.h
   speedlimit.cpp speedlimit.h
   task.cpp task.h
   taskmanager.cpp taskmanager.h
   taskwrapper.cpp taskwrapper.h
 )
-target_link_libraries(gd7_net PUBLIC Qt5::Core Qt5::Network gd7_app PRIVATE Qt5::Gui OpenSSL::Crypto)
+target_link_libraries(gd7_net PUBLIC Qt5::Core Qt5::Network gd7_app PRIVATE Qt5::Gui)

@@ -1,6 +1,6 @@
 #include "patch/filesha1.h"
 
-#include "patch/sha1hasher.h"
+#include "app/hasher.h"
 
 #include <QFile>
 
@@ -16,7 +16,7 @@ QString hashBlocks(const QString &path, qint64 blockSize, const std::function<bo
     if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
         return QString();
     const std::unique_ptr<char[]> block(new char[blockSize]);
-    Sha1Hasher hasher;
+    Hasher hasher(Hasher::Sha1);
     for (;;) {
         const qint64 got = file.read(block.get(), blockSize);
         if (got < 0)

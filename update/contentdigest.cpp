@@ -1,7 +1,7 @@
 #include "update/contentdigest.h"
 
+#include "app/hasher.h"
 #include "app/logger.h"
-#include "net/sha256stream.h"
 
 #include <QFileInfo>
 
@@ -21,8 +21,8 @@ namespace ContentDigest {
 
 QString fileSha256(const QString &path, const std::atomic<bool> *stop)
 {
-    net::Sha256Stream digest;
-    return digest.addFile(path, -1, stop) ? digest.hex() : QString();
+    Hasher digest(Hasher::Sha256);
+    return digest.addFile(path, -1, stop) ? digest.hexDigest() : QString();
 }
 
 bool matches(const UpdateContent &content, const QString &archivePath, const std::atomic<bool> *stop,

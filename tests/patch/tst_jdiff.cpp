@@ -1,5 +1,5 @@
+#include "app/hasher.h"
 #include "patch/jdiff.h"
-#include "patch/sha1hasher.h"
 #include "tests/patch/recordedprogress.h"
 #include "tests/patch/testfiles.h"
 
@@ -20,7 +20,7 @@ class HashingSink : public QIODevice
 {
 public:
     qint64 written = 0;
-    Sha1Hasher hasher;
+    Hasher hasher{Hasher::Sha1};
 
 protected:
     qint64 readData(char *, qint64) override { return -1; }

@@ -1,4 +1,4 @@
-#include "net/sha256stream.h"
+#include "app/hasher.h"
 
 #include <QByteArray>
 #include <QFile>
@@ -7,27 +7,26 @@
 
 #include <vector>
 
-namespace net {
-
-Sha256Stream::Sha256Stream() : m_context(EVP_MD_CTX_new(), EVP_MD_CTX_free)
+Hasher::Hasher(Algorithm algorithm)
+    : m_algorithm(algorithm == Sha1 ? EVP_sha1() : EVP_sha256()), m_context(EVP_MD_CTX_new(), EVP_MD_CTX_free)
 {
     reset();
 }
 
-Sha256Stream::~Sha256Stream() = default;
+Hasher::~Hasher() = default;
 
-void Sha256Stream::reset()
+void Hasher::reset()
 {
-    m_spoilt = !m_context || EVP_DigestInit_ex(m_context.get(), EVP_sha256(), nullptr) != 1;
+    m_spoilt = !m_context || EVP_DigestInit_ex(m_context.get(), m_algorithm, nullptr) != 1;
 }
 
-void Sha256Stream::add(const char *data, qint64 size)
+void Hasher::addData(const char *data, qint64 size)
 {
     if (!m_spoilt && size > 0)
         m_spoilt = EVP_DigestUpdate(m_context.get(), data, size_t(size)) != 1;
 }
 
-bool Sha256Stream::addFile(const QString &path, qint64 length, const std::atomic<bool> *stop)
+bool Hasher::addFile(const QString &path, qint64 length, const std::atomic<bool> *stop)
 {
     constexpr qint64 BlockSize = 1024 * 1024;
     QFile file(path);
@@ -40,17 +39,17 @@ bool Sha256Stream::addFile(const QString &path, qint64 length, const std::atomic
             m_spoilt = true;
             break;
         }
-        add(block.data(), got);
+        addData(block.data(), got);
         left -= got;
     }
     return !m_spoilt;
 }
 
-QString Sha256Stream::hex() const
+QString Hasher::hexDigest() const
 {
     if (m_spoilt)
         return QString();
-    // Finished on a copy, so that the stream itself may go on.
+    // Finished on a copy, so that the hashing itself may go on.
     std::unique_ptr<EVP_MD_CTX, void (*)(EVP_MD_CTX *)> copy(EVP_MD_CTX_new(), EVP_MD_CTX_free);
     unsigned char digest[EVP_MAX_MD_SIZE];
     unsigned int length = 0;
@@ -59,5 +58,3 @@ QString Sha256Stream::hex() const
         return QString();
     return QString::fromLatin1(QByteArray(reinterpret_cast<const char *>(digest), int(length)).toHex());
 }
-
-} // namespace net
