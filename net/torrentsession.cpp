@@ -329,6 +329,10 @@ TorrentSession::THash TorrentSession::addTorrent(const QString &savePath, const 
     lt::add_torrent_params params;
     if (!prepareTorrent(m_config, savePath, torrentData, webSeeds, wantedFiles, params))
         return THash();
+    // Started at once and kept out of libtorrent's queue: an auto-managed torrent waits for the
+    // queue's next round (about 0.1 s) before it connects to anything, and a queue full of
+    // seeding torrents could hold it back further.
+    params.flags &= ~(lt::torrent_flags::auto_managed | lt::torrent_flags::paused);
     lt::error_code error;
     const lt::torrent_handle handle = m_native->session.add_torrent(std::move(params), error);
     if (error) {

@@ -88,7 +88,8 @@ public:
     // wantedFiles (paths below the torrent's top folder, "/" separated; empty: every file) at top
     // priority and the others skipped, webSeeds added. Failures are logged and return false.
     // queueTorrent adds asynchronously (the outcome arrives as TorrentAlerts::added or error);
-    // addTorrent waits for the add and returns the torrent's id, empty on failure.
+    // addTorrent waits for the add and returns the torrent's id, empty on failure; its torrent
+    // starts at once, outside libtorrent's queue of auto-managed torrents.
     bool queueTorrent(const QString &savePath, const QByteArray &torrentData, const QList<QUrl> &webSeeds,
                       const QStringList &wantedFiles);
     THash addTorrent(const QString &savePath, const QByteArray &torrentData, const QList<QUrl> &webSeeds,

@@ -36,6 +36,7 @@ private slots:
     void sessionsWithoutPeersDropTheTorrentsOwnSources();
     void reportsStatusAndFilePaths();
     void pausedTorrentStaysPaused();
+    void addedTorrentIsNotQueued();
     void stateFileRoundTrip();
     void stateFileKeepsNoStaleProxy();
     void damagedStateIsIgnored_data();
@@ -366,6 +367,32 @@ void TorrentSessionTest::pausedTorrentStaysPaused()
     QVERIFY(session->status(id).paused);
     session->resumeTorrent(id);
     QVERIFY(waitFor([&] { return !session->status(id).paused; }));
+}
+
+// The update waits for its torrent: neither libtorrent's queue nor a torrent stuck before it holds
+// it back.
+void TorrentSessionTest::addedTorrentIsNotQueued()
+{
+    const std::shared_ptr<TorrentSession> session = TorrentSession::create(loopbackConfig(), QString());
+    QVERIFY(session);
+    lt::settings_pack queue;
+    queue.set_int(lt::settings_pack::active_downloads, 1);
+    queue.set_int(lt::settings_pack::active_limit, 1);
+    queue.set_bool(lt::settings_pack::dont_count_slow_torrents, false);
+    session->native().session.apply_settings(std::move(queue));
+
+    const QByteArray stuck = makeTorrent(m_sources + QStringLiteral("/Game/data"), 64 * 1024);
+    const THash stuckId = session->addTorrent(m_root.filePath(QStringLiteral("stuck")), stuck,
+                                              {QUrl(QStringLiteral("http://127.0.0.1:9/"))});
+    QVERIFY(!stuckId.empty());
+    const QString download = m_root.filePath(QStringLiteral("unqueued"));
+    const THash id = session->addTorrent(download, m_game, {m_nginx.url()});
+    QVERIFY(!id.empty());
+    QVERIFY(!session->status(id).paused);
+    QVERIFY(waitFor([&] { return session->status(id).complete(); }));
+    QVERIFY(!session->status(stuckId).complete());
+    QCOMPARE(readFileBytes(download + QStringLiteral("/Game/a.bin")),
+             readFileBytes(m_sources + QStringLiteral("/Game/a.bin")));
 }
 
 void TorrentSessionTest::stateFileRoundTrip()
