@@ -14,9 +14,11 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QEventLoop>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTextStream>
+#include <QTimer>
 
 #include <cstdio>
 
@@ -63,6 +65,21 @@ double seconds(qint64 elapsedMs)
     return elapsedMs < 0 ? -1 : double(elapsedMs) / 1000.0;
 }
 
+// Woken by the torrent's finished alert, as the update is, not by a poll.
+bool waitUntilComplete(TorrentAlerts &alerts, const TorrentSession &session, const TorrentSession::THash &id)
+{
+    QEventLoop loop;
+    QObject::connect(&alerts, &TorrentAlerts::finished, &loop,
+                     [&loop, &id](const TorrentAlerts::THash &done) {
+                         if (done == id)
+                             loop.quit();
+                     });
+    QTimer::singleShot(timeoutMs, &loop, &QEventLoop::quit);
+    if (!session.status(id).complete())
+        loop.exec();
+    return session.status(id).complete();
+}
+
 // From the add to the flushed alert, as the update waits for its torrents.
 qint64 timeTorrent(const TorrentSession::Config &config, const QString &folder, const QByteArray &torrent,
                    const QList<QUrl> &webSeeds, quint16 peerPort = 0, bool tcpOnly = false)
@@ -83,7 +100,7 @@ qint64 timeTorrent(const TorrentSession::Config &config, const QString &folder, 
         return -1;
     if (peerPort != 0)
         session->connectPeer(id, QStringLiteral("127.0.0.1"), peerPort);
-    if (!waitFor([&] { return session->status(id).state == TorrentSession::Seeding; }, timeoutMs))
+    if (!waitUntilComplete(alerts, *session, id))
         return -1;
     AlertWaiter flushed(&alerts, id, TorrentAlerts::Flushed);
     session->flushCache(id);

@@ -3,9 +3,8 @@
 #include "app/productinfo.h"
 #include "update/autoupdate.h"
 
-#include <QElapsedTimer>
-#include <QThread>
-#include <QtTest>
+#include <QEventLoop>
+#include <QTimer>
 
 UpdateDriver::UpdateDriver(const QString &settingsPath) : m_settingsPath(settingsPath)
 {
@@ -32,13 +31,15 @@ int UpdateDriver::run(const QList<QUrl> &mirrors, int timeoutMs)
 {
     const int before = finished.size();
     AutoUpdate *update = AutoUpdate::instance();
+    // Woken by the finish itself, as the window is, and after the handler above has noted it:
+    // queued calls run in the order they were connected.
+    QEventLoop loop;
+    connect(update, &AutoUpdate::updateFinish, &loop, &QEventLoop::quit, Qt::QueuedConnection);
+    QTimer::singleShot(timeoutMs, &loop, &QEventLoop::quit);
     if (!update->check(mirrors, AutoUpdate::Update))
         return -1;
     update->startProgressTimer();
-    QElapsedTimer clock;
-    clock.start();
-    while (finished.size() == before && clock.elapsed() < timeoutMs)
-        QTest::qWait(20);
+    loop.exec();
     update->stopProgressTimer();
     return finished.size() > before ? finished.last() : -1;
 }
