@@ -127,7 +127,7 @@ QStringList Diagnostics::networkCommands() const
     const DeploymentConfig &config = DeploymentConfig::instance();
     const QString server =
         m_options.nameServer.isEmpty() ? QString() : QLatin1Char(' ') + m_options.nameServer;
-    const QString ping = QStringLiteral("ping -c %1 ").arg(m_options.pingCount);
+    const QString ping = platform::pingCommand(m_options.pingCount);
     QStringList commands;
     for (const QString &role : LookedUpRoles)
         commands.append(QStringLiteral("nslookup ") + config.diagnosticsHost(role) + server);

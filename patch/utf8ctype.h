@@ -1,10 +1,11 @@
 #pragma once
 
-#include <locale.h>
+#include <memory>
 
 // Makes the calling thread's character type UTF-8 while it lives, when it is not already: the archive
 // library turns the archives' Unicode names into the current character set, and in a C or POSIX
-// locale every non-ASCII name would be lost.
+// locale every non-ASCII name would be lost. Windows needs nothing: the library keeps names in
+// UTF-16 there and hands them to the system's wide calls.
 class Utf8Ctype
 {
 public:
@@ -14,6 +15,7 @@ public:
     Utf8Ctype &operator=(const Utf8Ctype &) = delete;
 
 private:
-    locale_t m_utf8 = locale_t(0);
-    locale_t m_previous = locale_t(0);
+    // The locale switched to and the one to switch back to, where a switch was made.
+    struct Switch;
+    std::unique_ptr<Switch> m_switch;
 };

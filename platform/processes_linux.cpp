@@ -1,10 +1,7 @@
 #include "platform/processes.h"
 
-#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
-#include <QFileInfo>
-#include <QProcess>
 #include <QThread>
 
 #include <cerrno>
@@ -95,14 +92,6 @@ bool killProcess(qint64 pid)
     const bool sent = ::syscall(SYS_pidfd_send_signal, fd, SIGKILL, nullptr, 0) == 0;
     ::close(fd);
     return sent;
-}
-
-bool startDetachedQuoted(const QString &program, const QStringList &arguments)
-{
-    // Unix starts the program by its path as it is: quoting is only needed where a command
-    // line is one string, and literal quotes here would become part of the path.
-    const QString native = QDir::toNativeSeparators(program);
-    return QProcess::startDetached(native, arguments, QFileInfo(native).absolutePath());
 }
 
 void exitApp(int code)

@@ -11,4 +11,7 @@ namespace platform {
 // system (operating system, processors, memory, disks, locale) into systemReport.
 QStringList systemReportCommands(const QString &graphicsReport, const QString &systemReport);
 
+// The system's ping sending count echo requests, followed by a blank: the host comes next.
+QString pingCommand(int count);
+
 } // namespace platform

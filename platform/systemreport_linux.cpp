@@ -41,4 +41,9 @@ QStringList systemReportCommands(const QString &graphicsReport, const QString &s
     return {shellCommand(GraphicsScript, graphicsReport), shellCommand(SystemScript, systemReport)};
 }
 
+QString pingCommand(int count)
+{
+    return QStringLiteral("ping -c %1 ").arg(count);
+}
+
 } // namespace platform

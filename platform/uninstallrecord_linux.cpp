@@ -33,14 +33,6 @@ KeyFile toKeyFile(const UninstallRecord &record)
 
 } // namespace
 
-bool operator==(const UninstallRecord &a, const UninstallRecord &b)
-{
-    return a.displayIcon == b.displayIcon && a.displayName == b.displayName &&
-           a.displayVersion == b.displayVersion && a.installLocation == b.installLocation &&
-           a.noModify == b.noModify && a.noRepair == b.noRepair && a.uninstallString == b.uninstallString &&
-           a.urlInfoAbout == b.urlInfoAbout && a.publisher == b.publisher;
-}
-
 QString uninstallRecordLocation(const QString &applicationId)
 {
     return knownFolder(KnownFolder::LocalAppData) + applicationId + QStringLiteral(".uninstall");

@@ -1,5 +1,6 @@
 #include "app/jsonsettings.h"
 #include "app/productinfo.h"
+#include "platform/processes.h"
 
 #include <QFile>
 #include <QJsonDocument>
@@ -8,8 +9,6 @@
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QtTest>
-
-#include <csignal>
 
 namespace {
 
@@ -172,7 +171,7 @@ void SettingsTest::killedWriterLeavesAWholeFile()
         writer.start(QCoreApplication::applicationFilePath(), {});
         QVERIFY(writer.waitForStarted());
         QTest::qWait(20 + QRandomGenerator::global()->bounded(60));
-        ::kill(writer.processId(), SIGKILL);
+        QVERIFY(platform::killProcess(writer.processId()));
         QVERIFY(writer.waitForFinished());
 
         JsonSettings loaded;

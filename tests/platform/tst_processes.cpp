@@ -1,3 +1,4 @@
+#include "platform/launcherfiles.h"
 #include "platform/processes.h"
 #include "probehelpers.h"
 
@@ -8,7 +9,19 @@
 
 #include <memory>
 
+#ifdef Q_OS_UNIX
 #include <unistd.h>
+#endif
+
+namespace {
+
+// "GD7Launcher.exe" on Windows, "GD7Launcher" elsewhere.
+QString launcherName()
+{
+    return platform::executableFileName(QStringLiteral("GD7Launcher.exe"));
+}
+
+} // namespace
 
 class ProcessesTest : public QObject
 {
@@ -75,7 +88,9 @@ void ProcessesTest::refusesIdsWithoutProcess_data()
     // 0 and -1 would name this process group and every process to kill(2).
     QTest::newRow("zero") << qint64(0);
     QTest::newRow("minus one") << qint64(-1);
+#ifdef Q_OS_UNIX
     QTest::newRow("negative group") << -qint64(::getpgrp());
+#endif
 }
 
 void ProcessesTest::refusesIdsWithoutProcess()
@@ -100,7 +115,7 @@ void ProcessesTest::startsDetachedFromAnyFolder()
 {
     QFETCH(QString, folder);
     QFETCH(QStringList, arguments);
-    const QString program = m_dir.filePath(folder + QStringLiteral("/GD7Launcher"));
+    const QString program = m_dir.filePath(folder + QLatin1Char('/') + launcherName());
     QVERIFY(placeProbe(program));
     const QString report = m_dir.filePath(QStringLiteral("report-") + QTest::currentDataTag());
     qputenv("GD7_PROBE_REPORT", QFile::encodeName(report));
@@ -114,8 +129,8 @@ void ProcessesTest::startsDetachedFromAnyFolder()
 
 void ProcessesTest::reportsProgramThatCannotStart()
 {
-    QVERIFY(!platform::startDetachedQuoted(m_dir.filePath(QStringLiteral("missing/GD7Launcher")), {}));
-    const QString notExecutable = m_dir.filePath(QStringLiteral("data/GD7Launcher"));
+    QVERIFY(!platform::startDetachedQuoted(m_dir.filePath(QStringLiteral("missing/") + launcherName()), {}));
+    const QString notExecutable = m_dir.filePath(QStringLiteral("data/") + launcherName());
     QDir().mkpath(QFileInfo(notExecutable).absolutePath());
     QFile file(notExecutable);
     QVERIFY(file.open(QIODevice::WriteOnly));

@@ -8,7 +8,7 @@
 // through the torrent session (kept on 127.0.0.1), GD7_UPDATE_PAUSE_MS shortens the pauses before
 // each unpack and patch, GD7_UPDATE_CLOSE_AT=<progress action> closes the launcher as the
 // window's exit does (pool queue cleared, orchestrator destroyed, process ended at once) when
-// that step reports progress, GD7_UPDATE_KILL_AT=<percent> kills the process (SIGKILL, nothing
+// that step reports progress, GD7_UPDATE_KILL_AT=<percent> kills the process (at once, nothing
 // saved or closed) once the download reports that share of its bytes.
 #include "app/jsonsettings.h"
 #include "app/languagemanager.h"
@@ -23,8 +23,6 @@
 #include <QCoreApplication>
 #include <QThreadPool>
 #include <QUrl>
-
-#include <csignal>
 
 namespace {
 
@@ -73,7 +71,7 @@ int main(int argc, char **argv)
             update, &AutoUpdate::updateProgress, &app,
             [percent](const QString &, int action, float, qlonglong total, qlonglong current, qlonglong) {
                 if (action == AutoUpdate::Downloading && total > 0 && current * 100 >= total * percent)
-                    std::raise(SIGKILL);
+                    platform::killProcess(platform::currentProcessId());
             },
             Qt::QueuedConnection);
     }
