@@ -16,4 +16,7 @@ enum class RevealResult {
 
 RevealResult revealFile(const QString &path);
 
+// The system's part of revealFile, for an existing file or folder named by its canonical path.
+RevealResult revealExisting(const QString &canonical, bool isFolder);
+
 } // namespace platform

@@ -29,17 +29,11 @@ bool showInFileManager(const QString &canonicalPath)
 
 } // namespace
 
-RevealResult revealFile(const QString &path)
+RevealResult revealExisting(const QString &canonical, bool isFolder)
 {
-    const QFileInfo info(path);
-    if (path.isEmpty() || !info.exists() || (!info.isFile() && !info.isDir()))
-        return RevealResult::Refused;
-    const QString canonical = info.canonicalFilePath();
-    if (canonical.isEmpty())
-        return RevealResult::Refused;
     if (showInFileManager(canonical))
         return RevealResult::Selected;
-    const QString folder = QFileInfo(canonical).isDir() ? canonical : QFileInfo(canonical).absolutePath();
+    const QString folder = isFolder ? canonical : QFileInfo(canonical).absolutePath();
     return QDesktopServices::openUrl(QUrl::fromLocalFile(folder)) ? RevealResult::FolderOpened
                                                                   : RevealResult::Failed;
 }

@@ -31,4 +31,8 @@ enum class KnownFolder {
 
 QString knownFolder(KnownFolder folder);
 
+// A path in the form the folders above come back in: "/" separators and a trailing "/"; an empty
+// path stays empty.
+QString asFolder(QString path);
+
 } // namespace platform

@@ -6,16 +6,6 @@
 namespace platform {
 namespace {
 
-QString asFolder(QString path)
-{
-    if (path.isEmpty())
-        return path;
-    path = QDir::fromNativeSeparators(path);
-    if (!path.endsWith(QLatin1Char('/')))
-        path += QLatin1Char('/');
-    return path;
-}
-
 // An XDG base folder: the variable when it holds an absolute path, else the home-relative default.
 QString xdgFolder(const char *variable, const QString &homeRelativeDefault)
 {

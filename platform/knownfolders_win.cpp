@@ -7,16 +7,6 @@
 namespace platform {
 namespace {
 
-QString asFolder(QString path)
-{
-    if (path.isEmpty())
-        return path;
-    path = QDir::fromNativeSeparators(path);
-    if (!path.endsWith(QLatin1Char('/')))
-        path += QLatin1Char('/');
-    return path;
-}
-
 // The shell's folder, or the fallback below the home folder when the shell cannot name it (an
 // account without a profile, a roaming profile not yet loaded).
 QString shellFolder(int csidl, const QString &homeFallback)
