@@ -11,6 +11,11 @@ gd7_add_test(tst_testhttpserver SOURCES support/tst_testhttpserver.cpp LIBS gd7_
 foreach(test tst_logger tst_paths tst_settings tst_versionandactions)
   gd7_add_test(${test} SOURCES app/${test}.cpp LIBS gd7_app)
 endforeach()
+add_executable(singleapp_probe app/singleapp_probe.cpp)
+target_link_libraries(singleapp_probe PRIVATE gd7_app)
+gd7_add_test(tst_singleapp SOURCES app/tst_singleapp.cpp LIBS Qt5::Core)
+target_compile_definitions(tst_singleapp PRIVATE SINGLEAPP_PROBE="$<TARGET_FILE:singleapp_probe>")
+add_dependencies(tst_singleapp singleapp_probe)
 
 add_executable(platform_probe platform/platform_probe.cpp)
 target_link_libraries(platform_probe PRIVATE gd7_platform)
