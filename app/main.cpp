@@ -35,7 +35,7 @@ int runNormal(JsonSettings &settings)
 int runInstall(JsonSettings &settings)
 {
     Logger::instance().debug(QStringLiteral("Running install action"));
-    AutoUpdate::instance()->check({}, AutoUpdate::FetchOnly);
+    AutoUpdate::instance()->check({}, AutoUpdate::Mode::FetchOnly);
     Launcher launcher(&settings, true);
     launcher.show();
     return QApplication::exec();

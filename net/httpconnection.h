@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/failurereason.h"
+
 #include <QByteArray>
 #include <QHash>
 #include <QString>
@@ -18,9 +20,9 @@ class IHttpProgress;
 
 // A small blocking HTTP client: each call runs until the transfer is over (processing the
 // calling thread's events meanwhile) and answers true or false; failures are logged, never
-// thrown. Redirects are followed, the application proxy is used and answers are cached on disk.
-// Set the options before the first call; a connection may be used from any thread, one call at
-// a time.
+// thrown, and failure() tells why the last call failed. Redirects are followed, the application proxy is used
+// and answers are cached on disk. Set the options before the first call; a connection may be used from any
+// thread, one call at a time.
 class HttpConnection
 {
 public:
@@ -46,6 +48,10 @@ public:
     // Control characters other than tab and line feed are dropped before the reader sees the text.
     bool getXml(const QUrl &url, QXmlStreamReader *out, const Headers &headers = Headers());
     bool getPixmap(const QUrl &url, QPixmap *out, const Headers &headers = Headers());
+
+    // Why the last call failed (the server, the status, the proxy, the disk); no failure after one
+    // that succeeded.
+    const FailureReason &failure() const { return m_failure; }
 
     QString userAgent() const { return m_userAgent; }
     void setUserAgent(const QString &userAgent) { m_userAgent = userAgent; }
@@ -88,6 +94,7 @@ protected:
     bool m_speedLimited = false;
     bool m_sha256WhileDownloading = false;
     QString m_downloadedSha256;
+    FailureReason m_failure;
     int m_lowSpeedBytesPerSecond;
     int m_lowSpeedWindowMs;
     QString m_userAgent;

@@ -8,6 +8,7 @@
 
 #include <QBuffer>
 #include <QFile>
+#include <QFileInfo>
 #include <QNetworkRequest>
 #include <QSslConfiguration>
 
@@ -24,10 +25,8 @@ bool HttpConnectionQt::download(const QUrl &url, const QString &filePath, const 
     Logger::instance().debug(QStringLiteral("download: ") + url.toString());
     QFile file(filePath);
     // Unbuffered: data goes to disk chunk by chunk, and a failing write shows at once.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered) || !file.resize(0)) {
-        Logger::instance().debug(QStringLiteral("failed to open dowload file: ") + filePath);
-        return false;
-    }
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered) || !file.resize(0))
+        return cannotWrite(filePath);
     const bool ok = request(url, nullptr, &file, true, headers, m_maxBodySize);
     file.close();
     if (!ok)
@@ -101,7 +100,16 @@ bool HttpConnectionQt::request(const QUrl &url, const QByteArray *body, QIODevic
 {
     HttpTransfer transfer(output, reportProgress ? progressHandler() : HttpTransfer::ProgressHandler());
     configure(&transfer, maxBodyBytes, reportProgress);
-    return transfer.run(makeRequest(url, headers), body);
+    const bool ok = transfer.run(makeRequest(url, headers), body);
+    m_failure = transfer.failure();
+    return ok;
+}
+
+bool HttpConnectionQt::cannotWrite(const QString &filePath)
+{
+    Logger::instance().debug(QStringLiteral("failed to open dowload file: ") + filePath);
+    m_failure = FailureReason::notWritable(QFileInfo(filePath).absoluteFilePath());
+    return false;
 }
 
 bool HttpConnectionQt::resumeDownload(const QUrl &url, const QString &filePath, const Headers &headers)
@@ -114,7 +122,7 @@ bool HttpConnectionQt::resumeDownload(const QUrl &url, const QString &filePath, 
         Hasher digest(Hasher::Sha256);
         if (resumeOnce(url, &partial, headers, m_sha256WhileDownloading ? &digest : nullptr)) {
             if (!partial.finish())
-                return false;
+                return cannotWrite(filePath);
             if (m_sha256WhileDownloading)
                 m_downloadedSha256 = digest.hexDigest();
             return true;
@@ -130,10 +138,8 @@ bool HttpConnectionQt::resumeOnce(const QUrl &url, PartialDownload *partial, con
                                   Hasher *digest)
 {
     QFile part(partial->partPath());
-    if (!part.open(QIODevice::ReadWrite | QIODevice::Unbuffered) || !partial->prepare(&part)) {
-        Logger::instance().debug(QStringLiteral("failed to open dowload file: ") + part.fileName());
-        return false;
-    }
+    if (!part.open(QIODevice::ReadWrite | QIODevice::Unbuffered) || !partial->prepare(&part))
+        return cannotWrite(part.fileName());
     QNetworkRequest request = makeRequest(url, headers);
     // Ranges count the bytes as stored: no content coding may stand between them and the file.
     request.setRawHeader("Accept-Encoding", "identity");
@@ -161,7 +167,9 @@ bool HttpConnectionQt::resumeOnce(const QUrl &url, PartialDownload *partial, con
     });
     if (digest)
         transfer.setWriteObserver([digest](const char *data, qint64 size) { digest->addData(data, size); });
-    return transfer.run(request, nullptr);
+    const bool ok = transfer.run(request, nullptr);
+    m_failure = transfer.failure();
+    return ok;
 }
 
 } // namespace net

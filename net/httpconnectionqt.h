@@ -37,6 +37,8 @@ private:
     // digest, when set, follows the file: the part kept before the answer's body, then the body.
     bool resumeOnce(const QUrl &url, PartialDownload *partial, const Headers &headers, Hasher *digest);
     QNetworkRequest makeRequest(const QUrl &url, const Headers &headers) const;
+    // Logs and keeps the reason; false.
+    bool cannotWrite(const QString &filePath);
     HttpTransfer::ProgressHandler progressHandler(std::function<qint64()> base = {});
     // Downloads into files (throttled) follow the speed limit when the connection is limited.
     void configure(HttpTransfer *transfer, qint64 maxBodyBytes, bool throttled) const;

@@ -3,6 +3,8 @@
 #include "app/logger.h"
 #include "net/speedlimit.h"
 
+#include <QFileDevice>
+#include <QFileInfo>
 #include <QIODevice>
 #include <QNetworkAccessManager>
 #include <QNetworkConfiguration>
@@ -11,6 +13,7 @@
 #include <QNetworkReply>
 #include <QSslError>
 #include <QStandardPaths>
+#include <QStorageInfo>
 #include <QStringList>
 
 namespace net {
@@ -81,6 +84,34 @@ bool redirectAllowed(const QUrl &from, const QUrl &to)
 // Ticks of the low-speed watch per window.
 constexpr int SpeedTicksPerWindow = 8;
 
+QString proxyName(const QNetworkProxy &proxy)
+{
+    return proxy.hostName() + QLatin1Char(':') + QString::number(proxy.port());
+}
+
+bool isProxyError(QNetworkReply::NetworkError code)
+{
+    return code >= QNetworkReply::ProxyConnectionRefusedError && code <= QNetworkReply::UnknownProxyError;
+}
+
+// Qt reports a proxy it cannot reach as a plain connection failure: through an HTTP proxy every
+// connection goes to the proxy, and a SOCKS proxy's failure comes as an unknown network error.
+bool proxyUnreachable(const QNetworkProxy &proxy, QNetworkReply::NetworkError code)
+{
+    if (proxy.type() == QNetworkProxy::HttpProxy)
+        return code == QNetworkReply::ConnectionRefusedError ||
+               code == QNetworkReply::RemoteHostClosedError || code == QNetworkReply::HostNotFoundError ||
+               code == QNetworkReply::TimeoutError;
+    return proxy.type() == QNetworkProxy::Socks5Proxy && code == QNetworkReply::UnknownNetworkError;
+}
+
+// Qt's codes for answers that came with an error status: content errors (2xx) and server errors (4xx).
+bool isStatusError(QNetworkReply::NetworkError code)
+{
+    return (code >= QNetworkReply::ContentAccessDenied && code <= QNetworkReply::UnknownContentError) ||
+           (code >= QNetworkReply::InternalServerError && code <= QNetworkReply::UnknownServerError);
+}
+
 } // namespace
 
 HttpTransfer::HttpTransfer(QIODevice *output, ProgressHandler progress)
@@ -94,33 +125,39 @@ HttpTransfer::~HttpTransfer() = default;
 
 bool HttpTransfer::run(QNetworkRequest request, const QByteArray *body)
 {
+    m_failure = FailureReason();
     for (int sent = 1;; ++sent) {
         if (cancelled()) {
             Logger::instance().debug(QStringLiteral("http call cancelled: ") + request.url().toString());
-            return false;
+            return fail(FailureReason::cancelled());
         }
         m_headChecked = false;
         QNetworkReply *reply = send(request, body);
         waitForReply(reply);
-        if (finishedWithError(reply))
-            return false;
+        const FailureReason failure = failureOf(reply);
+        if (failure.isFailure())
+            return fail(failure);
         const QUrl target = redirectTarget(reply);
         if (target.isEmpty()) {
             moveToOutput(reply);
             reply->deleteLater();
-            return !m_writeFailed && !m_tooSlow && bodyComplete(reply) && m_output->size() > 0;
+            if (m_writeFailed)
+                return fail(writeFailure());
+            if (m_tooSlow || !bodyComplete(reply) || m_output->size() == 0)
+                return fail(FailureReason::atUrl(FailureReason::Kind::TransferFailed, reply->url()));
+            return true;
         }
         reply->deleteLater();
         if (sent == MaxRequests) {
             // The body of a redirect response is not the resource asked for.
             Logger::instance().crit(QStringLiteral("too many redirects: ") + request.url().toString());
-            return false;
+            return fail(FailureReason::atUrl(FailureReason::Kind::TransferFailed, request.url()));
         }
         const QUrl next = request.url().resolved(target);
         if (!redirectAllowed(request.url(), next)) {
             Logger::instance().crit(QStringLiteral("redirect refused: ") + request.url().toString() +
                                     QStringLiteral(" to ") + next.toString());
-            return false;
+            return fail(FailureReason::atUrl(FailureReason::Kind::TransferFailed, request.url()));
         }
         request.setUrl(next);
     }
@@ -356,18 +393,68 @@ bool HttpTransfer::bodyComplete(QNetworkReply *reply) const
     return false;
 }
 
-bool HttpTransfer::finishedWithError(QNetworkReply *reply) const
+FailureReason HttpTransfer::failureOf(QNetworkReply *reply) const
 {
-    if (m_writeFailed || m_tooLarge || m_tooSlow || m_headRefused)
-        return true;
+    if (m_writeFailed)
+        return writeFailure();
+    if (m_tooLarge || m_tooSlow)
+        return FailureReason::atUrl(FailureReason::Kind::TransferFailed, reply->url());
+    if (m_headRefused)
+        return statusFailure(reply);
     if (cancelled()) {
         Logger::instance().debug(QStringLiteral("http call cancelled: ") + reply->url().toString());
-        return true;
+        return FailureReason::cancelled();
     }
     if (reply->error() == QNetworkReply::NoError)
-        return false;
+        return FailureReason();
     Logger::instance().crit(QStringLiteral("http some error happened: ") + QString::number(reply->error()));
-    return true;
+    return errorFailure(reply);
+}
+
+bool HttpTransfer::fail(const FailureReason &reason)
+{
+    m_failure = reason;
+    return false;
+}
+
+// An answer refused for its head: an error status says most, anything else is a broken transfer.
+FailureReason HttpTransfer::statusFailure(QNetworkReply *reply) const
+{
+    const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
+    if (status >= 400)
+        return FailureReason::atStatus(reply->url(), status);
+    return FailureReason::atUrl(FailureReason::Kind::TransferFailed, reply->url());
+}
+
+FailureReason HttpTransfer::errorFailure(QNetworkReply *reply) const
+{
+    const QNetworkReply::NetworkError code = reply->error();
+    if (code == QNetworkReply::ProxyAuthenticationRequiredError)
+        return FailureReason::atProxy(FailureReason::Kind::ProxyAuthentication,
+                                      proxyName(m_manager->proxy()));
+    if (isProxyError(code))
+        return FailureReason::atProxy(FailureReason::Kind::ProxyRefused, proxyName(m_manager->proxy()));
+    if (isStatusError(code) || code >= QNetworkReply::ProtocolUnknownError)
+        return statusFailure(reply);
+    // A connection that broke after the answer began reached the server.
+    if (m_received > 0 || reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).isValid())
+        return FailureReason::atUrl(FailureReason::Kind::TransferFailed, reply->url());
+    if (proxyUnreachable(m_manager->proxy(), code))
+        return FailureReason::atProxy(FailureReason::Kind::ProxyRefused, proxyName(m_manager->proxy()));
+    return FailureReason::atUrl(FailureReason::Kind::ServerUnreachable, reply->url());
+}
+
+// A file that cannot take more bytes: the disk is full, or the file may not be written.
+FailureReason HttpTransfer::writeFailure() const
+{
+    const auto *file = qobject_cast<const QFileDevice *>(m_output);
+    if (!file)
+        return FailureReason::notWritable(QString());
+    const QString path = QFileInfo(file->fileName()).absoluteFilePath();
+    if (file->error() != QFileDevice::ResourceError)
+        return FailureReason::notWritable(path);
+    return FailureReason::diskFull(
+        path, -1, qMax<qint64>(QStorageInfo(QFileInfo(path).absolutePath()).bytesAvailable(), 0));
 }
 
 } // namespace net

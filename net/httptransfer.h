@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/failurereason.h"
 #include "net/ratepacer.h"
 
 #include <QElapsedTimer>
@@ -50,6 +51,8 @@ public:
     // http and https, never from https down to http), and
     // answers whether a whole body (as long as announced) of at least one byte arrived without error.
     bool run(QNetworkRequest request, const QByteArray *body);
+    // Why the last run failed; no failure after one that succeeded.
+    const FailureReason &failure() const { return m_failure; }
 
 private:
     QNetworkReply *send(const QNetworkRequest &request, const QByteArray *body);
@@ -64,8 +67,14 @@ private:
     void pace(QNetworkReply *reply);
     void followLimit(QNetworkReply *reply);
     qint64 elapsedMs();
-    bool finishedWithError(QNetworkReply *reply) const;
+    // Why the reply failed, logged; no failure when it did not.
+    FailureReason failureOf(QNetworkReply *reply) const;
+    FailureReason errorFailure(QNetworkReply *reply) const;
+    FailureReason statusFailure(QNetworkReply *reply) const;
+    FailureReason writeFailure() const;
     bool bodyComplete(QNetworkReply *reply) const;
+    // Keeps the reason; false, the failed run's answer.
+    bool fail(const FailureReason &reason);
     bool cancelled() const { return m_cancelFlag && m_cancelFlag->load(); }
     void waitForReply(QNetworkReply *reply);
     void watchSpeed(QNetworkReply *reply);
@@ -94,6 +103,7 @@ private:
     ProgressHandler m_progress;
     std::vector<char> m_chunk;
     bool m_writeFailed = false;
+    FailureReason m_failure;
     // Last, so that it goes first, with its replies and their connections to the members above.
     std::unique_ptr<QNetworkAccessManager> m_manager;
 };

@@ -49,8 +49,9 @@ Patch::Patch(IPatchProgress *progress) : m_progress(progress) {}
 
 bool Patch::load(const QString &packageFolder)
 {
-    if (!m_config.load(Paths::joinPath(packageFolder, QStringLiteral("patch.conf"))))
-        return false;
+    const QString configPath = Paths::joinPath(packageFolder, QStringLiteral("patch.conf"));
+    if (!m_config.load(configPath))
+        return failAt(configPath);
     m_folder = packageFolder;
     return true;
 }
@@ -63,8 +64,9 @@ bool Patch::apply(const QString &gameFolder, const QString &workFolder)
     const QList<PatchContent> removed = m_config.contents(QStringLiteral("removed"));
     m_processed = 0;
     m_total = 0;
+    m_failure = FailureReason();
     if (!validate(modified, added, removed, gameFolder))
-        return false;
+        return failAt(m_folder);
     for (const PatchContent &entry : modified) {
         if (stoppedAt(entry) || !applyModified(entry, gameFolder, workFolder))
             return false;
@@ -78,12 +80,24 @@ bool Patch::apply(const QString &gameFolder, const QString &workFolder)
     return true;
 }
 
-bool Patch::stoppedAt(const PatchContent &entry) const
+bool Patch::stoppedAt(const PatchContent &entry)
 {
     if (!stopRequested())
         return false;
     Logger::instance().crit(QStringLiteral("patch apply stopped at: ") + entryPath(entry));
+    fail(FailureReason::cancelled());
     return true;
+}
+
+bool Patch::fail(const FailureReason &reason)
+{
+    m_failure = reason;
+    return false;
+}
+
+bool Patch::failAt(const QString &path)
+{
+    return fail(FailureReason::atPath(FailureReason::Kind::PatchFailed, path));
 }
 
 void Patch::progress(qint64 position, qint64)
@@ -142,12 +156,12 @@ bool Patch::applyModified(const PatchContent &entry, const QString &gameFolder, 
         Logger::instance().crit(QStringLiteral("patch apply old hash mismatch for: ") + path +
                                 QStringLiteral(" actual: ") + actual + QStringLiteral(" excpected: ") +
                                 oldDigest);
-        return false;
+        return failAt(target);
     }
     const QString work = Paths::joinPath(workFolder, relativePath(entry));
     if (!Paths::makePath(folderOf(work))) {
         Logger::instance().crit(QStringLiteral("patch apply failed to create temp file: ") + work);
-        return false;
+        return fail(FailureReason::notWritable(folderOf(work)));
     }
     return patchFile(entry, target, work);
 }
@@ -161,7 +175,11 @@ bool Patch::patchFile(const PatchContent &entry, const QString &target, const QS
         Logger::instance().crit(QStringLiteral("patch apply failed:") + QStringLiteral(" code: ") +
                                 QString::number(code) + QStringLiteral(" orig: ") + target +
                                 QStringLiteral(" patch: ") + stream + QStringLiteral(" temp: ") + work);
-        return false;
+        if (code == jdiff::Stopped)
+            return fail(FailureReason::cancelled());
+        if (code == jdiff::OutputWriteFailed)
+            return fail(FailureReason::notWritable(work));
+        return failAt(target);
     }
     Logger::instance().info(QStringLiteral("patch apply success: ") + QStringLiteral(" orig: ") + target +
                             QStringLiteral(" patch:") + stream + QStringLiteral(" work: ") + work);
@@ -173,13 +191,13 @@ bool Patch::patchFile(const PatchContent &entry, const QString &target, const QS
         Logger::instance().crit(QStringLiteral("patch apply new hash mismatch for: ") + entryPath(entry) +
                                 QStringLiteral(" actual: ") + actual + QStringLiteral(" excpected: ") +
                                 newDigest);
-        return false;
+        return failAt(target);
     }
     // Renamed over the target in one step: a failure leaves the old file whole, never no file.
     if (!replaceFile(work, target)) {
         Logger::instance().crit(QStringLiteral("patch apply failed to move:") + QStringLiteral(" from: ") +
                                 work + QStringLiteral(" to: ") + target);
-        return false;
+        return fail(FailureReason::notWritable(target));
     }
     return true;
 }
@@ -195,7 +213,7 @@ bool Patch::applyAdded(const PatchContent &entry, const QString &gameFolder)
     if (!QFile::rename(source, target)) {
         Logger::instance().crit(QStringLiteral("patch apply failed to add file: ") +
                                 QStringLiteral(" src: ") + source + QStringLiteral(" dst: ") + target);
-        return false;
+        return fail(FailureReason::notWritable(target));
     }
     Logger::instance().info(QStringLiteral("patch apply add file: ") + target);
     m_processed = saturatingAdd(m_processed, fileSize(target));

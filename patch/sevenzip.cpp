@@ -4,10 +4,15 @@
 #include "patch/sevenzippacker.h"
 #include "patch/utf8ctype.h"
 
-bool sevenZipExtract(const QString &archivePath, const QString &destination, ISevenZipCallback *callback)
+bool sevenZipExtract(const QString &archivePath, const QString &destination, ISevenZipCallback *callback,
+                     FailureReason *why)
 {
     const Utf8Ctype ctype;
-    return SevenZipExtractor(archivePath, destination, callback).run();
+    SevenZipExtractor extractor(archivePath, destination, callback);
+    const bool extracted = extractor.run();
+    if (!extracted && why)
+        *why = extractor.failure();
+    return extracted;
 }
 
 qint64 sevenZipUnpackedSize(const QString &archivePath)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/failurereason.h"
 #include "patch/isevenzipcallback.h"
 
 #include <QString>
@@ -9,8 +10,10 @@
 
 // Unpacks every file and folder of a 7z archive (another format fails, even a valid archive) into the
 // destination, replacing existing files. Items that are not plain files or folders, or whose names lead
-// out of the destination, fail the whole call before anything is written.
-bool sevenZipExtract(const QString &archivePath, const QString &destination, ISevenZipCallback *callback);
+// out of the destination, fail the whole call before anything is written. On failure *why, when given,
+// says whether the archive, the disk or a stop was the cause.
+bool sevenZipExtract(const QString &archivePath, const QString &destination, ISevenZipCallback *callback,
+                     FailureReason *why = nullptr);
 
 // The bytes the archive's files take once unpacked, read from its item headers (nothing is written);
 // -1, logged, when the archive cannot be read or holds an item sevenZipExtract would refuse.

@@ -9,12 +9,15 @@
 
 #include <QDir>
 #include <QFile>
+#include <QMutexLocker>
+#include <QStorageInfo>
 #include <QThread>
 
 #include <archive.h>
 #include <archive_entry.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <chrono>
 #include <memory>
 #include <system_error>
@@ -62,6 +65,11 @@ QString diskError(archive *disk)
     return text ? QString::fromLocal8Bit(text) : QStringLiteral("cannot write");
 }
 
+qint64 bytesFree(const QString &folder)
+{
+    return qMax<qint64>(QStorageInfo(folder).bytesAvailable(), 0);
+}
+
 } // namespace
 
 SevenZipExtractor::SevenZipExtractor(const QString &archivePath, const QString &destination,
@@ -82,7 +90,7 @@ bool SevenZipExtractor::survey()
 {
     SevenZipReader reader;
     if (!reader.open(m_archivePath))
-        return fail(QString(), reader.errorText());
+        return failArchive(QString(), reader.errorText());
     while (archive_entry *entry = reader.next()) {
         if (!admits(entry))
             return false;
@@ -91,7 +99,7 @@ bool SevenZipExtractor::survey()
         m_itemBytes.append(bytes);
         m_total = saturatingAdd(m_total, bytes);
     }
-    return !reader.failed() || fail(QString(), reader.errorText());
+    return !reader.failed() || failArchive(QString(), reader.errorText());
 }
 
 // Only plain files and folders whose names stay inside the destination.
@@ -99,14 +107,14 @@ bool SevenZipExtractor::admits(archive_entry *entry)
 {
     const QString name = itemName(entry);
     if (!staysInside(name))
-        return fail(name, QStringLiteral("the name leads out of the destination"));
+        return failArchive(name, QStringLiteral("the name leads out of the destination"));
     completeFileType(entry);
     const bool fileOrFolder =
         archive_entry_filetype(entry) == AE_IFREG || archive_entry_filetype(entry) == AE_IFDIR;
     if (!fileOrFolder || archive_entry_hardlink(entry) || archive_entry_symlink(entry))
-        return fail(name, QStringLiteral("the item is neither a file nor a folder"));
+        return failArchive(name, QStringLiteral("the item is neither a file nor a folder"));
     if (archive_entry_is_encrypted(entry))
-        return fail(name, QStringLiteral("the item is encrypted"));
+        return failArchive(name, QStringLiteral("the item is encrypted"));
     return true;
 }
 
@@ -198,7 +206,7 @@ bool SevenZipExtractor::extractSpan(const Span &span, Lane &lane)
 {
     SevenZipReader reader;
     if (!reader.open(m_archivePath))
-        return fail(QString(), reader.errorText());
+        return failArchive(QString(), reader.errorText());
     const DiskWriter disk = openDiskWriter();
     lane.openItem.clear();
     // The items before the span are passed over unread: the archive library then seeks past
@@ -213,16 +221,17 @@ bool SevenZipExtractor::extractSpan(const Span &span, Lane &lane)
         if (m_abandoned.load())
             return false;
         if (stopRequested(lane))
-            return fail(itemName(entry), QStringLiteral("stopped"));
+            return failStopped(itemName(entry));
         if (!extractItem(reader, disk.get(), entry, lane))
             return false;
     }
     if (reader.failed())
-        return fail(QString(), reader.errorText());
+        return failArchive(QString(), reader.errorText());
     if (index < span.end)
-        return fail(QString(), QStringLiteral("the archive has fewer items than its header walk found"));
+        return failArchive(QString(),
+                           QStringLiteral("the archive has fewer items than its header walk found"));
     if (archive_write_close(disk.get()) != ARCHIVE_OK)
-        return fail(QString(), diskError(disk.get()));
+        return failDisk(QString(), disk.get());
     return true;
 }
 
@@ -233,16 +242,16 @@ bool SevenZipExtractor::extractItem(SevenZipReader &reader, archive *disk, archi
         return false;
     const QByteArray path = (m_destination + QLatin1Char('/') + name).toUtf8();
     if (!archive_entry_update_pathname_utf8(entry, path.constData()))
-        return fail(name, QStringLiteral("the name cannot be written here"));
+        return failArchive(name, QStringLiteral("the name cannot be written here"));
     const bool file = archive_entry_filetype(entry) == AE_IFREG;
     if (file)
         lane.openItem = QString::fromUtf8(path);
     if (archive_write_header(disk, entry) != ARCHIVE_OK)
-        return fail(name, diskError(disk));
+        return failDisk(name, disk);
     if (file && !copyData(reader, disk, name, lane))
         return false;
     if (archive_write_finish_entry(disk) != ARCHIVE_OK)
-        return fail(name, diskError(disk));
+        return failDisk(name, disk);
     lane.openItem.clear();
     return true;
 }
@@ -256,14 +265,14 @@ bool SevenZipExtractor::copyData(SevenZipReader &reader, archive *disk, const QS
         if (m_abandoned.load())
             return false;
         if (stopRequested(lane))
-            return fail(name, QStringLiteral("stopped"));
+            return failStopped(name);
         if (archive_write_data_block(disk, data, size, offset) != ARCHIVE_OK)
-            return fail(name, diskError(disk));
+            return failDisk(name, disk);
         m_completed += qint64(size);
         if (lane.onCallerThread)
             report();
     }
-    return !reader.failed() || fail(name, reader.errorText());
+    return !reader.failed() || failArchive(name, reader.errorText());
 }
 
 // An item cut off by a stop or a damaged block must not pass for a whole file.
@@ -273,12 +282,49 @@ void SevenZipExtractor::removeUnfinished(const Lane &lane)
         Logger::instance().info(QStringLiteral("7z extract removed the unfinished item: ") + lane.openItem);
 }
 
-bool SevenZipExtractor::fail(const QString &name, const QString &reason)
+bool SevenZipExtractor::fail(const QString &name, const QString &text, const FailureReason &reason)
 {
     Logger::instance().crit(QStringLiteral("7z extract failed: ") + m_archivePath +
                             (name.isEmpty() ? QString() : QStringLiteral(" item: ") + name) +
-                            QStringLiteral(" error: ") + reason);
+                            QStringLiteral(" error: ") + text);
+    QMutexLocker lock(&m_failureMutex);
+    if (!m_failure.isFailure())
+        m_failure = reason;
     return false;
+}
+
+bool SevenZipExtractor::failArchive(const QString &name, const QString &text)
+{
+    return fail(name, text, FailureReason::atPath(FailureReason::Kind::UnpackFailed, m_archivePath));
+}
+
+bool SevenZipExtractor::failDisk(const QString &name, archive *disk)
+{
+    const QString path = name.isEmpty() ? m_destination : m_destination + QLatin1Char('/') + name;
+    switch (archive_errno(disk)) {
+    case ENOSPC:
+    case EDQUOT:
+        return fail(name, diskError(disk),
+                    FailureReason::diskFull(m_destination, -1, bytesFree(m_destination)));
+    case EACCES:
+    case EPERM:
+    case EROFS:
+        return fail(name, diskError(disk), FailureReason::notWritable(path));
+    default:
+        return fail(name, diskError(disk),
+                    FailureReason::atPath(FailureReason::Kind::UnpackFailed, m_archivePath));
+    }
+}
+
+bool SevenZipExtractor::failStopped(const QString &name)
+{
+    return fail(name, QStringLiteral("stopped"), FailureReason::cancelled());
+}
+
+FailureReason SevenZipExtractor::failure() const
+{
+    QMutexLocker lock(&m_failureMutex);
+    return m_failure;
 }
 
 bool SevenZipExtractor::stopRequested(const Lane &lane) const

@@ -1,7 +1,9 @@
 #pragma once
 
+#include "app/failurereason.h"
 #include "patch/isevenzipcallback.h"
 
+#include <QMutex>
 #include <QString>
 #include <QVector>
 
@@ -24,6 +26,8 @@ public:
     // The first pass alone: refuses what must not be written and sums the files' bytes.
     bool survey();
     qint64 total() const { return m_total; }
+    // Why the run failed (the first failure when several threads failed).
+    FailureReason failure() const;
 
 private:
     // Items [first, end) in the archive's order, starting where a solid block starts.
@@ -49,7 +53,12 @@ private:
     bool extractItem(SevenZipReader &reader, archive *disk, archive_entry *entry, Lane &lane);
     bool copyData(SevenZipReader &reader, archive *disk, const QString &name, Lane &lane);
     void removeUnfinished(const Lane &lane);
-    bool fail(const QString &name, const QString &reason);
+    // Logs the failure, keeps the first reason; false.
+    bool fail(const QString &name, const QString &text, const FailureReason &reason);
+    // The archive's own fault: it cannot be read or holds what must not be written.
+    bool failArchive(const QString &name, const QString &text);
+    bool failDisk(const QString &name, archive *disk);
+    bool failStopped(const QString &name);
     void report();
     bool stopRequested(const Lane &lane) const;
 
@@ -64,4 +73,6 @@ private:
     std::atomic<bool> m_stop{false};
     // Set by a lane that failed: the others end without a word.
     std::atomic<bool> m_abandoned{false};
+    mutable QMutex m_failureMutex;
+    FailureReason m_failure;
 };

@@ -255,7 +255,7 @@ void Launcher::startUpdate()
     update->setSettings(m_settings);
     if (useTorrents.isValid())
         update->setUseTorrents(useTorrents.toBool());
-    update->check(mirrors, AutoUpdate::Update);
+    update->check(mirrors, AutoUpdate::Mode::Update);
     update->startProgressTimer();
 }
 

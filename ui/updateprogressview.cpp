@@ -1,12 +1,14 @@
 #include "ui/updateprogressview.h"
 
 #include "app/tr.h"
-#include "update/autoupdate.h"
 #include "update/formatting.h"
+#include "update/updateprogress.h"
 
 #include <algorithm>
 
 namespace {
+
+using Action = UpdateProgress::Action;
 
 QString percentText(const char *key, float progress, int precision)
 {
@@ -23,13 +25,13 @@ UpdateProgressView updateProgressView(const QString &message, int action, float 
     if (!view.indeterminate)
         view.value = int(std::clamp(double(progress), 0.0, 1.0) * ProgressBarMaximum);
 
-    const bool pausable = action == AutoUpdate::CheckingFiles || action == AutoUpdate::Downloading;
+    const bool pausable = action == int(Action::CheckingFiles) || action == int(Action::Downloading);
     view.pauseVisible = pausable && hasTorrents;
     switch (action) {
-    case AutoUpdate::CheckingFiles:
-    case AutoUpdate::Downloading:
-    case AutoUpdate::Unpacking:
-    case AutoUpdate::Installing:
+    case int(Action::CheckingFiles):
+    case int(Action::Downloading):
+    case int(Action::Unpacking):
+    case int(Action::Installing):
         view.setsTexts = true;
         break;
     default:
@@ -40,17 +42,17 @@ UpdateProgressView updateProgressView(const QString &message, int action, float 
         return view;
     }
     switch (action) {
-    case AutoUpdate::CheckingFiles:
+    case int(Action::CheckingFiles):
         view.status = percentText("LauncherProgressCheck", progress, 0);
         break;
-    case AutoUpdate::Downloading:
+    case int(Action::Downloading):
         view.status = percentText("LauncherProgressDownload", progress, 1);
         view.detail = downloadDetail(current, total, rate);
         break;
-    case AutoUpdate::Unpacking:
+    case int(Action::Unpacking):
         view.status = percentText("LauncherProgressUnpack", progress, 0);
         break;
-    case AutoUpdate::Installing:
+    case int(Action::Installing):
         view.status = percentText("LauncherProgressInstall", progress, 0);
         break;
     }

@@ -18,7 +18,7 @@ struct UpdateProgressView
 // The progress bar's scale: the report's fraction 0..1 becomes 0..BarMaximum.
 constexpr int ProgressBarMaximum = 1000000;
 
-// action is one of AutoUpdate::Action; hasTorrents whether the update's torrent session holds a
+// action is an UpdateProgress::Action code; hasTorrents whether the update's torrent session holds a
 // torrent (only then can the player pause the file check or the download).
 UpdateProgressView updateProgressView(const QString &message, int action, float progress, qint64 total,
                                       qint64 current, qint64 rate, bool hasTorrents);

@@ -3,30 +3,37 @@
 #include "app/tr.h"
 #include "ui/styledmessagebox.h"
 #include "update/autoupdate.h"
+#include "update/updateresult.h"
 
 UpdateResultPrompt updateResultPrompt(int errorCode)
 {
     UpdateResultPrompt prompt;
+    using Code = UpdateResult::Code;
     // Compared unsigned, so a negative code counts as a failure and not as "updated".
-    if (unsigned(errorCode) <= unsigned(AutoUpdate::UpToDate))
+    if (unsigned(errorCode) <= unsigned(Code::UpToDate))
         return prompt;
     prompt.text = TR::tr("UpdateRetryErrMsg").arg(AutoUpdate::errorText(errorCode));
-    switch (errorCode) {
-    case AutoUpdate::InfoQueryFailed:
-    case AutoUpdate::InfoNotValid:
-    case AutoUpdate::InfoNotFound:
-    case AutoUpdate::ContentNotFound:
-    case AutoUpdate::DownloadFailed:
-    case AutoUpdate::Unknown:
+    prompt.kind = UpdateResultPrompt::YesExit;
+    if (errorCode > int(Code::Unknown))
+        return prompt;
+    switch (Code(errorCode)) {
+    case Code::InfoQueryFailed:
+    case Code::InfoNotValid:
+    case Code::InfoNotFound:
+    case Code::ContentNotFound:
+    case Code::DownloadFailed:
+    case Code::Unknown:
         prompt.kind = UpdateResultPrompt::YesExitDiagnostics;
         prompt.thirdButton = TR::tr("RunDiagnostics");
         break;
-    case AutoUpdate::PatchFailed:
+    case Code::PatchFailed:
         prompt.kind = UpdateResultPrompt::YesExitCheckFiles;
         prompt.thirdButton = TR::tr("CheckGameFiles") + QStringLiteral("...");
         break;
-    default:
-        prompt.kind = UpdateResultPrompt::YesExit;
+    case Code::UnpackFailed:
+    case Code::FailedToStart:
+    case Code::Updated:
+    case Code::UpToDate:
         break;
     }
     return prompt;

@@ -2,7 +2,7 @@
 
 #include <QString>
 
-// What the main window does with the update's result code (AutoUpdate::Result).
+// What the main window does with the update's result code (UpdateResult::number()).
 struct UpdateResultPrompt
 {
     enum Kind {

@@ -49,12 +49,16 @@ bool isPlainName(const QString &name)
            !name.contains(QLatin1Char('/')) && !name.contains(QLatin1Char('\\'));
 }
 
-QString numberedLine(const char *text, int number)
+QString numberedLine(const char *text, const UpdateResult &result)
 {
     QString line;
-    QTextStream(&line) << text << number;
+    QTextStream(&line) << text << result.number();
     return line;
 }
+
+using Code = UpdateResult::Code;
+using Action = UpdateProgress::Action;
+using Kind = FailureReason::Kind;
 
 } // namespace
 
@@ -71,7 +75,11 @@ void AutoUpdate::destroyInstance()
     s_instance = nullptr;
 }
 
-AutoUpdate::AutoUpdate() : m_torrent(new UpdateTorrent(m_stopping)) {}
+AutoUpdate::AutoUpdate() : m_torrent(new UpdateTorrent(m_stopping))
+{
+    qRegisterMetaType<UpdateResult>();
+    qRegisterMetaType<UpdateProgress>();
+}
 
 AutoUpdate::~AutoUpdate()
 {
@@ -83,46 +91,49 @@ AutoUpdate::~AutoUpdate()
 
 QString AutoUpdate::errorText(int code)
 {
-    switch (code) {
-    case InfoQueryFailed:
+    switch (Code(code)) {
+    case Code::InfoQueryFailed:
         return TR::tr("ErrUpdateInfoQueryFailed");
-    case InfoNotValid:
+    case Code::InfoNotValid:
         return TR::tr("ErrUpdateInfoNotValid");
-    case InfoNotFound:
+    case Code::InfoNotFound:
         return TR::tr("ErrUpdateInfoNotFound");
-    case ContentNotFound:
+    case Code::ContentNotFound:
         return TR::tr("ErrUpdateContentNotFound");
-    case DownloadFailed:
+    case Code::DownloadFailed:
         return TR::tr("ErrUpdateDownloadFailed");
-    case UnpackFailed:
+    case Code::UnpackFailed:
         return TR::tr("ErrUpdateFailedToUnpack");
-    case FailedToStart:
+    case Code::FailedToStart:
         return TR::tr("ErrUpdateFailedToStart");
-    case PatchFailed:
+    case Code::PatchFailed:
         return TR::tr("ErrUpdateFailedToPatch");
-    case Unknown:
+    case Code::Unknown:
         return TR::tr("ErrUnknown");
-    default:
-        return QString();
+    case Code::Updated:
+    case Code::UpToDate:
+        break;
     }
+    return QString();
 }
 
-bool AutoUpdate::check(const QList<QUrl> &mirrors, int mode)
+bool AutoUpdate::check(const QList<QUrl> &mirrors, Mode mode)
 {
     int idle = 0;
     if (!m_running.compare_exchange_strong(idle, 1)) {
         Logger::instance().crit(QStringLiteral("update check refused: a check is already running"));
         return false;
     }
-    setProgress(CheckingUpdates, 0, 0);
+    setProgress(Action::CheckingUpdates, 0, 0);
     emit updateStart();
     const QList<QUrl> urls = mirrors.isEmpty() ? defaultUpdateMirrors() : mirrors;
     const ManifestTrust trust = manifestTrust();
     waitForJob();
     m_job = TaskWrapper::launch([this, urls, mode, trust] {
-        const int result = runGuardedJob(urls, mode, trust);
+        const UpdateResult result = runGuardedJob(urls, mode, trust);
         m_running = 0;
-        emit updateFinish(result);
+        emit updateEnded(result);
+        emit updateFinish(result.number());
     });
     return true;
 }
@@ -165,7 +176,7 @@ void AutoUpdate::acceptSerial(qint64 serial)
         Qt::QueuedConnection);
 }
 
-int AutoUpdate::runGuardedJob(const QList<QUrl> &mirrors, int mode, const ManifestTrust &trust)
+UpdateResult AutoUpdate::runGuardedJob(const QList<QUrl> &mirrors, Mode mode, const ManifestTrust &trust)
 {
     // The window shows "updating" until updateFinish arrives and refuses every later check
     // meanwhile, so the job must end with it whatever happens inside.
@@ -177,53 +188,53 @@ int AutoUpdate::runGuardedJob(const QList<QUrl> &mirrors, int mode, const Manife
     } catch (...) {
         Logger::instance().crit(QStringLiteral("update job ended by an exception"));
     }
-    return Unknown;
+    return Code::Unknown;
 }
 
-int AutoUpdate::runJob(const QList<QUrl> &mirrors, int mode, const ManifestTrust &trust)
+UpdateResult AutoUpdate::runJob(const QList<QUrl> &mirrors, Mode mode, const ManifestTrust &trust)
 {
     UpdateInfo info;
-    int result = fetchUpdateInfo(mirrors, &info, &m_stopping, trust);
-    if (result == Updated) {
+    UpdateResult result = fetchUpdateInfo(mirrors, &info, &m_stopping, trust);
+    if (result.code == Code::Updated) {
         if (!trust.keys.isEmpty())
             acceptSerial(info.serial());
         QMutexLocker lock(&m_progressMutex);
         m_updateInfo = info;
     }
-    if (mode == Update && result == Updated)
+    if (mode == Mode::Update && result.code == Code::Updated)
         result = runUpdates(info);
-    if (result == UpToDate)
+    if (result.code == Code::UpToDate)
         cleanup();
     return result;
 }
 
-int AutoUpdate::runUpdates(const UpdateInfo &info)
+UpdateResult AutoUpdate::runUpdates(const UpdateInfo &info)
 {
     ProductUpdateInfo launcher;
     if (!info.product(launcherId, launcher)) {
-        Logger::instance().debug(numberedLine("Launcher update result: ", InfoNotFound));
-        Logger::instance().debug(numberedLine("Game update result: ", InfoNotFound));
-        return InfoNotFound;
+        Logger::instance().debug(numberedLine("Launcher update result: ", Code::InfoNotFound));
+        Logger::instance().debug(numberedLine("Game update result: ", Code::InfoNotFound));
+        return Code::InfoNotFound;
     }
     Logger::instance().debug(QStringLiteral("Launcher version: ") + formatVersion(launcherProduct.version));
     Logger::instance().debug(QStringLiteral("Launcher update: ") + formatVersion(launcher.version()));
     if (launcherProduct.version < launcher.version())
         return updateLauncher(launcher);
-    Logger::instance().debug(numberedLine("Launcher update result: ", UpToDate));
+    Logger::instance().debug(numberedLine("Launcher update result: ", Code::UpToDate));
 
-    int result = InfoNotFound;
+    UpdateResult result = Code::InfoNotFound;
     ProductUpdateInfo game;
     if (info.product(gameId, game)) {
         const Version installed = gameProduct.version;
         Logger::instance().debug(QStringLiteral("Game version: ") + formatVersion(installed));
         Logger::instance().debug(QStringLiteral("Game update: ") + formatVersion(game.version()));
-        result = installed < game.version() ? updateGame(game) : UpToDate;
+        result = installed < game.version() ? updateGame(game) : Code::UpToDate;
     }
     Logger::instance().debug(numberedLine("Game update result: ", result));
     return result;
 }
 
-int AutoUpdate::updateGame(const ProductUpdateInfo &game)
+UpdateResult AutoUpdate::updateGame(const ProductUpdateInfo &game)
 {
     // The job's own record of the game follows every installed content, so that a chain goes on
     // from the version just installed whenever the window gets to store it.
@@ -231,24 +242,25 @@ int AutoUpdate::updateGame(const ProductUpdateInfo &game)
     QList<UpdateContent> selected;
     if (!selectContents(record.version, game, selected)) {
         cleanup();
-        return InfoNotFound;
+        return Code::InfoNotFound;
     }
-    int result = Unknown;
+    UpdateResult result = Code::Unknown;
     for (const UpdateContent &content : qAsConst(selected)) {
         result = installContent(content, record);
-        if (result != Updated)
+        if (result.code != Code::Updated)
             break;
     }
     cleanup();
     return result;
 }
 
-int AutoUpdate::installContent(const UpdateContent &content, ProductInfo &game)
+UpdateResult AutoUpdate::installContent(const UpdateContent &content, ProductInfo &game)
 {
     QString archive;
     bool byTorrent = false;
-    if (!downloadContent(content, &archive, &byTorrent))
-        return DownloadFailed;
+    FailureReason why;
+    if (!downloadContent(content, &archive, &why, &byTorrent))
+        return {Code::DownloadFailed, why};
     m_torrent->pauseForInstall(content);
     // A torrent's pieces have passed their checks against the info-hash the manifest names, so no
     // mirror chose the archive's bytes: its digest is checked while it unpacks, and decides before
@@ -257,42 +269,50 @@ int AutoUpdate::installContent(const UpdateContent &content, ProductInfo &game)
     if (byTorrent)
         digest.emplace(content, archive, &m_stopping);
     const auto genuine = [&digest] { return !digest || digest->passed(); };
-    int result = unpackAndApply(content, game, archive, genuine);
+    UpdateResult result = unpackAndApply(content, game, archive, genuine);
     if (!genuine()) {
         discardTorrentArchive(archive);
-        result = DownloadFailed;
+        result = {Code::DownloadFailed, m_stopping.load()
+                                            ? FailureReason::cancelled()
+                                            : FailureReason::atPath(Kind::DigestMismatch, archive)};
     }
-    if (result == Updated)
+    if (result.code == Code::Updated)
         emit updateContentInstalled(gameId, content.id());
     m_torrent->resumeAfterInstall(content);
     return result;
 }
 
-int AutoUpdate::unpackAndApply(const UpdateContent &content, ProductInfo &game, const QString &archive,
-                               const std::function<bool()> &genuine)
+UpdateResult AutoUpdate::unpackAndApply(const UpdateContent &content, ProductInfo &game,
+                                        const QString &archive, const std::function<bool()> &genuine)
 {
     const QString target =
         content.isFull() ? Paths::gameFolder(true) : Paths::updateTempSubfolder(content.id());
-    const bool unpacked =
-        pauseBeforeStep(Unpacking) &&
-        (content.isFull() ? StagedInstall::install(archive, target, &m_unpackProgress, genuine)
-                          : sevenZipExtract(archive, target, &m_unpackProgress) && genuine());
+    if (!pauseBeforeStep(Action::Unpacking))
+        return {Code::UnpackFailed, FailureReason::cancelled()};
+    FailureReason why;
+    const bool unpacked = content.isFull()
+                              ? StagedInstall::install(archive, target, &m_unpackProgress, genuine, &why)
+                              : sevenZipExtract(archive, target, &m_unpackProgress, &why) && genuine();
     if (!unpacked)
-        return UnpackFailed;
+        return {Code::UnpackFailed, why};
     if (content.isFull()) {
         game.version = content.versionTo();
-        return Updated;
+        return Code::Updated;
     }
-    if (!pauseBeforeStep(Installing) || !applyPatchContent(game, content, Paths::gameFolder(true), target))
-        return PatchFailed;
-    return Updated;
+    if (!pauseBeforeStep(Action::Installing))
+        return {Code::PatchFailed, FailureReason::cancelled()};
+    if (!applyPatchContent(game, content, Paths::gameFolder(true), target, &why))
+        return {Code::PatchFailed, why};
+    return Code::Updated;
 }
 
-bool AutoUpdate::downloadContent(const UpdateContent &content, QString *archivePath, bool *digestLeftToCaller)
+bool AutoUpdate::downloadContent(const UpdateContent &content, QString *archivePath, FailureReason *why,
+                                 bool *digestLeftToCaller)
 {
     if (!isPlainName(content.name()) || !isPlainName(content.id())) {
         Logger::instance().crit(QStringLiteral("content name not usable as a file name: ") + content.id() +
                                 QStringLiteral("/") + content.name());
+        *why = FailureReason::atPath(Kind::ManifestInvalid, content.name());
         return false;
     }
     if (content.hasTorrent()) {
@@ -303,9 +323,12 @@ bool AutoUpdate::downloadContent(const UpdateContent &content, QString *archiveP
             }
             if (ContentDigest::matches(content, *archivePath, &m_stopping))
                 return true;
+            *why = m_stopping.load() ? FailureReason::cancelled()
+                                     : FailureReason::atPath(Kind::DigestMismatch, *archivePath);
             discardTorrentArchive(*archivePath);
             return false;
         }
+        *why = m_torrent->failure();
         if (m_stopping.load() || !content.hasHttp() || m_torrent->refusedForeignTorrent())
             return false;
         // A torrent that cannot finish (a web seed refusing it, a redirect it does not follow, a
@@ -315,7 +338,7 @@ bool AutoUpdate::downloadContent(const UpdateContent &content, QString *archiveP
         m_torrent->dropCurrent();
     }
     if (content.hasHttp())
-        return downloadHttpContent(content, Paths::updateFolder(true), this, &m_stopping, archivePath);
+        return downloadHttpContent(content, Paths::updateFolder(true), this, &m_stopping, archivePath, why);
     return false;
 }
 
@@ -329,8 +352,9 @@ void AutoUpdate::discardTorrentArchive(const QString &archive)
 }
 
 bool AutoUpdate::applyPatchContent(ProductInfo &product, const UpdateContent &content,
-                                   const QString &gameFolder, const QString &unpackFolder)
+                                   const QString &gameFolder, const QString &unpackFolder, FailureReason *why)
 {
+    *why = FailureReason::atPath(Kind::PatchFailed, unpackFolder);
     if (gameFolder.isEmpty() || unpackFolder.isEmpty() || content.isFull())
         return false;
     Logger::instance().info(QStringLiteral("product ") + product.productId +
@@ -346,6 +370,7 @@ bool AutoUpdate::applyPatchContent(ProductInfo &product, const UpdateContent &co
     Patch patch(&m_patchProgress);
     if (!patch.load(unpackFolder)) {
         Logger::instance().crit(QStringLiteral("patch load failed"));
+        *why = patch.failure();
         return false;
     }
     const Version configFrom = parseVersion(patch.config().string(QStringLiteral("version_from")));
@@ -358,6 +383,7 @@ bool AutoUpdate::applyPatchContent(ProductInfo &product, const UpdateContent &co
     const QString workFolder = Paths::updateTempSubfolder(content.id() + QStringLiteral("_work"));
     if (!patch.apply(gameFolder, workFolder)) {
         Logger::instance().crit(QStringLiteral("patch fail: ") + content.id());
+        *why = patch.failure();
         return false;
     }
     Logger::instance().info(QStringLiteral("patch success: ") + content.id());
@@ -402,35 +428,36 @@ void AutoUpdate::cleanup()
     }
 }
 
-int AutoUpdate::updateLauncher(const ProductUpdateInfo &launcher)
+UpdateResult AutoUpdate::updateLauncher(const ProductUpdateInfo &launcher)
 {
     QList<UpdateContent> selected;
     if (!selectContents(launcherProduct.version, launcher, selected)) {
         Logger::instance().crit(QStringLiteral("Launcher update content not found"));
-        return ContentNotFound;
+        return Code::ContentNotFound;
     }
     const UpdateContent content = selected.constFirst();
     const QString name = content.name();
     Logger::instance().debug(QStringLiteral("Launcher update content: ") + name);
     QString archive;
-    if (!downloadContent(content, &archive)) {
+    FailureReason why;
+    if (!downloadContent(content, &archive, &why)) {
         Logger::instance().crit(QStringLiteral("Launcher update content download failed: ") + name);
-        return DownloadFailed;
+        return {Code::DownloadFailed, why};
     }
     const QString target = Paths::updateTempSubfolder(content.id());
     Logger::instance().debug(QStringLiteral("Launcher update content: ") + name +
                              QStringLiteral(" downloaded to ") + archive);
-    if (!StagedInstall::install(archive, target, &m_unpackProgress)) {
+    if (!StagedInstall::install(archive, target, &m_unpackProgress, {}, &why)) {
         Logger::instance().crit(QStringLiteral("Launcher update content unpack failed: ") + name +
                                 QStringLiteral(" at path ") + archive + QStringLiteral(" to path ") + target);
-        return UnpackFailed;
+        return {Code::UnpackFailed, why};
     }
     Logger::instance().debug(QStringLiteral("Launcher update unpacked: ") + name + QStringLiteral(" to ") +
                              target);
     return startCopier(target);
 }
 
-int AutoUpdate::startCopier(const QString &folder)
+UpdateResult AutoUpdate::startCopier(const QString &folder)
 {
     const QString program = install::launcherProgram(folder);
     const QStringList arguments{QStringLiteral("--update"), QStringLiteral("--path"),
@@ -443,14 +470,14 @@ int AutoUpdate::startCopier(const QString &folder)
     Logger::instance().debug(QStringLiteral("Starting updater: ") + commandLine);
     if (!platform::startDetachedQuoted(program, arguments)) {
         Logger::instance().crit(QStringLiteral("Updater failed to start: ") + commandLine);
-        return FailedToStart;
+        return {Code::FailedToStart, FailureReason::atPath(Kind::ProgramNotStarted, program)};
     }
     Logger::instance().info(QStringLiteral("Exiting for self update"));
     emit exitAppToUpdate();
-    return Updated;
+    return Code::Updated;
 }
 
-bool AutoUpdate::pauseBeforeStep(int action)
+bool AutoUpdate::pauseBeforeStep(Action action)
 {
     setProgress(action, 0, 0);
     QElapsedTimer paused;
@@ -464,7 +491,7 @@ bool AutoUpdate::pauseBeforeStep(int action)
     return false;
 }
 
-void AutoUpdate::setProgress(int action, qint64 total, qint64 done)
+void AutoUpdate::setProgress(Action action, qint64 total, qint64 done)
 {
     QMutexLocker lock(&m_progressMutex);
     m_action = action;
@@ -478,20 +505,20 @@ void AutoUpdate::progress(net::HttpConnection *, qint64 total, qint64 current)
         // A resumed download starts with the bytes an earlier attempt kept: the rate counts only
         // what arrives now.
         QMutexLocker lock(&m_progressMutex);
-        if (m_action != Downloading)
+        if (m_action != Action::Downloading)
             m_lastDone = current;
     }
-    setProgress(Downloading, total, current);
+    setProgress(Action::Downloading, total, current);
 }
 
 void AutoUpdate::UnpackProgress::progress(qint64 total, qint64 completed)
 {
-    m_owner->setProgress(Unpacking, total, completed);
+    m_owner->setProgress(Action::Unpacking, total, completed);
 }
 
 void AutoUpdate::PatchProgress::progress(qint64 processed, qint64 total)
 {
-    m_owner->setProgress(Installing, total, processed);
+    m_owner->setProgress(Action::Installing, total, processed);
 }
 
 void AutoUpdate::setTorrentStallLimitMs(int milliseconds)
@@ -551,23 +578,27 @@ void AutoUpdate::timerEvent(QTimerEvent *event)
     if (event->timerId() != m_timerId || reportTorrentProgress())
         return;
     sampleRate();
-    int action;
-    qint64 total;
-    qint64 done;
-    qint64 rate;
+    UpdateProgress progress;
     {
         QMutexLocker lock(&m_progressMutex);
-        action = m_action;
-        total = m_total;
-        done = m_done;
-        rate = m_rate;
+        progress.action = m_action;
+        progress.total = m_total;
+        progress.done = m_done;
+        progress.rate = m_rate;
     }
+    progress.fraction = progress.total < 1 ? 0.0f : float(progress.done) / float(progress.total);
     static const char *const keys[] = {"ProgressUpdateCheck", "ProgressCheckingFiles", "ProgressDownloading",
                                        "ProgressUnpacking", "ProgressInstalling"};
-    const QString message =
-        action >= CheckingUpdates && action <= Installing ? TR::tr(keys[action - 1]) : QString();
-    const float progress = total < 1 ? 0.0f : float(done) / float(total);
-    emit updateProgress(message, action, progress, total, done, rate);
+    const int action = int(progress.action);
+    const QString message = action >= 1 && action <= 5 ? TR::tr(keys[action - 1]) : QString();
+    report(message, progress);
+}
+
+void AutoUpdate::report(const QString &message, const UpdateProgress &progress)
+{
+    emit updateProgress(message, int(progress.action), progress.fraction, progress.total, progress.done,
+                        progress.rate);
+    emit progressReported(progress);
 }
 
 bool AutoUpdate::reportTorrentProgress()
@@ -585,9 +616,15 @@ bool AutoUpdate::reportTorrentProgress()
         m_torrent->releaseCurrent();
     } else if (status.state == TorrentSession::Downloading || status.state == TorrentSession::CheckingFiles) {
         const bool downloading = status.state == TorrentSession::Downloading;
-        emit updateProgress(TR::tr(downloading ? "ProgressDownloading" : "ProgressCheckingFiles"),
-                            downloading ? Downloading : CheckingFiles, status.progress, status.wantedBytes,
-                            status.wantedBytesDone, status.downloadRate);
+        UpdateProgress progress;
+        progress.action = downloading ? Action::Downloading : Action::CheckingFiles;
+        progress.state =
+            m_torrent->isPaused() ? UpdateProgress::State::Paused : UpdateProgress::State::Running;
+        progress.fraction = status.progress;
+        progress.total = status.wantedBytes;
+        progress.done = status.wantedBytesDone;
+        progress.rate = status.downloadRate;
+        report(TR::tr(downloading ? "ProgressDownloading" : "ProgressCheckingFiles"), progress);
     }
     return true;
 }

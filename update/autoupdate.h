@@ -9,6 +9,8 @@
 #include "update/updatecontent.h"
 #include "update/updatefetch.h"
 #include "update/updateinfo.h"
+#include "update/updateprogress.h"
+#include "update/updateresult.h"
 
 #include <QElapsedTimer>
 #include <QList>
@@ -26,31 +28,20 @@ class UpdateTorrent;
 // the application's thread pool fetches the manifest, hands over to a new launcher when this
 // one is outdated, or else downloads, unpacks and installs the game's contents one by one. The
 // job only writes a small progress record; a timer on the GUI thread turns it into
-// updateProgress.
+// updateProgress and progressReported. Each job ends with updateEnded (the result with its reason)
+// and then updateFinish (its code).
 class AutoUpdate : public QObject, public net::IHttpProgress
 {
     Q_OBJECT
 public:
-    enum Mode { FetchOnly = 0, Update = 1 };
-    enum Result {
-        Updated = 0,
-        UpToDate = 1,
-        InfoQueryFailed = 2,
-        InfoNotValid = 3,
-        InfoNotFound = 4,
-        ContentNotFound = 5,
-        DownloadFailed = 6,
-        UnpackFailed = 7,
-        FailedToStart = 8,
-        PatchFailed = 9,
-        Unknown = 10,
-    };
-    enum Action { CheckingUpdates = 1, CheckingFiles = 2, Downloading = 3, Unpacking = 4, Installing = 5 };
+    enum class Mode { FetchOnly = 0, Update = 1 };
 
     static AutoUpdate *instance();
     static void destroyInstance();
     ~AutoUpdate() override;
 
+    // The translated text of a result code (UpdateResult::number()); empty for success and codes
+    // outside the table.
     static QString errorText(int code);
 
     void setUseTorrents(bool useTorrents) { m_useTorrents = useTorrents; }
@@ -59,7 +50,7 @@ public:
     void setSettings(IProgramSettings *settings) { m_settings = settings; }
     bool isRunning() const { return m_running.load() > 0; }
     // Starts a job unless one is under way; a refused check is logged and changes nothing.
-    bool check(const QList<QUrl> &mirrors, int mode);
+    bool check(const QList<QUrl> &mirrors, Mode mode);
     // Returns once the running job (if any) has ended.
     void waitForJob();
 
@@ -89,6 +80,10 @@ signals:
     void updateProgress(QString message, int action, float progress, qlonglong total, qlonglong current,
                         qlonglong rate);
     void exitAppToUpdate();
+    // The same moments as updateFinish and updateProgress, as values: the result keeps its reason,
+    // the progress carries no words.
+    void updateEnded(const UpdateResult &result);
+    void progressReported(const UpdateProgress &progress);
 
 protected:
     void timerEvent(QTimerEvent *event) override;
@@ -120,38 +115,40 @@ private:
     AutoUpdate();
 
     // Never throws: an exception ends the job with Unknown.
-    int runGuardedJob(const QList<QUrl> &mirrors, int mode, const ManifestTrust &trust);
-    int runJob(const QList<QUrl> &mirrors, int mode, const ManifestTrust &trust);
+    UpdateResult runGuardedJob(const QList<QUrl> &mirrors, Mode mode, const ManifestTrust &trust);
+    UpdateResult runJob(const QList<QUrl> &mirrors, Mode mode, const ManifestTrust &trust);
     ManifestTrust manifestTrust() const;
     void acceptSerial(qint64 serial);
-    int runUpdates(const UpdateInfo &info);
-    int updateGame(const ProductUpdateInfo &game);
-    int installContent(const UpdateContent &content, ProductInfo &game);
+    UpdateResult runUpdates(const UpdateInfo &info);
+    UpdateResult updateGame(const ProductUpdateInfo &game);
+    UpdateResult installContent(const UpdateContent &content, ProductInfo &game);
     // genuine() is asked before anything unpacked reaches the game.
-    int unpackAndApply(const UpdateContent &content, ProductInfo &game, const QString &archive,
-                       const std::function<bool()> &genuine);
-    int updateLauncher(const ProductUpdateInfo &launcher);
-    int startCopier(const QString &folder);
+    UpdateResult unpackAndApply(const UpdateContent &content, ProductInfo &game, const QString &archive,
+                                const std::function<bool()> &genuine);
+    UpdateResult updateLauncher(const ProductUpdateInfo &launcher);
+    UpdateResult startCopier(const QString &folder);
     // With digestLeftToCaller, an archive that came by torrent is handed over unchecked (and the
-    // flag set): the caller checks it. Otherwise every archive returned has passed its check.
-    bool downloadContent(const UpdateContent &content, QString *archivePath,
+    // flag set): the caller checks it. Otherwise every archive returned has passed its check. On
+    // failure *why holds the reason.
+    bool downloadContent(const UpdateContent &content, QString *archivePath, FailureReason *why,
                          bool *digestLeftToCaller = nullptr);
     // A torrent's finished archive that is not the content's is taken out of the session and
     // deleted.
     void discardTorrentArchive(const QString &archive);
     bool applyPatchContent(ProductInfo &product, const UpdateContent &content, const QString &gameFolder,
-                           const QString &unpackFolder);
+                           const QString &unpackFolder, FailureReason *why);
     void cleanup();
 
-    void setProgress(int action, qint64 total, qint64 done);
+    void setProgress(UpdateProgress::Action action, qint64 total, qint64 done);
     // False when a stop came during the pause.
-    bool pauseBeforeStep(int action);
+    bool pauseBeforeStep(UpdateProgress::Action action);
+    void report(const QString &message, const UpdateProgress &progress);
     bool reportTorrentProgress();
     void sampleRate();
 
     mutable QMutex m_progressMutex;
     UpdateInfo m_updateInfo;
-    int m_action = 0;
+    UpdateProgress::Action m_action = UpdateProgress::Action::None;
     qint64 m_total = 0;
     qint64 m_done = 0;
     qint64 m_rate = 0;

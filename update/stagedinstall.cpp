@@ -20,34 +20,35 @@ QString existingAncestor(const QString &path)
     return info.absoluteFilePath();
 }
 
-bool fits(const QString &archivePath, const QString &target)
+// No failure when the archive's files fit the target's file system.
+FailureReason roomFor(const QString &archivePath, const QString &target)
 {
     const qint64 needed = sevenZipUnpackedSize(archivePath);
     if (needed < 0) {
         Logger::instance().crit(QStringLiteral("cannot read the archive's contents: ") + archivePath);
-        return false;
+        return FailureReason::atPath(FailureReason::Kind::UnpackFailed, archivePath);
     }
     const QStorageInfo storage(existingAncestor(target));
     const qint64 available = storage.bytesAvailable();
     if (storage.isValid() && needed <= available)
-        return true;
+        return FailureReason();
     Logger::instance().crit(
         QStringLiteral("not enough disk space to unpack: ") + QFileInfo(archivePath).fileName() +
         QStringLiteral(" needs ") + QString::number(needed) + QStringLiteral(" bytes, ") +
         QString::number(qMax<qint64>(available, 0)) + QStringLiteral(" free at ") + target);
-    return false;
+    return FailureReason::diskFull(target, needed, qMax<qint64>(available, 0));
 }
 
-bool removeStaging(const QString &staging)
+FailureReason removeStaging(const QString &staging)
 {
     if (!QFileInfo::exists(staging) || QDir(staging).removeRecursively())
-        return true;
+        return FailureReason();
     Logger::instance().crit(QStringLiteral("cannot remove the staging folder: ") + staging);
-    return false;
+    return FailureReason::notWritable(staging);
 }
 
 // Folders first (the iterator lists a folder before what it holds), each file in one step.
-bool moveIntoPlace(const QString &staging, const QString &target)
+FailureReason moveIntoPlace(const QString &staging, const QString &target)
 {
     const QDir from(staging);
     QDirIterator it(staging, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
@@ -60,9 +61,29 @@ bool moveIntoPlace(const QString &staging, const QString &target)
                    : !QFileInfo(destination).isDir() && replaceFile(source, destination))
             continue;
         Logger::instance().crit(QStringLiteral("cannot move the unpacked item into place: ") + destination);
-        return false;
+        return FailureReason::notWritable(destination);
     }
-    return true;
+    return FailureReason();
+}
+
+FailureReason createFolders(const QString &staging, const QString &target)
+{
+    if (QDir().mkpath(staging) && QDir().mkpath(target))
+        return FailureReason();
+    Logger::instance().crit(QStringLiteral("cannot create the folders to unpack into: ") + staging);
+    return FailureReason::notWritable(QFileInfo(staging).absolutePath());
+}
+
+FailureReason unpackAndMove(const QString &archivePath, const QString &staging, const QString &target,
+                            ISevenZipCallback *callback, const std::function<bool()> &beforeMove)
+{
+    FailureReason failure;
+    if (!sevenZipExtract(archivePath, staging, callback, &failure))
+        return failure;
+    // The caller's own check of the archive (its digest) logged why it failed.
+    if (beforeMove && !beforeMove())
+        return FailureReason::atPath(FailureReason::Kind::DigestMismatch, archivePath);
+    return moveIntoPlace(staging, target);
 }
 
 } // namespace
@@ -75,20 +96,22 @@ QString stagingFolder(const QString &target)
 }
 
 bool install(const QString &archivePath, const QString &target, ISevenZipCallback *callback,
-             const std::function<bool()> &beforeMove)
+             const std::function<bool()> &beforeMove, FailureReason *why)
 {
     const QString staging = stagingFolder(target);
-    if (!removeStaging(staging) || !fits(archivePath, target))
-        return false;
-    if (!QDir().mkpath(staging) || !QDir().mkpath(target)) {
-        Logger::instance().crit(QStringLiteral("cannot create the folders to unpack into: ") + staging);
-        return false;
+    FailureReason failure = removeStaging(staging);
+    if (!failure.isFailure())
+        failure = roomFor(archivePath, target);
+    if (!failure.isFailure())
+        failure = createFolders(staging, target);
+    if (!failure.isFailure()) {
+        // Whatever goes wrong from here, the staging folder goes and the target keeps whole files.
+        failure = unpackAndMove(archivePath, staging, target, callback, beforeMove);
+        removeStaging(staging);
     }
-    // Whatever goes wrong from here, the staging folder goes and the target keeps whole files.
-    const bool installed = sevenZipExtract(archivePath, staging, callback) && (!beforeMove || beforeMove()) &&
-                           moveIntoPlace(staging, target);
-    removeStaging(staging);
-    return installed;
+    if (why)
+        *why = failure;
+    return !failure.isFailure();
 }
 
 } // namespace StagedInstall

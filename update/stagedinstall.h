@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/failurereason.h"
 #include "patch/isevenzipcallback.h"
 
 #include <QString>
@@ -17,9 +18,10 @@ namespace StagedInstall {
 // The staging folder of a target folder: "<target>.staging".
 QString stagingFolder(const QString &target);
 
-// Logs the reason of a failure as crit; false then. beforeMove, when given, is asked once everything
-// is unpacked: false (its own reason logged) leaves the target as it was.
+// Logs the reason of a failure as crit and keeps it in *why when given; false then. beforeMove, when
+// given, is the caller's check of the archive (its digest), asked once everything is unpacked: false
+// (its own reason logged) leaves the target as it was.
 bool install(const QString &archivePath, const QString &target, ISevenZipCallback *callback,
-             const std::function<bool()> &beforeMove = {});
+             const std::function<bool()> &beforeMove = {}, FailureReason *why = nullptr);
 
 } // namespace StagedInstall

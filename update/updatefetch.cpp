@@ -32,43 +32,43 @@ QUrl signatureUrl(const QUrl &manifest)
 }
 
 // Whether the body fetched from mirror j is the publisher's and not older than what was accepted
-// before; the crit line names why not.
-bool trusted(int j, const QUrl &url, const QByteArray &body, const UpdateInfo &parsed,
-             net::HttpConnection &connection, const ManifestTrust &trust)
+// before: no failure, or why not (named by a crit line).
+FailureReason distrust(int j, const QUrl &url, const QByteArray &body, const UpdateInfo &parsed,
+                       net::HttpConnection &connection, const ManifestTrust &trust)
 {
     if (trust.keys.isEmpty()) {
         Logger::instance().info(numbered(j, "update info is not signed: ", url.toString()));
-        return true;
+        return FailureReason();
     }
     QByteArray signature;
     if (!connection.get(signatureUrl(url), &signature)) {
         Logger::instance().crit(numbered(j, "update info signature missing: ", url.toString()));
-        return false;
+        return FailureReason::atUrl(FailureReason::Kind::SignatureInvalid, url);
     }
     if (!ManifestSignature::verify(body, signature, trust.keys)) {
         Logger::instance().crit(numbered(j, "update info signature not valid: ", url.toString()));
-        return false;
+        return FailureReason::atUrl(FailureReason::Kind::SignatureInvalid, url);
     }
     const qint64 serial = parsed.serial();
     if (serial < trust.minimumSerial) {
         Logger::instance().crit(numbered(j, "update info replayed: ", url.toString()) +
                                 QStringLiteral(" serial ") + QString::number(serial) +
                                 QStringLiteral(" older than ") + QString::number(trust.minimumSerial));
-        return false;
+        return FailureReason::atUrl(FailureReason::Kind::ManifestReplayed, url);
     }
-    return true;
+    return FailureReason();
 }
 
 } // namespace
 
-int fetchUpdateInfo(const QList<QUrl> &mirrors, UpdateInfo *info, const std::atomic<bool> *stop,
-                    const ManifestTrust &trust)
+UpdateResult fetchUpdateInfo(const QList<QUrl> &mirrors, UpdateInfo *info, const std::atomic<bool> *stop,
+                             const ManifestTrust &trust)
 {
-    int result = 10;
+    UpdateResult result(UpdateResult::Code::Unknown);
     for (int timeout : manifestTimeouts) {
         for (int j = 0; j < mirrors.size(); ++j) {
             if (stop && stop->load())
-                return 2;
+                return {UpdateResult::Code::InfoQueryFailed, FailureReason::cancelled()};
             const QUrl &url = mirrors[j];
             std::shared_ptr<net::HttpConnection> connection = net::HttpConnection::create(false);
             connection->setTransferTimeout(timeout);
@@ -77,7 +77,7 @@ int fetchUpdateInfo(const QList<QUrl> &mirrors, UpdateInfo *info, const std::ato
             QByteArray body;
             if (!connection->get(url, &body)) {
                 Logger::instance().crit(numbered(j, "download update info fail: ", url.toString()));
-                result = 2;
+                result = {UpdateResult::Code::InfoQueryFailed, connection->failure()};
                 continue;
             }
             Logger::instance().info(numbered(j, "download update info success.", QString()));
@@ -85,16 +85,18 @@ int fetchUpdateInfo(const QList<QUrl> &mirrors, UpdateInfo *info, const std::ato
             UpdateInfo parsed;
             if (!decodeJsonObject(body, &document) || !parsed.setJson(document)) {
                 Logger::instance().crit(numbered(j, "parsing update info fail: ", url.toString()));
-                result = 3;
+                result = {UpdateResult::Code::InfoNotValid,
+                          FailureReason::atUrl(FailureReason::Kind::ManifestInvalid, url)};
                 continue;
             }
-            if (!trusted(j, url, body, parsed, *connection, trust)) {
-                result = 3;
+            const FailureReason refused = distrust(j, url, body, parsed, *connection, trust);
+            if (refused.isFailure()) {
+                result = {UpdateResult::Code::InfoNotValid, refused};
                 continue;
             }
             Logger::instance().info(numbered(j, "parsing update info success.", QString()));
             *info = parsed;
-            return 0;
+            return UpdateResult::Code::Updated;
         }
     }
     return result;
@@ -103,9 +105,9 @@ int fetchUpdateInfo(const QList<QUrl> &mirrors, UpdateInfo *info, const std::ato
 namespace {
 
 // One location's attempt: the archive whole and as the content promises it, or false with nothing
-// but a partial download left for the next attempt.
+// but a partial download left for the next attempt, and the reason in why.
 bool downloadFrom(int j, const QUrl &url, const UpdateContent &content, const QString &target,
-                  net::IHttpProgress *progress, const std::atomic<bool> *stop)
+                  net::IHttpProgress *progress, const std::atomic<bool> *stop, FailureReason &why)
 {
     const QString name = content.name();
     std::shared_ptr<net::HttpConnection> connection = net::HttpConnection::create(true);
@@ -124,6 +126,7 @@ bool downloadFrom(int j, const QUrl &url, const UpdateContent &content, const QS
         Logger::instance().info(numbered(j, "http started: ", name));
         if (!connection->resumeDownload(url, target)) {
             Logger::instance().info(numbered(j, "http failed: ", name));
+            why = connection->failure();
             return false;
         }
         Logger::instance().info(numbered(j, "http complete: ", name));
@@ -132,6 +135,8 @@ bool downloadFrom(int j, const QUrl &url, const UpdateContent &content, const QS
         if (ContentDigest::matches(content, target, stop, connection->downloadedSha256()))
             return true;
         QFile::remove(target);
+        why = stop && stop->load() ? FailureReason::cancelled()
+                                   : FailureReason::atPath(FailureReason::Kind::DigestMismatch, target);
         if (!resumed || (stop && stop->load()))
             return false;
     }
@@ -140,23 +145,30 @@ bool downloadFrom(int j, const QUrl &url, const UpdateContent &content, const QS
 } // namespace
 
 bool downloadHttpContent(const UpdateContent &content, const QString &folder, net::IHttpProgress *progress,
-                         const std::atomic<bool> *stop, QString *archivePath)
+                         const std::atomic<bool> *stop, QString *archivePath, FailureReason *why)
 {
     const QString name = content.name();
     Logger::instance().info(QStringLiteral("download update with http: ") + name);
+    FailureReason failure;
     if (!QDir().mkpath(folder)) {
         Logger::instance().crit(QStringLiteral("failed to create dir: ") + folder);
+        if (why)
+            *why = FailureReason::notWritable(folder);
         return false;
     }
     const QString target = QDir(folder).filePath(name);
     const QList<QUrl> urls = content.http();
     for (int j = 0; j < urls.size(); ++j) {
-        if (stop && stop->load())
-            return false;
-        if (downloadFrom(j, urls[j], content, target, progress, stop)) {
+        if (stop && stop->load()) {
+            failure = FailureReason::cancelled();
+            break;
+        }
+        if (downloadFrom(j, urls[j], content, target, progress, stop, failure)) {
             *archivePath = target;
             return true;
         }
     }
+    if (why)
+        *why = failure;
     return false;
 }

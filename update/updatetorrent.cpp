@@ -36,18 +36,21 @@ bool UpdateTorrent::download(const UpdateContent &content, const QString &folder
                              QString *archivePath)
 {
     const QString name = content.name();
+    m_failure = FailureReason();
     Logger::instance().info(QStringLiteral("download update with torrent: ") + name);
     if (!QDir().mkpath(folder)) {
         Logger::instance().crit(QStringLiteral("failed to create update download dir: ") + folder);
-        return false;
+        return fail(FailureReason::notWritable(folder));
     }
     if (!ensureSession(useTorrents) || !startTorrent(content, folder)) {
         Logger::instance().crit(QStringLiteral("failed to start torrent: ") + name);
+        if (!m_failure.isFailure())
+            m_failure = FailureReason::atPath(FailureReason::Kind::TorrentFailed, name);
         return false;
     }
     Logger::instance().info(QStringLiteral("torrent started: ") + name);
     const TorrentSession::THash id = current();
-    if (!waitForTorrent()) {
+    if (!waitForTorrent(name)) {
         Logger::instance().crit(QStringLiteral("failed to wait for torrent: ") + name);
         return false;
     }
@@ -98,7 +101,7 @@ bool UpdateTorrent::startTorrent(const UpdateContent &content, const QString &fo
                                << urls[j].host(QUrl::FullyDecoded);
             Logger::instance().info(line);
             if (m_stopping.load())
-                return false;
+                return fail(FailureReason::cancelled());
             // Always from the server: a cached copy of a .torrent the mirror has since corrected
             // would otherwise keep failing the check below until it expires.
             std::shared_ptr<net::HttpConnection> connection = net::HttpConnection::create(false);
@@ -109,6 +112,7 @@ bool UpdateTorrent::startTorrent(const UpdateContent &content, const QString &fo
                 line.clear();
                 QTextStream(&line) << "[" << j << "] failed to download torrent file: " << urls[j].toString();
                 Logger::instance().crit(line);
+                m_failure = connection->failure();
                 continue;
             }
             line.clear();
@@ -125,13 +129,14 @@ bool UpdateTorrent::startTorrent(const UpdateContent &content, const QString &fo
                                    << " info-hash: " << hash << " expected: " << expectedHash;
                 Logger::instance().crit(line);
                 m_foreignTorrent = true;
+                m_failure = FailureReason::atUrl(FailureReason::Kind::TorrentRefused, urls[j]);
                 continue;
             }
             m_foreignTorrent = false;
             m_torrentFailed = false;
             const TorrentSession::THash id = session()->addTorrent(folder, bytes, content.http());
             if (id.empty())
-                return false;
+                return fail(FailureReason::atUrl(FailureReason::Kind::TorrentRefused, urls[j]));
             setCurrent(id);
             return true;
         }
@@ -139,12 +144,12 @@ bool UpdateTorrent::startTorrent(const UpdateContent &content, const QString &fo
     return false;
 }
 
-bool UpdateTorrent::waitForTorrent()
+bool UpdateTorrent::waitForTorrent(const QString &name)
 {
     const TorrentSession::THash id = current();
     std::shared_ptr<TorrentSession> torrents = session();
     if (id.empty() || !torrents->status(id).valid)
-        return false;
+        return fail(FailureReason::atPath(FailureReason::Kind::TorrentFailed, name));
     {
         QMutexLocker lock(&m_mutex);
         qint64 lastDone = -1;
@@ -157,7 +162,9 @@ bool UpdateTorrent::waitForTorrent()
             const QString end = waitEnd(status, lastDone, stalled);
             if (!end.isEmpty()) {
                 Logger::instance().crit(QStringLiteral("torrent wait ended: ") + end);
-                return false;
+                return fail(m_stopping.load()
+                                ? FailureReason::cancelled()
+                                : FailureReason::atPath(FailureReason::Kind::TorrentFailed, name));
             }
             m_seeding.wait(&m_mutex, statusPollMs);
         }
@@ -191,6 +198,12 @@ QString UpdateTorrent::waitEnd(const TorrentSession::Status &status, qint64 &las
     QTextStream(&text) << "no data for " << stalled.elapsed() / 1000 << " s at " << lastDone << " of "
                        << status.wantedBytes << " bytes";
     return text;
+}
+
+bool UpdateTorrent::fail(const FailureReason &reason)
+{
+    m_failure = reason;
+    return false;
 }
 
 void UpdateTorrent::noteError(const TorrentSession::THash &id)
@@ -276,6 +289,12 @@ void UpdateTorrent::resumeAll()
 {
     if (std::shared_ptr<TorrentSession> torrents = session())
         torrents->resume();
+}
+
+bool UpdateTorrent::isPaused() const
+{
+    std::shared_ptr<TorrentSession> torrents = session();
+    return torrents && torrents->isPaused();
 }
 
 bool UpdateTorrent::hasTorrents() const

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/failurereason.h"
 #include "net/torrentsession.h"
 #include "update/updatecontent.h"
 
@@ -36,6 +37,8 @@ public:
     // Whether the last download failed because a .torrent was not the content's ("torrent" is its
     // info-hash): a mirror tampering with it gets nothing installed, not even another way.
     bool refusedForeignTorrent() const { return m_foreignTorrent.load(); }
+    // Why the last download failed; read on the thread that called download.
+    const FailureReason &failure() const { return m_failure; }
 
     // Around unpacking: only while the downloaded torrent is still the current one.
     void pauseForInstall(const UpdateContent &content);
@@ -48,13 +51,17 @@ public:
 
     void pauseAll();
     void resumeAll();
+    // Whether the player paused the session.
+    bool isPaused() const;
     bool hasTorrents() const;
     void saveSessionState() const;
 
 private:
     bool ensureSession(bool useTorrents);
     bool startTorrent(const UpdateContent &content, const QString &folder);
-    bool waitForTorrent();
+    bool waitForTorrent(const QString &name);
+    // Keeps the reason; false.
+    bool fail(const FailureReason &reason);
     // Why the wait must end now, or an empty text while it goes on; called under the mutex.
     QString waitEnd(const TorrentSession::Status &status, qint64 &lastDone, QElapsedTimer &stalled);
     void noteError(const TorrentSession::THash &id);
@@ -68,6 +75,7 @@ private:
     std::atomic<int> m_stallLimitMs{60000};
     std::atomic<bool> m_torrentFailed{false};
     std::atomic<bool> m_foreignTorrent{false};
+    FailureReason m_failure;
     mutable QMutex m_mutex;
     QWaitCondition m_seeding;
     std::shared_ptr<TorrentSession> m_session;

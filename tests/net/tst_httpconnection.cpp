@@ -3,6 +3,7 @@
 #include "tests/support/logcapture.h"
 #include "tests/support/nginxserver.h"
 #include "tests/support/testhttpserver.h"
+#include "tests/support/typedprinting.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -195,7 +196,8 @@ void HttpConnectionTest::stopsAtTenRequests()
     m_server.serveFile("/hop" + QByteArray::number(hops), "the file");
 
     const QString target = m_folder.filePath(QStringLiteral("redirected.bin"));
-    QCOMPARE(net::HttpConnection::create(true)->download(m_server.url("/hop0"), target), ok);
+    const auto connection = net::HttpConnection::create(true);
+    QCOMPARE(connection->download(m_server.url("/hop0"), target), ok);
     QCOMPARE(m_server.requests().size(), ok ? hops + 1 : 10);
     QCOMPARE(QFile::exists(target), ok);
     const QStringList log = m_log.takeLines();
@@ -203,38 +205,49 @@ void HttpConnectionTest::stopsAtTenRequests()
     if (!ok)
         QCOMPARE(log.last(),
                  "crit too many redirects: " + m_server.url(hops < 0 ? "/hop0" : "/hop9").toString());
+    const FailureReason reason = connection->failure();
+    QCOMPARE(reason.kind, ok ? FailureReason::Kind::None : FailureReason::Kind::TransferFailed);
+    QCOMPARE(reason.url, ok ? QUrl() : m_server.url(hops < 0 ? "/hop0" : "/hop9"));
 }
 
 void HttpConnectionTest::failsCleanly_data()
 {
     QTest::addColumn<TestHttpServer::Response>("response");
     QTest::addColumn<QStringList>("log");
+    QTest::addColumn<FailureReason::Kind>("reason");
+    QTest::addColumn<int>("status");
 
     TestHttpServer::Response notFound;
     notFound.status = 404;
     notFound.body = "no such file";
     QTest::newRow("404") << notFound
-                         << QStringList({"crit network error: 203", "crit http some error happened: 203"});
+                         << QStringList({"crit network error: 203", "crit http some error happened: 203"})
+                         << FailureReason::Kind::HttpStatus << 404;
     TestHttpServer::Response serverError;
     serverError.status = 500;
     serverError.body = "oops";
     QTest::newRow("500") << serverError
-                         << QStringList({"crit network error: 401", "crit http some error happened: 401"});
-    QTest::newRow("empty 200") << TestHttpServer::Response() << QStringList();
+                         << QStringList({"crit network error: 401", "crit http some error happened: 401"})
+                         << FailureReason::Kind::HttpStatus << 500;
+    QTest::newRow("empty 200") << TestHttpServer::Response() << QStringList()
+                               << FailureReason::Kind::TransferFailed << 0;
     TestHttpServer::Response emptyChunked;
     emptyChunked.chunked = true;
-    QTest::newRow("empty chunked 200") << emptyChunked << QStringList();
+    QTest::newRow("empty chunked 200")
+        << emptyChunked << QStringList() << FailureReason::Kind::TransferFailed << 0;
     TestHttpServer::Response dropped;
     dropped.body = randomBytes(600000);
     dropped.pieceSize = 100000;
     dropped.pieceIntervalMs = 10;
     dropped.dropAfter = 300000;
     QTest::newRow("dropped mid-body")
-        << dropped << QStringList({"crit network error: 2", "crit http some error happened: 2"});
+        << dropped << QStringList({"crit network error: 2", "crit http some error happened: 2"})
+        << FailureReason::Kind::TransferFailed << 0;
     TestHttpServer::Response droppedChunked = dropped;
     droppedChunked.chunked = true;
     QTest::newRow("chunked dropped mid-body")
-        << droppedChunked << QStringList({"crit network error: 2", "crit http some error happened: 2"});
+        << droppedChunked << QStringList({"crit network error: 2", "crit http some error happened: 2"})
+        << FailureReason::Kind::TransferFailed << 0;
 }
 
 void HttpConnectionTest::failsOnShortBody_data()
@@ -266,7 +279,9 @@ void HttpConnectionTest::failsOnShortBody()
     for (int attempt = 0; attempt < 10; ++attempt) {
         QByteArray out;
         QVERIFY(!connection->get(m_server.url("/short"), &out));
+        QCOMPARE(connection->failure().kind, FailureReason::Kind::TransferFailed);
         QVERIFY(!connection->download(m_server.url("/short"), target));
+        QCOMPARE(connection->failure().kind, FailureReason::Kind::TransferFailed);
         QVERIFY(!QFile::exists(target));
     }
     const QStringList crit = m_log.takeLines().filter(QRegularExpression(QStringLiteral("^crit ")));
@@ -277,16 +292,26 @@ void HttpConnectionTest::failsCleanly()
 {
     QFETCH(TestHttpServer::Response, response);
     QFETCH(QStringList, log);
+    QFETCH(FailureReason::Kind, reason);
+    QFETCH(int, status);
     m_server.serve("/failing", response);
     const auto connection = net::HttpConnection::create(true);
     QByteArray out;
+    FailureReason expected = FailureReason::atUrl(reason, m_server.url("/failing"));
+    expected.httpStatus = status;
     QVERIFY(!connection->get(m_server.url("/failing"), &out));
     QCOMPARE(m_log.takeLines(), log);
+    QCOMPARE(connection->failure(), expected);
 
     const QString target = m_folder.filePath(QStringLiteral("failing.bin"));
     QVERIFY(!connection->download(m_server.url("/failing"), target));
     QVERIFY(!QFile::exists(target));
     QCOMPARE(m_log.takeLines(), QStringList("debg download: " + m_server.url("/failing").toString()) + log);
+    QCOMPARE(connection->failure(), expected);
+    // A later success leaves no reason behind.
+    m_server.serveFile("/fine", "the file");
+    QVERIFY(connection->get(m_server.url("/fine"), &out));
+    QCOMPARE(connection->failure(), FailureReason());
 }
 
 void HttpConnectionTest::readsChunkedBody()
@@ -360,9 +385,11 @@ void HttpConnectionTest::givesUpConnectingAfterFiveSeconds()
     QElapsedTimer timer;
     timer.start();
     QByteArray out;
-    QVERIFY(!connection->get(QUrl(QStringLiteral("http://127.0.0.1:%1/").arg(port)), &out));
+    const QUrl url(QStringLiteral("http://127.0.0.1:%1/").arg(port));
+    QVERIFY(!connection->get(url, &out));
     QVERIFY2(timer.elapsed() < 20000, qPrintable(QString::number(timer.elapsed())));
     QCOMPARE(m_log.takeLines(), QStringList({"crit network error: 4", "crit http some error happened: 4"}));
+    QCOMPARE(connection->failure(), FailureReason::atUrl(FailureReason::Kind::ServerUnreachable, url));
     ::close(listener);
 }
 
@@ -413,9 +440,11 @@ void HttpConnectionTest::refusesUnwritableTarget()
     file.close();
     m_server.clearRequests();
     const QString target = blocker + QStringLiteral("/out.bin");
-    QVERIFY(!net::HttpConnection::create(true)->download(m_server.url("/small.bin"), target));
+    const auto connection = net::HttpConnection::create(true);
+    QVERIFY(!connection->download(m_server.url("/small.bin"), target));
     QCOMPARE(m_log.takeLines(), QStringList({"debg download: " + m_server.url("/small.bin").toString(),
                                              "debg failed to open dowload file: " + target}));
+    QCOMPARE(connection->failure(), FailureReason::notWritable(target));
     QVERIFY(m_server.requests().isEmpty());
 }
 
@@ -564,6 +593,8 @@ void HttpConnectionTest::boundsBodySize()
         QCOMPARE(m_log.takeLines(), QStringList());
     } else {
         QVERIFY(out.size() <= limit);
+        QCOMPARE(connection->failure(),
+                 FailureReason::atUrl(FailureReason::Kind::TransferFailed, m_server.url("/sized")));
         QCOMPARE(m_log.takeLines(),
                  QStringList({QStringLiteral("crit http answer too large: %1 (more than %2 bytes)")
                                   .arg(m_server.url("/sized").toString())
@@ -606,6 +637,7 @@ void HttpConnectionTest::cancelsFromAnotherThread()
     // Far below the server's stall: only the flag can have ended the call.
     QVERIFY(worker->wait(10000));
     QVERIFY(!result);
+    QCOMPARE(connection->failure(), FailureReason::cancelled());
     // Cancelling is not a network fault: no crit line.
     const QString cancelled =
         QStringLiteral("debg http call cancelled: ") + m_server.url("/stalled").toString();

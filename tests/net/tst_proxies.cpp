@@ -1,8 +1,10 @@
 #include "net/httpconnection.h"
 #include "net/proxysettings.h"
 #include "tests/support/logcapture.h"
+#include "tests/support/nginxserver.h"
 #include "tests/support/proxyserver.h"
 #include "tests/support/testhttpserver.h"
+#include "tests/support/typedprinting.h"
 
 #include <QDir>
 #include <QRandomGenerator>
@@ -23,6 +25,8 @@ private slots:
     void downloadsThroughProxy_data();
     void downloadsThroughProxy();
     void callsAfterChangeUseNewProxy();
+    void proxyThatIsNotThere_data();
+    void proxyThatIsNotThere();
 
 private:
     TestHttpServer m_server;
@@ -53,32 +57,21 @@ void ProxiesTest::downloadsThroughProxy_data()
     QTest::addColumn<QString>("requiredUser");
     QTest::addColumn<QString>("user");
     QTest::addColumn<QString>("password");
-    QTest::addColumn<bool>("ok");
+    // Why the download fails; None when it goes through.
+    QTest::addColumn<FailureReason::Kind>("reason");
 
-    QTest::newRow("http") << ProxyServer::Http << ""
-                          << ""
-                          << "" << true;
-    QTest::newRow("http with login") << ProxyServer::Http << "joe"
-                                     << "joe"
-                                     << "s3cret" << true;
-    QTest::newRow("http wrong password") << ProxyServer::Http << "joe"
-                                         << "joe"
-                                         << "guess" << false;
-    QTest::newRow("http no login") << ProxyServer::Http << "joe"
-                                   << ""
-                                   << "" << false;
-    QTest::newRow("socks5") << ProxyServer::Socks5 << ""
-                            << ""
-                            << "" << true;
-    QTest::newRow("socks5 with login") << ProxyServer::Socks5 << "joe"
-                                       << "joe"
-                                       << "s3cret" << true;
-    QTest::newRow("socks5 wrong password") << ProxyServer::Socks5 << "joe"
-                                           << "joe"
-                                           << "guess" << false;
-    QTest::newRow("socks5 no login") << ProxyServer::Socks5 << "joe"
-                                     << ""
-                                     << "" << false;
+    using Kind = FailureReason::Kind;
+    QTest::newRow("http") << ProxyServer::Http << "" << "" << "" << Kind::None;
+    QTest::newRow("http with login") << ProxyServer::Http << "joe" << "joe" << "s3cret" << Kind::None;
+    // tinyproxy 1.11 answers wrong credentials with 401, as a server would, not with 407: nothing in
+    // the answer tells it from the server's own.
+    QTest::newRow("http wrong password") << ProxyServer::Http << "joe" << "joe" << "guess" << Kind::HttpStatus;
+    QTest::newRow("http no login") << ProxyServer::Http << "joe" << "" << "" << Kind::ProxyAuthentication;
+    QTest::newRow("socks5") << ProxyServer::Socks5 << "" << "" << "" << Kind::None;
+    QTest::newRow("socks5 with login") << ProxyServer::Socks5 << "joe" << "joe" << "s3cret" << Kind::None;
+    QTest::newRow("socks5 wrong password")
+        << ProxyServer::Socks5 << "joe" << "joe" << "guess" << Kind::ProxyAuthentication;
+    QTest::newRow("socks5 no login") << ProxyServer::Socks5 << "joe" << "" << "" << Kind::ProxyAuthentication;
 }
 
 void ProxiesTest::downloadsThroughProxy()
@@ -87,18 +80,24 @@ void ProxiesTest::downloadsThroughProxy()
     QFETCH(QString, requiredUser);
     QFETCH(QString, user);
     QFETCH(QString, password);
-    QFETCH(bool, ok);
+    QFETCH(FailureReason::Kind, reason);
     ProxyServer proxy;
     QVERIFY(proxy.start(kind, requiredUser, QStringLiteral("s3cret")));
     const int type = kind == ProxyServer::Http ? QNetworkProxy::HttpProxy : QNetworkProxy::Socks5Proxy;
     applyProxy(QStringLiteral("127.0.0.1"), type, proxy.port(), user, password);
 
     const QString target = m_folder.filePath(QStringLiteral("content.7z"));
-    QCOMPARE(net::HttpConnection::create(true)->download(m_server.url("/content.7z"), target), ok);
+    const auto connection = net::HttpConnection::create(true);
+    const bool ok = reason == FailureReason::Kind::None;
+    QCOMPARE(connection->download(m_server.url("/content.7z"), target), ok);
     QCOMPARE(QFile::exists(target), ok);
     if (!ok) {
         QVERIFY(m_server.requests().isEmpty());
-        QVERIFY(!m_log.takeLines().filter(QStringLiteral("crit http some error happened: ")).isEmpty());
+        const FailureReason expected =
+            reason == FailureReason::Kind::HttpStatus
+                ? FailureReason::atStatus(m_server.url("/content.7z"), 401)
+                : FailureReason::atProxy(reason, QStringLiteral("127.0.0.1:%1").arg(proxy.port()));
+        QCOMPARE(connection->failure(), expected);
         return;
     }
     QFile file(target);
@@ -128,6 +127,27 @@ void ProxiesTest::callsAfterChangeUseNewProxy()
     QVERIFY(!requests[0].headers.contains("via"));
     QVERIFY(requests[1].headers.value("via").contains("tinyproxy"));
     QVERIFY(!requests[2].headers.contains("via"));
+}
+
+void ProxiesTest::proxyThatIsNotThere_data()
+{
+    QTest::addColumn<int>("type");
+    QTest::newRow("http") << int(QNetworkProxy::HttpProxy);
+    QTest::newRow("socks5") << int(QNetworkProxy::Socks5Proxy);
+}
+
+// A proxy setting that points nowhere: the failure names the proxy, not the server.
+void ProxiesTest::proxyThatIsNotThere()
+{
+    QFETCH(int, type);
+    const quint16 port = freeLocalPort();
+    applyProxy(QStringLiteral("127.0.0.1"), type, port, QString(), QString());
+    const auto connection = net::HttpConnection::create(true);
+    QByteArray out;
+    QVERIFY(!connection->get(m_server.url("/content.7z"), &out));
+    QVERIFY(m_server.requests().isEmpty());
+    QCOMPARE(connection->failure(), FailureReason::atProxy(FailureReason::Kind::ProxyRefused,
+                                                           QStringLiteral("127.0.0.1:%1").arg(port)));
 }
 
 QTEST_GUILESS_MAIN(ProxiesTest)

@@ -198,7 +198,8 @@ void shootAgreement()
 QList<int> longestRetryPrompts()
 {
     QHash<int, int> longest;
-    for (int code = AutoUpdate::InfoQueryFailed; code <= AutoUpdate::Unknown; ++code) {
+    for (int code = int(UpdateResult::Code::InfoQueryFailed); code <= int(UpdateResult::Code::Unknown);
+         ++code) {
         const UpdateResultPrompt prompt = updateResultPrompt(code);
         const int current = longest.value(prompt.kind, -1);
         if (current < 0 || updateResultPrompt(current).text.size() < prompt.text.size())
@@ -233,7 +234,8 @@ void shootLauncher(JsonSettings *settings, const QUrl &manifest)
 
     AutoUpdate::instance()->stopProgressTimer();
     constexpr qint64 MiB = 1024 * 1024;
-    window.updateProgress(QString(), AutoUpdate::Downloading, 0.421f, 2900 * MiB, 1221 * MiB, 5300000);
+    window.updateProgress(QString(), int(UpdateProgress::Action::Downloading), 0.421f, 2900 * MiB, 1221 * MiB,
+                          5300000);
     shootScreen(QStringLiteral("main-downloading"));
 
     auto *header = window.findChild<LauncherHeader *>();

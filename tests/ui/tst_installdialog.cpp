@@ -276,7 +276,7 @@ void InstallDialogTest::manifestSizeReplacesTheDefault()
     AutoUpdate *update = AutoUpdate::instance();
     connect(update, &AutoUpdate::updateFinish, &dialog, &InstallDialog::updateCheckFinished,
             Qt::QueuedConnection);
-    QVERIFY(update->check({server.url(QStringLiteral("/update.json"))}, AutoUpdate::FetchOnly));
+    QVERIFY(update->check({server.url(QStringLiteral("/update.json"))}, AutoUpdate::Mode::FetchOnly));
     QTRY_COMPARE(dialog.findChild<QLabel *>(QStringLiteral("wizard_size"))->text(),
                  formatSize(qint64(1) << 58));
     // The folder is checked again against the new size.

@@ -186,7 +186,7 @@ void LauncherDialogsTest::installModeRunsTheInstaller()
     });
     // The start-up fetches the manifest while the window runs in install mode.
     QVERIFY(
-        AutoUpdate::instance()->check({m_server.url(QStringLiteral("/update.json"))}, AutoUpdate::FetchOnly));
+        AutoUpdate::instance()->check({m_server.url(QStringLiteral("/update.json"))}, AutoUpdate::Mode::FetchOnly));
     m_window = std::make_unique<Launcher>(&m_settings, true);
     m_window->show();
     QTRY_COMPARE_WITH_TIMEOUT(seen, QDir(m_home.path()).filePath(QStringLiteral("Games/GD7_EN")), 15000);

@@ -62,40 +62,40 @@ void LauncherTablesTest::progressView_data()
 
     const qint64 MiB = 1 << 20;
     QTest::newRow("busy download shows the orchestrator's message")
-        << "Downloading" << int(AutoUpdate::Downloading) << 0.0f << qint64(0) << qint64(0) << qint64(0)
-        << true << true << 0 << true << "Downloading"
+        << "Downloading" << int(UpdateProgress::Action::Downloading) << 0.0f << qint64(0) << qint64(0)
+        << qint64(0) << true << true << 0 << true << "Downloading"
         << "" << true;
     QTest::newRow("busy unpack, never pausable")
-        << "Unpacking" << int(AutoUpdate::Unpacking) << 0.5f << qint64(0) << qint64(0) << qint64(0) << true
-        << true << 0 << true << "Unpacking"
+        << "Unpacking" << int(UpdateProgress::Action::Unpacking) << 0.5f << qint64(0) << qint64(0)
+        << qint64(0) << true << true << 0 << true << "Unpacking"
         << "" << false;
     QTest::newRow("download with size and rate")
-        << "" << int(AutoUpdate::Downloading) << 0.25f << 4 * MiB << MiB << 512 * qint64(1024) << false
-        << false << 250000 << true << "Downloading 25.0%"
+        << "" << int(UpdateProgress::Action::Downloading) << 0.25f << 4 * MiB << MiB << 512 * qint64(1024)
+        << false << false << 250000 << true << "Downloading 25.0%"
         << "1024 kB/4.0 MB (512 kB/s)" << false;
     QTest::newRow("download rate 0 hides the bracket")
-        << "" << int(AutoUpdate::Downloading) << 0.5f << 4 * MiB << 2 * MiB << qint64(0) << true << false
-        << 500000 << true << "Downloading 50.0%"
+        << "" << int(UpdateProgress::Action::Downloading) << 0.5f << 4 * MiB << 2 * MiB << qint64(0) << true
+        << false << 500000 << true << "Downloading 50.0%"
         << "2.0 MB/4.0 MB" << true;
     QTest::newRow("progress above 1 is clamped")
-        << "" << int(AutoUpdate::Installing) << 1.7f << qint64(1000) << qint64(1700) << qint64(0) << false
-        << false << 1000000 << true << "Installing 170%"
+        << "" << int(UpdateProgress::Action::Installing) << 1.7f << qint64(1000) << qint64(1700) << qint64(0)
+        << false << false << 1000000 << true << "Installing 170%"
         << "" << false;
     QTest::newRow("progress below 0 is clamped")
-        << "" << int(AutoUpdate::Unpacking) << -0.3f << qint64(1000) << qint64(0) << qint64(0) << false
-        << false << 0 << true << "Unpacking -30%"
+        << "" << int(UpdateProgress::Action::Unpacking) << -0.3f << qint64(1000) << qint64(0) << qint64(0)
+        << false << false << 0 << true << "Unpacking -30%"
         << "" << false;
     QTest::newRow("file check, pausable with a torrent")
-        << "" << int(AutoUpdate::CheckingFiles) << 0.333f << qint64(3) << qint64(1) << qint64(0) << true
-        << false << 333000 << true << "Checking files 33%"
+        << "" << int(UpdateProgress::Action::CheckingFiles) << 0.333f << qint64(3) << qint64(1) << qint64(0)
+        << true << false << 333000 << true << "Checking files 33%"
         << "" << true;
     QTest::newRow("file check without a torrent")
-        << "" << int(AutoUpdate::CheckingFiles) << 0.5f << qint64(2) << qint64(1) << qint64(0) << false
-        << false << 500000 << true << "Checking files 50%"
+        << "" << int(UpdateProgress::Action::CheckingFiles) << 0.5f << qint64(2) << qint64(1) << qint64(0)
+        << false << false << 500000 << true << "Checking files 50%"
         << "" << false;
     QTest::newRow("update check keeps the footer's texts")
-        << "Checking" << int(AutoUpdate::CheckingUpdates) << 0.0f << qint64(0) << qint64(0) << qint64(0)
-        << true << true << 0 << false << ""
+        << "Checking" << int(UpdateProgress::Action::CheckingUpdates) << 0.0f << qint64(0) << qint64(0)
+        << qint64(0) << true << true << 0 << false << ""
         << "" << false;
     QTest::newRow("unknown action keeps texts, bar still follows")
         << "x" << 42 << 0.5f << qint64(10) << qint64(5) << qint64(9) << true << false << 500000 << false << ""

@@ -340,18 +340,20 @@ void LauncherWindowTest::progressReachesTheFooter_data()
     QTest::addColumn<int>("maximum");
     QTest::addColumn<int>("value");
 
-    QTest::newRow("busy") << int(AutoUpdate::Downloading) << 0.0f << 0LL << 0LL << 0LL << "Connecting"
+    QTest::newRow("busy") << int(UpdateProgress::Action::Downloading) << 0.0f << 0LL << 0LL << 0LL
+                          << "Connecting"
                           << "" << 0 << 0;
-    QTest::newRow("download with rate") << int(AutoUpdate::Downloading) << 0.5f << 2048LL * 1024
+    QTest::newRow("download with rate") << int(UpdateProgress::Action::Downloading) << 0.5f << 2048LL * 1024
                                         << 1024LL * 1024 << 2048LL << "Downloading 50.0%"
                                         << "1024 kB/2.0 MB (2 kB/s)" << 1000000 << 500000;
-    QTest::newRow("download without rate") << int(AutoUpdate::Downloading) << 0.5f << 2048LL * 1024
-                                           << 1024LL * 1024 << 0LL << "Downloading 50.0%"
+    QTest::newRow("download without rate") << int(UpdateProgress::Action::Downloading) << 0.5f
+                                           << 2048LL * 1024 << 1024LL * 1024 << 0LL << "Downloading 50.0%"
                                            << "1024 kB/2.0 MB" << 1000000 << 500000;
-    QTest::newRow("clamped") << int(AutoUpdate::Unpacking) << 1.7f << 1000LL << 1700LL << 0LL
+    QTest::newRow("clamped") << int(UpdateProgress::Action::Unpacking) << 1.7f << 1000LL << 1700LL << 0LL
                              << "Unpacking 170%"
                              << "" << 1000000 << 1000000;
-    QTest::newRow("install") << int(AutoUpdate::Installing) << 0.25f << 4LL << 1LL << 0LL << "Installing 25%"
+    QTest::newRow("install") << int(UpdateProgress::Action::Installing) << 0.25f << 4LL << 1LL << 0LL
+                             << "Installing 25%"
                              << "" << 1000000 << 250000;
 }
 
@@ -463,7 +465,8 @@ void LauncherWindowTest::failedUpdateRetriedFromThePrompt()
         NextWindowMs);
     Launcher *launcher = openLauncher();
     QVERIFY(waitForPlay());
-    QVERIFY2(question.contains(AutoUpdate::errorText(AutoUpdate::InfoQueryFailed)), qPrintable(question));
+    QVERIFY2(question.contains(AutoUpdate::errorText(int(UpdateResult::Code::InfoQueryFailed))),
+             qPrintable(question));
     QCOMPARE(launcher->findChild<QLabel *>(QStringLiteral("version"))->text(),
              QStringLiteral("Version 1.0.0"));
 }

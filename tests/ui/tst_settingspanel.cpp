@@ -366,7 +366,7 @@ void SettingsPanelTest::troubleshootingFollowsTheGameAndTheUpdate()
     slow.delayMs = 3000;
     server.serve("/update.json", slow);
     AutoUpdate *update = AutoUpdate::instance();
-    QVERIFY(update->check({server.url(QStringLiteral("/update.json"))}, AutoUpdate::Update));
+    QVERIFY(update->check({server.url(QStringLiteral("/update.json"))}, AutoUpdate::Mode::Update));
     QVERIFY(update->isRunning());
     openPanel();
     QVERIFY(!check->isEnabled() && !diagnostics->isEnabled());

@@ -7,6 +7,7 @@
 #include "tests/support/logcapture.h"
 #include "tests/support/nginxserver.h"
 #include "tests/support/testhttpserver.h"
+#include "tests/support/typedprinting.h"
 #include "tests/update/releasekit.h"
 #include "tests/update/updatedriver.h"
 #include "update/autoupdate.h"
@@ -213,26 +214,38 @@ void AutoUpdateTest::manifestFetch_data()
     QTest::addColumn<int>("result");
     QTest::addColumn<int>("triesEach");
     QTest::addColumn<QStringList>("logged"); // %1 stands for the server's base URL
+    // Why the last mirror failed, and which one it was (-1: none failed last).
+    QTest::addColumn<FailureReason::Kind>("reason");
+    QTest::addColumn<int>("reasonMirror");
 
     const QByteArray valid = QJsonDocument(QJsonObject{{"gd7", ReleaseKit::product("1.0.0", {})}}).toJson();
     QTest::newRow("third mirror answers")
         << QList<QByteArray>{"", "<html>maintenance</html>", valid} << 0 << 0 << 1
         << QStringList{"info [0] download update info: 127.0.0.1",
                        "crit [0] download update info fail: %1/m0", "info [1] download update info success.",
-                       "crit [1] parsing update info fail: %1/m1", "info [2] parsing update info success."};
+                       "crit [1] parsing update info fail: %1/m1", "info [2] parsing update info success."}
+        << FailureReason::Kind::None << -1;
     QTest::newRow("first mirror refuses")
         << QList<QByteArray>{"refused", valid} << 0 << 0 << 1
         << QStringList{"crit [0] download update info fail: http://127.0.0.1:%2/m0",
-                       "info [1] parsing update info success."};
+                       "info [1] parsing update info success."}
+        << FailureReason::Kind::None << -1;
     QTest::newRow("all mirrors down")
         << QList<QByteArray>{"", "refused"} << 0 << 2 << 2
-        << QStringList{"crit [1] download update info fail: http://127.0.0.1:%2/m1"};
+        << QStringList{"crit [1] download update info fail: http://127.0.0.1:%2/m1"}
+        << FailureReason::Kind::ServerUnreachable << 1;
+    QTest::newRow("last mirror without the manifest")
+        << QList<QByteArray>{"refused", ""} << 0 << 2 << 2
+        << QStringList{"crit [1] download update info fail: %1/m1"} << FailureReason::Kind::HttpStatus << 1;
     QTest::newRow("last answer not JSON") << QList<QByteArray>{"", "not json"} << 0 << 3 << 2
-                                          << QStringList{"crit [1] parsing update info fail: %1/m1"};
-    QTest::newRow("empty manifest") << QList<QByteArray>{"{}"} << 0 << 3 << 2 << QStringList();
+                                          << QStringList{"crit [1] parsing update info fail: %1/m1"}
+                                          << FailureReason::Kind::ManifestInvalid << 1;
+    QTest::newRow("empty manifest") << QList<QByteArray>{"{}"} << 0 << 3 << 2 << QStringList()
+                                    << FailureReason::Kind::ManifestInvalid << 0;
     QTest::newRow("no launcher product")
         << QList<QByteArray>{valid} << 1 << 4 << 1
-        << QStringList{"debg Launcher update result: 4", "debg Game update result: 4"};
+        << QStringList{"debg Launcher update result: 4", "debg Game update result: 4"}
+        << FailureReason::Kind::None << -1;
 }
 
 void AutoUpdateTest::manifestFetch()
@@ -242,6 +255,8 @@ void AutoUpdateTest::manifestFetch()
     QFETCH(int, result);
     QFETCH(int, triesEach);
     QFETCH(QStringList, logged);
+    QFETCH(FailureReason::Kind, reason);
+    QFETCH(int, reasonMirror);
 
     TestHttpServer server;
     QVERIFY(server.start());
@@ -256,9 +271,16 @@ void AutoUpdateTest::manifestFetch()
                                                : server.url(QString::fromLatin1(path)));
     }
     UpdateDriver driver(settingsPath());
-    QVERIFY(AutoUpdate::instance()->check(mirrors, mode));
+    QVERIFY(AutoUpdate::instance()->check(mirrors, AutoUpdate::Mode(mode)));
     QTRY_COMPARE_WITH_TIMEOUT(driver.finished.size(), 1, 30000);
     QCOMPARE(driver.finished.first(), result);
+    QCOMPARE(driver.results.size(), 1);
+    QCOMPARE(driver.lastResult().number(), result);
+    const FailureReason why = driver.lastResult().reason;
+    QCOMPARE(why.kind, reason);
+    QCOMPARE(why.url, reasonMirror < 0 ? QUrl() : mirrors[reasonMirror]);
+    if (reason == FailureReason::Kind::HttpStatus)
+        QCOMPARE(why.httpStatus, 404);
     QCOMPARE(driver.starts, 1);
     for (int i = 0; i < answers.size(); ++i) {
         const int tries = answers[i] == "refused"                  ? 0
@@ -291,9 +313,9 @@ void AutoUpdateTest::secondCheckIsRefused()
     server.serve("/update.json", slow);
     UpdateDriver driver(settingsPath());
     AutoUpdate *update = AutoUpdate::instance();
-    QVERIFY(update->check({server.url("/update.json")}, AutoUpdate::Update));
+    QVERIFY(update->check({server.url("/update.json")}, AutoUpdate::Mode::Update));
     QVERIFY(update->isRunning());
-    QVERIFY(!update->check({server.url("/update.json")}, AutoUpdate::Update));
+    QVERIFY(!update->check({server.url("/update.json")}, AutoUpdate::Mode::Update));
     QVERIFY(m_log.takeLines().contains("crit update check refused: a check is already running"));
     QTRY_COMPARE_WITH_TIMEOUT(driver.finished.size(), 1, 30000);
     QTest::qWait(200);
@@ -356,13 +378,19 @@ void AutoUpdateTest::faults_data()
     QTest::addColumn<QString>("version");
     QTest::addColumn<int>("filesOfVersion"); // 0: no game folder
     QTest::addColumn<QString>("logged");
+    QTest::addColumn<FailureReason::Kind>("reason");
+    // The file the reason names, relative to the folder it is in.
+    QTest::addColumn<QString>("reasonFile");
     QTest::newRow("archive missing") << "missing" << 6 << QString() << 0
-                                     << "info [0] http failed: patch-1.2.0.7z";
-    QTest::newRow("corrupt archive") << "corrupt" << 6 << "1.1.0" << 2
-                                     << "crit content digest check failed: patch-1.2.0 sha256 expected: ";
+                                     << "info [0] http failed: patch-1.2.0.7z"
+                                     << FailureReason::Kind::HttpStatus << "patch-1.2.0.7z";
+    QTest::newRow("corrupt archive") << "corrupt" << 6 << "1.1.0" << 2 << ""
+                                     << FailureReason::Kind::DigestMismatch << "patch-1.2.0.7z";
     // As a manifest of an older publisher has it, without a digest: the unpack finds the damage.
-    QTest::newRow("corrupt archive, no digest") << "corrupt, no digest" << 7 << "1.1.0" << 2 << "";
-    QTest::newRow("old digest mismatch") << "digest" << 9 << "1.1.0" << 2 << "crit patch fail: patch-1.2.0";
+    QTest::newRow("corrupt archive, no digest") << "corrupt, no digest" << 7 << "1.1.0" << 2 << ""
+                                                << FailureReason::Kind::UnpackFailed << "patch-1.2.0.7z";
+    QTest::newRow("old digest mismatch") << "digest" << 9 << "1.1.0" << 2 << "crit patch fail: patch-1.2.0"
+                                         << FailureReason::Kind::PatchFailed << "game.bin";
 }
 
 void AutoUpdateTest::faults()
@@ -372,6 +400,8 @@ void AutoUpdateTest::faults()
     QFETCH(QString, version);
     QFETCH(int, filesOfVersion);
     QFETCH(QString, logged);
+    QFETCH(FailureReason::Kind, reason);
+    QFETCH(QString, reasonFile);
 
     std::unique_ptr<ReleaseKit> kit = newRelease(m_nginx);
     const QJsonObject full = kit->full("game-1.0.0", "1.0.0", gameFiles(1), false);
@@ -400,6 +430,11 @@ void AutoUpdateTest::faults()
     AutoUpdate::instance()->setUseTorrents(false);
     UpdateDriver driver(settingsPath());
     QCOMPARE(driver.run({kit->manifestUrl()}), result);
+    const FailureReason why = driver.lastResult().reason;
+    QCOMPARE(why.kind, reason);
+    QCOMPARE(QFileInfo(why.path.isEmpty() ? why.url.path() : why.path).fileName(), reasonFile);
+    if (reason == FailureReason::Kind::HttpStatus)
+        QCOMPARE(why.httpStatus, 404);
     QCOMPARE(driver.installed, (QStringList{"game-1.0.0", "patch-1.1.0"}));
     QCOMPARE(installedVersion(), version.isEmpty() ? QStringLiteral("1.1.0") : version);
     QCOMPARE(ReleaseKit::digestsBelow(Paths::gameFolder()),
@@ -445,6 +480,10 @@ void AutoUpdateTest::launcherOutdated()
     AutoUpdate::instance()->setUseTorrents(false);
     UpdateDriver driver(settingsPath());
     QCOMPARE(driver.run({kit->manifestUrl()}), result);
+    const FailureReason why = driver.lastResult().reason;
+    QCOMPARE(why.kind, result == 8 ? FailureReason::Kind::ProgramNotStarted : FailureReason::Kind::None);
+    if (result == 8)
+        QCOMPARE(QFileInfo(why.path).fileName(), QStringLiteral("GD7Launcher"));
     const QStringList lines = m_log.takeLines();
     QVERIFY2(lines.filter(logged).size() == 1, qPrintable(lines.join('\n')));
     QVERIFY(lines.filter("Game version: ").isEmpty());
@@ -505,6 +544,18 @@ void AutoUpdateTest::progressReportsEachStep()
             downloadMoved = true;
     }
     QVERIFY(downloadMoved);
+    // Each tick reports the same progress twice: as codes and texts, and as a value without words.
+    QCOMPARE(driver.reports.size(), driver.progress.size());
+    for (int i = 0; i < driver.reports.size(); ++i) {
+        const UpdateProgress &report = driver.reports.at(i);
+        const UpdateDriver::Progress &item = driver.progress.at(i);
+        QCOMPARE(int(report.action), item.action);
+        QCOMPARE(report.fraction, item.progress);
+        QCOMPARE(report.total, item.total);
+        QCOMPARE(report.done, item.current);
+        QCOMPARE(report.rate, item.rate);
+        QCOMPARE(report.state, UpdateProgress::State::Running);
+    }
     if (useTorrents)
         QVERIFY(!m_log.takeLines().filter(QRegularExpression("^debg STATE: 3 P: ")).isEmpty());
 }
@@ -512,11 +563,12 @@ void AutoUpdateTest::progressReportsEachStep()
 void AutoUpdateTest::stopsPromptly_data()
 {
     QTest::addColumn<bool>("torrents");
-    QTest::addColumn<int>("stopAtAction"); // the progress action under way when the launcher closes
+    // The progress action under way when the launcher closes.
+    QTest::addColumn<UpdateProgress::Action>("stopAtAction");
     QTest::addColumn<int>("result");
-    QTest::newRow("http download") << false << int(AutoUpdate::Downloading) << 6;
-    QTest::newRow("torrent download") << true << int(AutoUpdate::Downloading) << 6;
-    QTest::newRow("pause before unpacking") << false << int(AutoUpdate::Unpacking) << 7;
+    QTest::newRow("http download") << false << UpdateProgress::Action::Downloading << 6;
+    QTest::newRow("torrent download") << true << UpdateProgress::Action::Downloading << 6;
+    QTest::newRow("pause before unpacking") << false << UpdateProgress::Action::Unpacking << 7;
 }
 
 // Closing the launcher in the middle of a long step: the orchestrator goes at once, the job ends
@@ -524,11 +576,11 @@ void AutoUpdateTest::stopsPromptly_data()
 void AutoUpdateTest::stopsPromptly()
 {
     QFETCH(bool, torrents);
-    QFETCH(int, stopAtAction);
+    QFETCH(UpdateProgress::Action, stopAtAction);
     QFETCH(int, result);
     // About a minute for the 4 MiB archive, unless the step to stop in comes after the download.
     NginxServer slow;
-    const bool slowDownload = stopAtAction == AutoUpdate::Downloading;
+    const bool slowDownload = stopAtAction == UpdateProgress::Action::Downloading;
     QVERIFY(slow.start(m_served.path(), slowDownload ? QStringLiteral("limit_rate 64k;") : QString()));
     std::unique_ptr<ReleaseKit> kit = newRelease(slow);
     const QJsonObject full = kit->full("game-1.0.0", "1.0.0", gameFiles(1, 4 * 1024 * 1024), torrents);
@@ -541,18 +593,18 @@ void AutoUpdateTest::stopsPromptly()
     if (!slowDownload)
         update->setInstallPauseMs(10 * 60 * 1000);
     UpdateDriver driver(settingsPath());
-    QVERIFY(update->check({kit->manifestUrl()}, AutoUpdate::Update));
+    QVERIFY(update->check({kit->manifestUrl()}, AutoUpdate::Mode::Update));
     update->startProgressTimer();
     QVERIFY(QTest::qWaitFor(
         [&] {
-            return std::any_of(
-                driver.progress.cbegin(), driver.progress.cend(), [&](const UpdateDriver::Progress &p) {
-                    return p.action == stopAtAction && (!slowDownload || p.current > 0 || p.rate > 0);
-                });
+            return std::any_of(driver.reports.cbegin(), driver.reports.cend(), [&](const UpdateProgress &p) {
+                return p.action == stopAtAction && (!slowDownload || p.done > 0 || p.rate > 0);
+            });
         },
         60000));
     AutoUpdate::destroyInstance();
     QTRY_COMPARE(driver.finished, QList<int>{result});
+    QCOMPARE(driver.lastResult().reason.kind, FailureReason::Kind::Cancelled);
     QVERIFY(driver.installed.isEmpty());
     QCOMPARE(installedVersion(), QString());
     QVERIFY(ReleaseKit::digestsBelow(Paths::gameFolder()).isEmpty());
@@ -580,12 +632,12 @@ void AutoUpdateTest::closedDownloadResumesOnNextCheck()
         AutoUpdate *update = AutoUpdate::instance();
         update->setUseTorrents(false);
         UpdateDriver driver(settingsPath());
-        QVERIFY(update->check({kit->manifestUrl()}, AutoUpdate::Update));
+        QVERIFY(update->check({kit->manifestUrl()}, AutoUpdate::Mode::Update));
         update->startProgressTimer();
         QVERIFY(QTest::qWaitFor(
             [&] { return QFileInfo(archive + QStringLiteral(".part")).size() >= size / 2; }, 60000));
         AutoUpdate::destroyInstance();
-        QTRY_COMPARE(driver.finished, QList<int>{int(AutoUpdate::DownloadFailed)});
+        QTRY_COMPARE(driver.finished, QList<int>{int(UpdateResult::Code::DownloadFailed)});
     }
     QVERIFY(!QFileInfo::exists(archive));
     const qint64 kept = QFileInfo(archive + QStringLiteral(".part")).size();
@@ -593,14 +645,14 @@ void AutoUpdateTest::closedDownloadResumesOnNextCheck()
 
     AutoUpdate::instance()->setUseTorrents(false);
     UpdateDriver driver(settingsPath());
-    QCOMPARE(driver.run({kit->manifestUrl()}), int(AutoUpdate::Updated));
+    QCOMPARE(driver.run({kit->manifestUrl()}), int(UpdateResult::Code::Updated));
     QCOMPARE(ReleaseKit::digestsBelow(Paths::gameFolder()), ReleaseKit::digestsOf(files));
     const QString path = QDir::cleanPath(kit->url(QStringLiteral("game-1.0.0.7z")).path());
     QTRY_COMPARE(loggedAnswers(accessLog, path).size(), 2);
     QCOMPARE(loggedAnswers(accessLog, path).last(), qMakePair(206, size - kept));
     // At 256 KiB/s; the kept half would count as over a MiB in the first rate sample.
     for (const UpdateDriver::Progress &item : qAsConst(driver.progress)) {
-        if (item.action == AutoUpdate::Downloading)
+        if (item.action == int(UpdateProgress::Action::Downloading))
             QVERIFY2(item.rate <= 640 * 1024, qPrintable(QString::number(item.rate)));
     }
 }
@@ -620,12 +672,15 @@ void AutoUpdateTest::exceptionStillFinishes()
         update, &AutoUpdate::updateContentInstalled, this,
         [](const QString &, const QString &) { throw std::runtime_error("listener failed"); },
         Qt::DirectConnection);
-    QCOMPARE(driver.run({kit->manifestUrl()}), int(AutoUpdate::Unknown));
+    QCOMPARE(driver.run({kit->manifestUrl()}), int(UpdateResult::Code::Unknown));
     QVERIFY(!update->isRunning());
     QVERIFY(m_log.takeLines().contains("crit update job ended by an exception: listener failed"));
     disconnect(thrower);
-    QCOMPARE(driver.run({kit->manifestUrl()}), int(AutoUpdate::UpToDate));
-    QCOMPARE(driver.finished, (QList<int>{AutoUpdate::Unknown, AutoUpdate::UpToDate}));
+    QCOMPARE(driver.run({kit->manifestUrl()}), int(UpdateResult::Code::UpToDate));
+    QCOMPARE(driver.finished,
+             (QList<int>{int(UpdateResult::Code::Unknown), int(UpdateResult::Code::UpToDate)}));
+    QCOMPARE(driver.results,
+             (QList<UpdateResult>{UpdateResult::Code::Unknown, UpdateResult::Code::UpToDate}));
 }
 
 // The file check and the recovery choose their contents from the whole manifest.
@@ -639,7 +694,7 @@ void AutoUpdateTest::exposesTheManifest()
                                {"gd7", ReleaseKit::product("1.0.0", {full})}};
     QVERIFY(kit->publishManifest(manifest));
     UpdateDriver driver(settingsPath());
-    QVERIFY(update->check({kit->manifestUrl()}, AutoUpdate::FetchOnly));
+    QVERIFY(update->check({kit->manifestUrl()}, AutoUpdate::Mode::FetchOnly));
     QTRY_COMPARE(driver.finished, QList<int>{0});
     const UpdateInfo loaded = update->updateInfo();
     QCOMPARE(loaded.json(), manifest);
@@ -718,10 +773,14 @@ void AutoUpdateTest::torrentThatCannotFinish()
         QVERIFY2(found != lines.cend(), qPrintable(line + " not in order in:\n" + lines.join('\n')));
         from = int(found - lines.cbegin()) + 1;
     }
-    if (result == 0)
+    if (result == 0) {
         QCOMPARE(ReleaseKit::digestsBelow(Paths::gameFolder()), ReleaseKit::digestsOf(gameFiles(1)));
-    else
+    } else {
         QVERIFY(driver.installed.isEmpty());
+        // The last way tried was plain HTTP, and its location does not exist.
+        QCOMPARE(driver.lastResult().reason.kind, FailureReason::Kind::HttpStatus);
+        QCOMPARE(driver.lastResult().reason.httpStatus, 404);
+    }
 }
 
 // The player's pause holds the download as long as the player wants: it is no stall.
@@ -737,7 +796,7 @@ void AutoUpdateTest::pausedTorrentIsNotStalled()
     update->setUseTorrents(true);
     update->setTorrentStallLimitMs(1000);
     UpdateDriver driver(settingsPath());
-    QVERIFY(update->check({kit->manifestUrl()}, AutoUpdate::Update));
+    QVERIFY(update->check({kit->manifestUrl()}, AutoUpdate::Mode::Update));
     update->startProgressTimer();
     QTRY_VERIFY_WITH_TIMEOUT(update->hasTorrents(), 30000);
     update->pauseTorrents();
@@ -773,18 +832,18 @@ void AutoUpdateTest::torrentContinuesAfterRestart()
         AutoUpdate *update = AutoUpdate::instance();
         update->setUseTorrents(true);
         UpdateDriver driver(settingsPath());
-        QVERIFY(update->check({kit->manifestUrl()}, AutoUpdate::Update));
+        QVERIFY(update->check({kit->manifestUrl()}, AutoUpdate::Mode::Update));
         update->startProgressTimer();
         QVERIFY(QTest::qWaitFor(
             [&] {
-                return std::any_of(driver.progress.cbegin(), driver.progress.cend(),
-                                   [&](const UpdateDriver::Progress &p) {
-                                       return p.action == AutoUpdate::Downloading && p.current * 2 >= p.total;
-                                   });
+                return std::any_of(
+                    driver.reports.cbegin(), driver.reports.cend(), [&](const UpdateProgress &p) {
+                        return p.action == UpdateProgress::Action::Downloading && p.done * 2 >= p.total;
+                    });
             },
             60000));
         AutoUpdate::destroyInstance();
-        QTRY_COMPARE(driver.finished, QList<int>{AutoUpdate::DownloadFailed});
+        QTRY_COMPARE(driver.finished, QList<int>{int(UpdateResult::Code::DownloadFailed)});
     }
     QTRY_VERIFY(loggedBytes(accessLog, archivePath) * 2 >= archiveSize);
     const qint64 first = loggedBytes(accessLog, archivePath);

@@ -1,9 +1,11 @@
 #include "update/formatting.h"
+#include "update/updateprogress.h"
 
 #include <QTranslator>
 #include <QtTest>
 
-// Sizes and rates with the English units of the shipped translation.
+// Sizes and rates with the English units of the shipped translation, and the time left that a
+// progress report implies.
 class FormattingTest : public QObject
 {
     Q_OBJECT
@@ -11,6 +13,8 @@ private slots:
     void initTestCase();
     void formats_data();
     void formats();
+    void secondsLeft_data();
+    void secondsLeft();
 
 private:
     QTranslator m_english;
@@ -60,6 +64,36 @@ void FormattingTest::formats()
     QFETCH(qint64, value);
     QTEST(formatSize(value), "size");
     QTEST(formatRate(value), "rate");
+}
+
+void FormattingTest::secondsLeft_data()
+{
+    QTest::addColumn<qint64>("done");
+    QTest::addColumn<qint64>("total");
+    QTest::addColumn<qint64>("rate");
+    QTest::addColumn<qint64>("seconds");
+    QTest::newRow("even") << qint64(0) << qint64(1000) << qint64(100) << qint64(10);
+    QTest::newRow("rounded up") << qint64(1) << qint64(1000) << qint64(100) << qint64(10);
+    QTest::newRow("last byte") << qint64(999) << qint64(1000) << qint64(100) << qint64(1);
+    QTest::newRow("done") << qint64(1000) << qint64(1000) << qint64(100) << qint64(0);
+    QTest::newRow("no rate yet") << qint64(0) << qint64(1000) << qint64(0) << qint64(-1);
+    // A new step restarts the count and the next sample comes out negative.
+    QTest::newRow("negative rate") << qint64(0) << qint64(1000) << qint64(-50) << qint64(-1);
+    QTest::newRow("total unknown") << qint64(500) << qint64(0) << qint64(100) << qint64(-1);
+    QTest::newRow("past the total") << qint64(1200) << qint64(1000) << qint64(100) << qint64(-1);
+    QTest::newRow("3 GiB at 5 MB/s") << qint64(0) << (qint64(3) << 30) << qint64(5000000) << qint64(645);
+}
+
+void FormattingTest::secondsLeft()
+{
+    UpdateProgress progress;
+    QFETCH(qint64, done);
+    QFETCH(qint64, total);
+    QFETCH(qint64, rate);
+    progress.done = done;
+    progress.total = total;
+    progress.rate = rate;
+    QTEST(progress.secondsLeft(), "seconds");
 }
 
 QTEST_GUILESS_MAIN(FormattingTest)

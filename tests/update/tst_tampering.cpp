@@ -154,27 +154,36 @@ void TamperingTest::signedManifest_data()
     QTest::addColumn<qint64>("storedSerial");
     QTest::addColumn<int>("result");
     QTest::addColumn<QString>("logged");
+    QTest::addColumn<FailureReason::Kind>("reason");
 
     const QStringList publisher{"publisher"};
     QTest::newRow("signed by the publisher")
-        << "" << publisher << qint64(0) << 0 << "info [0] parsing update info success.";
+        << "" << publisher << qint64(0) << 0 << "info [0] parsing update info success."
+        << FailureReason::Kind::None;
     QTest::newRow("signed by the second of two keys")
         << "" << QStringList{"stranger", "publisher"} << qint64(0) << 0
-        << "info [0] parsing update info success.";
+        << "info [0] parsing update info success." << FailureReason::Kind::None;
     QTest::newRow("same serial again")
-        << "" << publisher << qint64(1) << 0 << "info [0] parsing update info success.";
+        << "" << publisher << qint64(1) << 0 << "info [0] parsing update info success."
+        << FailureReason::Kind::None;
     QTest::newRow("no keys: unsigned manifest")
-        << "unsigned" << QStringList() << qint64(0) << 0 << "info [0] update info is not signed: ";
+        << "unsigned" << QStringList() << qint64(0) << 0
+        << "info [0] update info is not signed: " << FailureReason::Kind::None;
     QTest::newRow("edited after signing")
-        << "edited" << publisher << qint64(0) << 3 << "crit [0] update info signature not valid: ";
+        << "edited" << publisher << qint64(0) << 3
+        << "crit [0] update info signature not valid: " << FailureReason::Kind::SignatureInvalid;
     QTest::newRow("signed by an unknown key")
-        << "stranger" << publisher << qint64(0) << 3 << "crit [0] update info signature not valid: ";
+        << "stranger" << publisher << qint64(0) << 3
+        << "crit [0] update info signature not valid: " << FailureReason::Kind::SignatureInvalid;
     QTest::newRow("signature missing")
-        << "unsigned" << publisher << qint64(0) << 3 << "crit [0] update info signature missing: ";
+        << "unsigned" << publisher << qint64(0) << 3
+        << "crit [0] update info signature missing: " << FailureReason::Kind::SignatureInvalid;
     QTest::newRow("garbled signature")
-        << "garbled" << publisher << qint64(0) << 3 << "crit [0] update info signature not valid: ";
+        << "garbled" << publisher << qint64(0) << 3
+        << "crit [0] update info signature not valid: " << FailureReason::Kind::SignatureInvalid;
     QTest::newRow("replayed older serial")
-        << "" << publisher << qint64(7) << 3 << "crit [0] update info replayed: ";
+        << "" << publisher << qint64(7) << 3
+        << "crit [0] update info replayed: " << FailureReason::Kind::ManifestReplayed;
 }
 
 void TamperingTest::signedManifest()
@@ -184,6 +193,7 @@ void TamperingTest::signedManifest()
     QFETCH(qint64, storedSerial);
     QFETCH(int, result);
     QFETCH(QString, logged);
+    QFETCH(FailureReason::Kind, reason);
 
     QStringList configured;
     for (const QString &key : keys)
@@ -221,6 +231,9 @@ void TamperingTest::signedManifest()
         QVERIFY(ReleaseKit::writeFile(manifestPath + ".sig", QByteArray(88, 'A') + "\n"));
 
     QCOMPARE(driver.run({kit->manifestUrl()}), result);
+    QCOMPARE(driver.lastResult().reason, reason == FailureReason::Kind::None
+                                             ? FailureReason()
+                                             : FailureReason::atUrl(reason, kit->manifestUrl()));
     const QStringList lines = m_log.takeLines();
     QVERIFY2(LogCapture::anyContains(lines, logged), qPrintable(logged + " not in:\n" + lines.join('\n')));
     if (result == 0) {
@@ -268,35 +281,43 @@ void TamperingTest::tamperedContent_data()
 {
     QTest::addColumn<QString>("tamper");
     QTest::addColumn<QString>("logged");
-    QTest::newRow("swapped full archive") << "full"
-                                          << "crit content digest check failed: game-1.1.0 sha256";
+    QTest::addColumn<FailureReason::Kind>("reason");
+    QTest::newRow("swapped full archive")
+        << "full"
+        << "crit content digest check failed: game-1.1.0 sha256" << FailureReason::Kind::DigestMismatch;
     QTest::newRow("swapped full archive behind a torrent")
         << "full torrent"
-        << "crit content digest check failed: game-1.1.0 sha256";
-    QTest::newRow("rewritten patch package") << "patch"
-                                             << "crit content digest check failed: patch-1.1.0 ";
-    QTest::newRow("archive grown past its size") << "grown"
-                                                 << "crit http answer too large: ";
-    QTest::newRow("archive cut short") << "shrunk"
-                                       << "crit content digest check failed: game-1.1.0 size";
+        << "crit content digest check failed: game-1.1.0 sha256" << FailureReason::Kind::DigestMismatch;
+    QTest::newRow("rewritten patch package")
+        << "patch"
+        << "crit content digest check failed: patch-1.1.0 " << FailureReason::Kind::DigestMismatch;
+    QTest::newRow("archive grown past its size")
+        << "grown"
+        << "crit http answer too large: " << FailureReason::Kind::TransferFailed;
+    QTest::newRow("archive cut short")
+        << "shrunk"
+        << "crit content digest check failed: game-1.1.0 size" << FailureReason::Kind::DigestMismatch;
     QTest::newRow("foreign torrent") << "foreign torrent"
-                                     << "torrent file is not the content's: ";
+                                     << "torrent file is not the content's: "
+                                     << FailureReason::Kind::TorrentRefused;
     // The torrent's pieces pass, so the archive unpacks while its digest is checked: the digest must
     // still keep every unpacked file out of the game.
     QTest::newRow("full archive by torrent, digest not its own")
         << "digest torrent"
-        << "crit content digest check failed: game-1.1.0 sha256";
+        << "crit content digest check failed: game-1.1.0 sha256" << FailureReason::Kind::DigestMismatch;
     QTest::newRow("patch package by torrent, digest not its own")
         << "patch digest torrent"
-        << "crit content digest check failed: patch-1.1.0 sha256";
-    QTest::newRow("swapped launcher content") << "launcher"
-                                              << "crit content digest check failed: launcher-9.0.0 ";
+        << "crit content digest check failed: patch-1.1.0 sha256" << FailureReason::Kind::DigestMismatch;
+    QTest::newRow("swapped launcher content")
+        << "launcher"
+        << "crit content digest check failed: launcher-9.0.0 " << FailureReason::Kind::DigestMismatch;
 }
 
 void TamperingTest::tamperedContent()
 {
     QFETCH(QString, tamper);
     QFETCH(QString, logged);
+    QFETCH(FailureReason::Kind, reason);
 
     std::unique_ptr<ReleaseKit> kit = newRelease();
     const bool torrent = tamper.endsWith(QLatin1String("torrent"));
@@ -367,6 +388,7 @@ void TamperingTest::tamperedContent()
 
     UpdateDriver driver(settingsPath());
     QCOMPARE(driver.run({kit->manifestUrl()}), 6);
+    QCOMPARE(driver.lastResult().reason.kind, reason);
     const QStringList lines = m_log.takeLines();
     QVERIFY2(LogCapture::anyContains(lines, logged), qPrintable(logged + " not in:\n" + lines.join('\n')));
     if (wrongDigest)

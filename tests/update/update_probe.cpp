@@ -56,11 +56,12 @@ int main(int argc, char **argv)
     if (qEnvironmentVariableIsSet("GD7_UPDATE_PAUSE_MS"))
         update->setInstallPauseMs(qEnvironmentVariableIntValue("GD7_UPDATE_PAUSE_MS"));
     if (qEnvironmentVariableIsSet("GD7_UPDATE_CLOSE_AT")) {
-        const int closeAt = qEnvironmentVariableIntValue("GD7_UPDATE_CLOSE_AT");
+        const auto closeAt = UpdateProgress::Action(qEnvironmentVariableIntValue("GD7_UPDATE_CLOSE_AT"));
         QObject::connect(
-            update, &AutoUpdate::updateProgress, &app,
-            [closeAt](const QString &, int action, float, qlonglong, qlonglong current, qlonglong) {
-                if (action == closeAt && (action != AutoUpdate::Downloading || current > 0))
+            update, &AutoUpdate::progressReported, &app,
+            [closeAt](const UpdateProgress &progress) {
+                if (progress.action == closeAt &&
+                    (progress.action != UpdateProgress::Action::Downloading || progress.done > 0))
                     exitApp();
             },
             Qt::QueuedConnection);
@@ -68,9 +69,10 @@ int main(int argc, char **argv)
     if (qEnvironmentVariableIsSet("GD7_UPDATE_KILL_AT")) {
         const qlonglong percent = qEnvironmentVariableIntValue("GD7_UPDATE_KILL_AT");
         QObject::connect(
-            update, &AutoUpdate::updateProgress, &app,
-            [percent](const QString &, int action, float, qlonglong total, qlonglong current, qlonglong) {
-                if (action == AutoUpdate::Downloading && total > 0 && current * 100 >= total * percent)
+            update, &AutoUpdate::progressReported, &app,
+            [percent](const UpdateProgress &progress) {
+                if (progress.action == UpdateProgress::Action::Downloading && progress.total > 0 &&
+                    progress.done * 100 >= progress.total * percent)
                     platform::killProcess(platform::currentProcessId());
             },
             Qt::QueuedConnection);

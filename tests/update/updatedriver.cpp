@@ -13,6 +13,9 @@ UpdateDriver::UpdateDriver(const QString &settingsPath) : m_settingsPath(setting
     connect(
         update, &AutoUpdate::updateStart, this, [this] { ++starts; }, Qt::QueuedConnection);
     connect(
+        update, &AutoUpdate::updateEnded, this,
+        [this](const UpdateResult &result) { results.append(result); }, Qt::QueuedConnection);
+    connect(
         update, &AutoUpdate::updateFinish, this, [this](int code) { finished.append(code); },
         Qt::QueuedConnection);
     connect(update, &AutoUpdate::updateContentInstalled, this, &UpdateDriver::onContentInstalled,
@@ -25,6 +28,9 @@ UpdateDriver::UpdateDriver(const QString &settingsPath) : m_settingsPath(setting
             progress.append(Progress{message, action, value, total, current, rate});
         },
         Qt::QueuedConnection);
+    connect(
+        update, &AutoUpdate::progressReported, this,
+        [this](const UpdateProgress &report) { reports.append(report); }, Qt::QueuedConnection);
 }
 
 int UpdateDriver::run(const QList<QUrl> &mirrors, int timeoutMs)
@@ -36,7 +42,7 @@ int UpdateDriver::run(const QList<QUrl> &mirrors, int timeoutMs)
     QEventLoop loop;
     connect(update, &AutoUpdate::updateFinish, &loop, &QEventLoop::quit, Qt::QueuedConnection);
     QTimer::singleShot(timeoutMs, &loop, &QEventLoop::quit);
-    if (!update->check(mirrors, AutoUpdate::Update))
+    if (!update->check(mirrors, AutoUpdate::Mode::Update))
         return -1;
     update->startProgressTimer();
     loop.exec();

@@ -1,6 +1,9 @@
 #pragma once
 
 #include "app/jsonsettings.h"
+#include "tests/support/typedprinting.h"
+#include "update/updateprogress.h"
+#include "update/updateresult.h"
 
 #include <QList>
 #include <QObject>
@@ -10,7 +13,8 @@
 
 // Does for the tests what the main window does with the update: runs a check with the progress
 // timer, stores each installed content's "version_to" in the settings and the game record, and
-// notes every signal. Connections are queued, as the window's are.
+// notes every signal, both the codes and texts and the typed values. Connections are queued, as
+// the window's are.
 class UpdateDriver : public QObject
 {
     Q_OBJECT
@@ -29,12 +33,16 @@ public:
 
     // Starts a check and returns once it finished (-1 when it did not within timeoutMs).
     int run(const QList<QUrl> &mirrors, int timeoutMs = 60000);
+    // The typed result of the last check that ended; Unknown with no reason before the first.
+    UpdateResult lastResult() const { return results.isEmpty() ? UpdateResult() : results.last(); }
     // The store the driver saves after each installed content, as the window's one store.
     JsonSettings &settings() { return m_settings; }
 
     QStringList installed;
     QList<int> finished;
+    QList<UpdateResult> results;
     QList<Progress> progress;
+    QList<UpdateProgress> reports;
     int starts = 0;
     int exits = 0;
 
@@ -44,3 +52,9 @@ private:
     QString m_settingsPath;
     JsonSettings m_settings;
 };
+
+// How QCOMPARE prints a result that differs: its code and its reason.
+inline char *toString(const UpdateResult &result)
+{
+    return QTest::toString(QString::number(result.number()) + QStringLiteral(" ") + result.reason.describe());
+}
