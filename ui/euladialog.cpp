@@ -26,17 +26,17 @@ EulaDialog::EulaDialog(QWidget *parent, const QString &text, bool acceptMode)
     auto *body = new QWidget(this);
     body->setObjectName(QStringLiteral("wizard_body"));
     m_title->setObjectName(QStringLiteral("wizard_title"));
-    auto *document = new QTextEdit(body);
-    document->setObjectName(QStringLiteral("eula"));
-    document->setReadOnly(true);
-    document->setWordWrapMode(QTextOption::WordWrap);
+    m_document = new QTextEdit(body);
+    m_document->setObjectName(QStringLiteral("eula"));
+    m_document->setReadOnly(true);
+    m_document->setWordWrapMode(QTextOption::WordWrap);
     // The documents are plain text: nothing in them may be taken for markup.
-    document->setPlainText(text);
+    m_document->setPlainText(text);
     auto *bodyColumn = new QVBoxLayout(body);
     bodyColumn->setContentsMargins(34, 34, 12, 34);
     bodyColumn->setSpacing(20);
     bodyColumn->addWidget(m_title);
-    bodyColumn->addWidget(document);
+    bodyColumn->addWidget(m_document);
 
     auto *buttons = new QWidget(this);
     buttons->setObjectName(QStringLiteral("wizard_buttons"));
@@ -73,6 +73,7 @@ void EulaDialog::retranslate()
 {
     setWindowTitle(TR::tr("LicDlgTitle"));
     m_title->setText(TR::tr("LicDlgTitle"));
+    m_document->setAccessibleName(TR::tr("LicDlgTitle"));
     m_accept->setText(TR::tr("LicDlgBtnAccept"));
     m_reject->setText(TR::tr("LicDlgBtnReject"));
 }

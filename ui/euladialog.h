@@ -4,6 +4,7 @@
 
 class QLabel;
 class QPushButton;
+class QTextEdit;
 
 // The end-user agreement, with ACCEPT and REJECT. In accept mode closing it any other way than
 // ACCEPT asks whether to leave the program.
@@ -22,6 +23,7 @@ protected:
 
 private:
     QLabel *m_title;
+    QTextEdit *m_document = nullptr;
     QPushButton *m_accept;
     QPushButton *m_reject;
     bool m_acceptMode;

@@ -16,12 +16,15 @@
 
 #include <QDesktopServices>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QStyle>
 #include <QVBoxLayout>
 
 namespace {
 
 constexpr int FooterSideSpace = 15;
+// The 12-pixel visit picture sits centred in a 24-pixel target; its edge stays 15 pixels in.
+constexpr int VisitInset = 6;
 
 QStringList readNewsIds(const IProgramSettings *settings)
 {
@@ -51,6 +54,10 @@ FeedItem::FeedItem(const SFeedItem &item, IProgramSettings *settings, QWidget *p
       m_dateLabel(new NewsDate(this)), m_visitButton(new SocialButton(this))
 {
     setCursor(Qt::PointingHandCursor);
+    // The card itself takes the focus; its small visit icon is only a picture of the same act.
+    setFocusPolicy(Qt::StrongFocus);
+    // The style sheet's margin spaces the cards; the ring goes round the card itself.
+    setProperty("focusRingOnContents", true);
     m_imageLabel->setAlignment(Qt::AlignTop | Qt::AlignHCenter);
     m_headerLabel->setTextFormat(Qt::RichText);
     m_headerLabel->setWordWrap(true);
@@ -61,6 +68,7 @@ FeedItem::FeedItem(const SFeedItem &item, IProgramSettings *settings, QWidget *p
     m_dateLabel->setText(newstexts::dateText(item.pubDate, QDateTime::currentDateTimeUtc()));
     m_visitButton->setObjectName(QStringLiteral("visit"));
     m_visitButton->setCursor(Qt::PointingHandCursor);
+    m_visitButton->setFocusPolicy(Qt::NoFocus);
     connect(m_visitButton, &SocialButton::clicked, this, &FeedItem::open);
 
     auto *footer = new NewsFooter(this);
@@ -71,7 +79,7 @@ FeedItem::FeedItem(const SFeedItem &item, IProgramSettings *settings, QWidget *p
     footerBox->addWidget(m_dateLabel);
     footerBox->addStretch();
     footerBox->addWidget(m_visitButton);
-    footerBox->addSpacing(FooterSideSpace);
+    footerBox->addSpacing(FooterSideSpace - VisitInset);
 
     auto *box = new QVBoxLayout(this);
     box->setContentsMargins(0, 0, 0, 0);
@@ -82,6 +90,7 @@ FeedItem::FeedItem(const SFeedItem &item, IProgramSettings *settings, QWidget *p
     box->addWidget(footer);
 
     m_headerLabel->setText(m_title);
+    m_visitButton->setAccessibleName(m_title);
     m_textLabel->setText(m_description);
     m_read = !m_id.isEmpty() && readNewsIds(m_settings).contains(m_id);
 
@@ -128,6 +137,24 @@ void FeedItem::mousePressEvent(QMouseEvent *event)
 {
     QFrame::mousePressEvent(event);
     open();
+}
+
+void FeedItem::keyPressEvent(QKeyEvent *event)
+{
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space:
+        open();
+        return;
+    default:
+        QFrame::keyPressEvent(event);
+    }
+}
+
+QString FeedItem::summary() const
+{
+    return m_description + QStringLiteral(" (") + m_dateLabel->text() + QLatin1Char(')');
 }
 
 void FeedItem::open()

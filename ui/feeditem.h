@@ -40,6 +40,12 @@ public:
     bool loadImage(net::HttpConnection &connection);
     // Adds the card's id to "read_news" and saves the settings, once per card and run.
     void markRead();
+    // Shows the post in the browser (a press of the card, or Enter while it has the focus).
+    void open();
+
+    // What a screen reader says of the card: its title, then its text and date.
+    QString title() const { return m_title; }
+    QString summary() const;
 
 signals:
     void readed();
@@ -48,13 +54,13 @@ signals:
 
 protected:
     void mousePressEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
     void enterEvent(QEvent *event) override;
     void leaveEvent(QEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    void open();
     void showPicture(const QImage &picture);
     void fitPicture();
     void elideTexts();

@@ -19,8 +19,10 @@
 #include "ui/newsfeed.h"
 #include "ui/newsgrid.h"
 #include "ui/settingspanel.h"
+#include "ui/socialbutton.h"
 #include "ui/styledbutton.h"
 #include "ui/styledmessagebox.h"
+#include "ui/systembutton.h"
 #include "ui/tabs.h"
 #include "ui/updateprogressview.h"
 #include "ui/updateresultprompt.h"
@@ -31,6 +33,7 @@
 #include <QFrame>
 #include <QGridLayout>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QResizeEvent>
@@ -114,6 +117,44 @@ Launcher::Launcher(IProgramSettings *settings, bool installMode, QWidget *parent
             QTimer::singleShot(0, this, &Launcher::_onAcceptEULA);
     }
     setUpScreens();
+    setUpKeyboard();
+}
+
+void Launcher::setUpKeyboard()
+{
+    // No button is the window's default: Enter presses the focused one (keyPressEvent), never
+    // another one behind the player's back.
+    for (QPushButton *button : findChildren<QPushButton *>())
+        button->setAutoDefault(false);
+    m_settingsPanel->setFocusReturn(m_header->settingsButton());
+    m_header->settingsButton()->setFocus(Qt::OtherFocusReason);
+}
+
+// As the eye reads: the header, the window buttons, the page (news cards join at the end as
+// they come), the footer's pause controls and PLAY.
+void Launcher::orderTabStops()
+{
+    QList<QWidget *> order = m_header->readingOrder();
+    order << foldButton() << closeButton();
+    for (QPushButton *button : m_footer->findChildren<QPushButton *>())
+        order << button;
+    order << m_play;
+    for (int i = 1; i < order.size(); ++i)
+        setTabOrder(order.at(i - 1), order.at(i));
+}
+
+void Launcher::keyPressEvent(QKeyEvent *event)
+{
+    if (event->matches(QKeySequence::Cancel)) {
+        closeSettingsPanel();
+        return;
+    }
+    auto *button = qobject_cast<QAbstractButton *>(focusWidget());
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && button != nullptr) {
+        button->click();
+        return;
+    }
+    StyledDialog::keyPressEvent(event);
 }
 
 QWidget *Launcher::createGamePage()
@@ -140,6 +181,8 @@ QWidget *Launcher::createNewsPage()
     scroll->setObjectName(QStringLiteral("news_scroll"));
     scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     scroll->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    // The cards take the focus and scroll themselves into view; the view itself is no stop.
+    scroll->setFocusPolicy(Qt::NoFocus);
     auto *container = new QFrame;
     container->setObjectName(QStringLiteral("news_container"));
     container->setContentsMargins(0, 0, 0, 0);
@@ -291,6 +334,9 @@ void Launcher::updateFinish(int errorCode)
         m_play->setEnabled(true);
         m_settingsPanel->setHasGame(true);
         refreshVersionLabel();
+        m_footer->announce(TR::tr("GameReady"));
+        if (m_play->isVisible() && !m_settingsPanel->isVisible())
+            m_play->setFocus(Qt::OtherFocusReason);
         return;
     }
     switch (retryAnswer(prompt.kind, askRetry(prompt))) {
@@ -505,6 +551,7 @@ void Launcher::resizeEvent(QResizeEvent *event)
 void Launcher::showEvent(QShowEvent *event)
 {
     StyledDialog::showEvent(event);
+    orderTabStops();
     updateScreen();
     m_header->refreshBackground();
 }

@@ -56,6 +56,9 @@ public slots:
 protected:
     void resizeEvent(QResizeEvent *event) override;
     void showEvent(QShowEvent *event) override;
+    // Escape closes the settings panel and otherwise does nothing (closing is the close
+    // button's); Enter presses the focused button.
+    void keyPressEvent(QKeyEvent *event) override;
     void retranslate() override;
     bool needsCloseConfirmation(QString &question) override;
     void closeAction() override;
@@ -89,6 +92,8 @@ private:
     void runCheckDialog();
     int runInstallDialog();
 
+    void setUpKeyboard();
+    void orderTabStops();
     void placeBottomControls();
     void setUpScreens();
     void updateScreen();

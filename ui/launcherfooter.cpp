@@ -1,11 +1,14 @@
 #include "ui/launcherfooter.h"
 
+#include "app/tr.h"
 #include "platform/taskbarprogress.h"
 
 #include <QBoxLayout>
+#include <QEvent>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QStackedLayout>
 #include <QWindow>
 
@@ -42,6 +45,28 @@ LauncherFooter::LauncherFooter(QWidget *parent)
 
     m_taskbar->setRange(0, 0);
     m_taskbar->setPaused(false);
+    nameControls();
+}
+
+void LauncherFooter::nameControls()
+{
+    m_pause->setAccessibleName(TR::tr("DownloadPause"));
+    m_resume->setAccessibleName(TR::tr("DownloadResume"));
+    m_bar->setAccessibleName(TR::tr("UpdateProgress"));
+}
+
+void LauncherFooter::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        nameControls();
+    QFrame::changeEvent(event);
+}
+
+void LauncherFooter::announce(const QString &text)
+{
+    // Setting a new name is what screen readers are told of.
+    if (text != accessibleName())
+        setAccessibleName(text);
 }
 
 QWidget *LauncherFooter::createTextArea()
@@ -57,7 +82,8 @@ QWidget *LauncherFooter::createTextArea()
     m_pauseControls->hide();
 
     auto *statusRow = new QHBoxLayout;
-    statusRow->setSpacing(12);
+    // 12 pixels from the 22-pixel pause picture, which sits centred in a larger target.
+    statusRow->setSpacing(10);
     statusRow->addStretch();
     statusRow->addWidget(m_pauseControls);
     statusRow->addWidget(m_status);
@@ -110,8 +136,14 @@ void LauncherFooter::setPaused(bool paused)
     // A pause the player cannot see (no pause controls) would leave no way to resume.
     if (paused && !m_pauseVisible)
         return;
-    m_pauseStack->setCurrentWidget(paused ? m_resume : m_pause);
+    // The button that is shown instead keeps the focus where the player had it.
+    const bool focused = m_pause->hasFocus() || m_resume->hasFocus();
+    QPushButton *shown = paused ? m_resume : m_pause;
+    m_pauseStack->setCurrentWidget(shown);
+    if (focused)
+        shown->setFocus(Qt::OtherFocusReason);
     m_taskbar->setPaused(paused);
+    announce(paused ? TR::tr("DownloadPaused") : m_status->text());
 }
 
 void LauncherFooter::setNewsMode(bool news)
@@ -124,6 +156,12 @@ void LauncherFooter::setStatus(const QString &status, const QString &detail)
 {
     m_status->setText(status);
     m_detail->setText(detail);
+    QString words = status;
+    words.remove(QRegularExpression(QStringLiteral("[\\d.,%]")));
+    if (words != m_statusWords) {
+        m_statusWords = words;
+        announce(status);
+    }
 }
 
 void LauncherFooter::setProgressValue(int value)

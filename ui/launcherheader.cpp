@@ -12,6 +12,7 @@
 #include <QGraphicsPixmapItem>
 #include <QGraphicsScene>
 #include <QPainter>
+#include <QToolButton>
 
 namespace {
 struct Page
@@ -67,7 +68,7 @@ LauncherHeader::LauncherHeader(QWidget *parent, QWidget *backdrop)
     row->addLayout(tabColumn);
     row->addStretch();
     row->addLayout(createButtonColumn());
-    row->addSpacing(12);
+    row->addSpacing(10);
 
     retranslate();
 }
@@ -90,7 +91,8 @@ QLayout *LauncherHeader::createButtonColumn()
 {
     auto *buttonRow = new QHBoxLayout;
     buttonRow->setContentsMargins(0, 0, 0, 0);
-    buttonRow->setSpacing(12);
+    // 22-pixel pictures 12 apart, in 26-pixel targets.
+    buttonRow->setSpacing(8);
     for (const char *name : RowOrder) {
         if (SocialButton *button = m_social.value(QString::fromLatin1(name)))
             buttonRow->addWidget(button);
@@ -105,14 +107,31 @@ QLayout *LauncherHeader::createButtonColumn()
     return column;
 }
 
+QList<QWidget *> LauncherHeader::readingOrder() const
+{
+    QList<QWidget *> order;
+    for (int i = 0; m_tabs->button(i) != nullptr; ++i)
+        order.append(m_tabs->button(i));
+    for (const char *name : RowOrder) {
+        if (SocialButton *button = m_social.value(QString::fromLatin1(name)))
+            order.append(button);
+    }
+    order.append(m_settings);
+    return order;
+}
+
 void LauncherHeader::retranslate()
 {
     m_settings->setToolTip(TR::tr("MenuSettings"));
+    m_settings->setAccessibleName(TR::tr("MenuSettings"));
     m_gameAction->setText(TR::tr("HeaderGame"));
     m_newsAction->setText(TR::tr("HeaderNews"));
     for (const Page &page : Pages) {
-        if (SocialButton *button = m_social.value(QString::fromLatin1(page.name)))
+        if (SocialButton *button = m_social.value(QString::fromLatin1(page.name))) {
             button->setToolTip(TR::tr(page.tooltipKey));
+            button->setAccessibleName(TR::tr(page.tooltipKey));
+            button->setAccessibleDescription(TR::tr("LinkOpensInBrowser"));
+        }
     }
 }
 

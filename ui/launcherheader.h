@@ -20,6 +20,8 @@ public:
     SocialButton *settingsButton() const { return m_settings; }
     // A page's button by its object name ("home", "forum", "facebook", ...); null when its link is empty.
     SocialButton *socialButton(const QString &name) const { return m_social.value(name); }
+    // The header's controls as the eye reads them: the tabs, the page buttons, settings.
+    QList<QWidget *> readingOrder() const;
     double darkness() const { return m_darkness; }
     QPixmap blurredPicture() const { return m_blurred; }
 

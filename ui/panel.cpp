@@ -2,6 +2,7 @@
 
 #include "ui/panelcontent.h"
 
+#include <QApplication>
 #include <QEvent>
 #include <QGraphicsOpacityEffect>
 #include <QMouseEvent>
@@ -11,6 +12,11 @@
 #include <QVBoxLayout>
 
 namespace {
+
+bool isTabStop(const QWidget *w)
+{
+    return (w->focusPolicy() & Qt::TabFocus) && w->isVisible() && w->isEnabled();
+}
 
 constexpr qreal HiddenOpacity = 0.1;
 constexpr int ShadowWidth = 5;
@@ -89,7 +95,10 @@ void Panel::toggle()
         m_content->show();
         show();
         raise();
+        focusNextPrevChild(true);
     } else {
+        if (isAncestorOf(QApplication::focusWidget()) && m_focusReturn)
+            m_focusReturn->setFocus(Qt::OtherFocusReason);
         animate(inside, outside, 1, HiddenOpacity);
         m_hideConnections << connect(m_geometryAnimation, &QPropertyAnimation::finished, this, &QWidget::hide)
                           << connect(m_geometryAnimation, &QPropertyAnimation::finished, m_content,
@@ -99,6 +108,25 @@ void Panel::toggle()
     }
     m_overlayAnimation->start();
     m_geometryAnimation->start();
+}
+
+bool Panel::focusNextPrevChild(bool next)
+{
+    QList<QWidget *> stops;
+    for (QWidget *w = nextInFocusChain(); w != this; w = w->nextInFocusChain()) {
+        if (isAncestorOf(w) && isTabStop(w))
+            stops.append(w);
+    }
+    if (stops.isEmpty())
+        return false;
+    const int current = stops.indexOf(QApplication::focusWidget());
+    int index = 0;
+    if (current >= 0)
+        index = (current + (next ? 1 : stops.size() - 1)) % stops.size();
+    else if (!next)
+        index = stops.size() - 1;
+    stops.at(index)->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+    return true;
 }
 
 void Panel::_endHideAnimation()

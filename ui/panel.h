@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPointer>
 #include <QRect>
 #include <QWidget>
 
@@ -21,6 +22,10 @@ public:
     static QRect startRect(const QSize &anchor, float widthFraction);
     static QRect endRect(const QSize &anchor, float widthFraction);
 
+    // Where the focus goes when the panel closes with the focus inside it (the control that
+    // opens it).
+    void setFocusReturn(QWidget *widget) { m_focusReturn = widget; }
+
 public slots:
     virtual void toggle();
 
@@ -34,6 +39,8 @@ protected:
     void paintEvent(QPaintEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
+    // Tab and Shift+Tab go round the column's controls only, never to the window under it.
+    bool focusNextPrevChild(bool next) override;
 
 private slots:
     void _endHideAnimation();
@@ -51,4 +58,5 @@ private:
     QPropertyAnimation *m_geometryAnimation = nullptr;
     QPropertyAnimation *m_overlayAnimation = nullptr;
     QList<QMetaObject::Connection> m_hideConnections;
+    QPointer<QWidget> m_focusReturn;
 };

@@ -109,6 +109,12 @@ ProxyDialog::ProxyDialog(IProgramSettings *settings, QWidget *parent)
     layout->addStretch(1);
     layout->addLayout(bottom);
 
+    // Each field is named by its label, for screen readers.
+    m_hostLabel->setBuddy(m_host);
+    m_portLabel->setBuddy(m_port);
+    m_userLabel->setBuddy(m_user);
+    m_passwordLabel->setBuddy(m_password);
+
     connect(m_ok, &QPushButton::clicked, this, &ProxyDialog::accept);
     connect(m_cancel, &QPushButton::clicked, this, &ProxyDialog::reject);
     // A changed value makes an old complaint stale.

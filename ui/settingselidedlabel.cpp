@@ -1,5 +1,6 @@
 #include "ui/settingselidedlabel.h"
 
+#include <QAccessible>
 #include <QPainter>
 #include <QTextLayout>
 
@@ -15,6 +16,9 @@ void SettingsElidedLabel::setText(const QString &text)
     // Room for one whole line and the elided one below it.
     setMinimumHeight(metrics.boundingRect(text).height() + metrics.lineSpacing());
     update();
+    // The text is painted, not a label's: screen readers learn of a new one from this.
+    QAccessibleEvent event(this, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&event);
 }
 
 void SettingsElidedLabel::paintEvent(QPaintEvent *event)

@@ -120,7 +120,24 @@ SettingsPanel::SettingsPanel(QWidget *anchor, bool withLanguage, IProgramSetting
     connect(m_proxy, &QPushButton::clicked, this, &SettingsPanel::_onProxySettings);
     m_proxyDialog->load(false);
     _updateDownloadModeMenu();
+    linkLabels();
     retranslate();
+}
+
+// Each list is named by the label above it, and Tab walks the column from top to bottom.
+void SettingsPanel::linkLabels()
+{
+    if (m_languageLabel)
+        m_languageLabel->setBuddy(m_languages);
+    m_downloadLabel->setBuddy(m_downloadModes);
+    m_speedLabel->setBuddy(m_speeds);
+    QList<QWidget *> order{m_back};
+    if (m_languages)
+        order << m_languages;
+    order << m_downloadModes << m_speeds << m_check << m_diagnostics << m_proxy << m_eula << m_privacy
+          << m_rules;
+    for (int i = 1; i < order.size(); ++i)
+        setTabOrder(order.at(i - 1), order.at(i));
 }
 
 QStringList SettingsPanel::orderedLanguages(const QStringList &available, const QString &systemDefault,
@@ -319,6 +336,7 @@ void SettingsPanel::changeEvent(QEvent *event)
 void SettingsPanel::retranslate()
 {
     m_back->setText(QStringLiteral("<  ") + TR::tr("Back"));
+    m_back->setAccessibleName(TR::tr("Back"));
     if (m_languageLabel) {
         m_languageLabel->setText(TR::tr("MenuLanguage"));
         _updateLanguageMenu();

@@ -61,6 +61,7 @@ private slots:
     void _onDownloadSpeedSet(int index);
 
 private:
+    void linkLabels();
     void setTroubleshootingEnabled(bool enabled);
     void saveSettings();
 

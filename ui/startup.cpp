@@ -9,7 +9,9 @@
 #include "net/proxysettings.h"
 #include "net/speedlimit.h"
 #include "net/torrentsession.h"
+#include "ui/accessibleroles.h"
 #include "ui/appearance.h"
+#include "ui/focusring.h"
 
 #include <QApplication>
 
@@ -31,6 +33,9 @@ void prepareLauncher(JsonSettings &settings)
 
     addApplicationFonts();
     qApp->setStyleSheet(loadStyleSheet());
+    // Before the first window, whose controls screen readers may ask about at once.
+    installAccessibleRoles();
+    FocusRing::install();
     LanguageManager::instance().applyDefaultLanguage();
 
     launcherProduct = makeLauncherProduct();

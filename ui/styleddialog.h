@@ -3,6 +3,7 @@
 #include "ui/localizeddialog.h"
 
 #include <QPoint>
+#include <QPointer>
 
 class SystemButton;
 class WidgetBlock;
@@ -31,6 +32,10 @@ protected:
     virtual void closeAction();
 
     bool event(QEvent *event) override;
+    void changeEvent(QEvent *event) override;
+    // The control that had the focus when the dialog opened gets it back when it closes.
+    void showEvent(QShowEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
@@ -42,9 +47,13 @@ private slots:
     void minimize();
 
 private:
+    void nameSystemButtons();
+
     SystemButton *m_close;
     SystemButton *m_fold;
     WidgetBlock *m_block;
+    QPointer<QWidget> m_opener;
+    bool m_systemButtonsLast = false;
     QPoint m_pressPosition;
     bool m_dragging = false;
 };

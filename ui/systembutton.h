@@ -8,4 +8,8 @@ class SystemButton : public QPushButton
     Q_OBJECT
 public:
     using QPushButton::QPushButton;
+
+protected:
+    // Enter presses the focused window button, as Space does; it is never a dialog's default.
+    void keyPressEvent(QKeyEvent *event) override;
 };

@@ -1,7 +1,9 @@
 #include "ui/tabs.h"
 
 #include "ui/counter.h"
+#include "ui/tabbutton.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QActionGroup>
 #include <QBoxLayout>
@@ -20,7 +22,7 @@ void Tabs::addTab(QAction *action)
 {
     action->setData(m_group->actions().size());
     m_group->addAction(action);
-    auto *button = new QToolButton(this);
+    auto *button = new TabButton(this);
     button->setObjectName(QStringLiteral("tabbtn"));
     button->setDefaultAction(action);
     button->setCheckable(true);
@@ -55,6 +57,13 @@ void Tabs::updateCounter(int idx, int count, const QColor &color)
     counter->setCount(count);
     if (color.isValid() && color != counter->color())
         counter->setColor(color);
+    // The badge is only painted; screen readers hear the count in the tab's name.
+    QToolButton *button = m_buttons.value(idx);
+    if (button->property("unread").toInt() != count) {
+        button->setProperty("unread", count);
+        QAccessibleEvent event(button, QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&event);
+    }
 }
 
 void Tabs::updateCounter(int idx, int count)

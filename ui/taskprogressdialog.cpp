@@ -42,6 +42,7 @@ void TaskProgressDialog::setHeading(const QString &text)
 {
     m_title->setText(text);
     setWindowTitle(text);
+    m_progress->setAccessibleName(text);
 }
 
 void TaskProgressDialog::setStatus(const QString &text)

@@ -68,6 +68,18 @@
         <translation>Download-Methode</translation>
     </message>
     <message>
+        <source>DownloadPause</source>
+        <translation>Download anhalten</translation>
+    </message>
+    <message>
+        <source>DownloadPaused</source>
+        <translation>Download angehalten</translation>
+    </message>
+    <message>
+        <source>DownloadResume</source>
+        <translation>Download fortsetzen</translation>
+    </message>
+    <message>
         <source>DownloadSpeed</source>
         <translation>Download-Geschwindigkeit</translation>
     </message>
@@ -126,6 +138,10 @@
     <message>
         <source>ExitWarning</source>
         <translation>Das Programm wird beendet. Möchtest du fortfahren?</translation>
+    </message>
+    <message>
+        <source>GameReady</source>
+        <translation>Das Spiel ist bereit</translation>
     </message>
     <message>
         <source>GetPackage</source>
@@ -309,6 +325,10 @@
     <message>
         <source>LinkOK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>LinkOpensInBrowser</source>
+        <translation>Wird im Webbrowser geöffnet</translation>
     </message>
     <message>
         <source>LinkPrivacy</source>
@@ -593,6 +613,13 @@
         <source>SizeMB</source>
         <translation>MB</translation>
     </message>
+    <message numerus="yes">
+        <source>TabUnread</source>
+        <translation>
+            <numerusform>%0, %n ungelesen</numerusform>
+            <numerusform>%0, %n ungelesen</numerusform>
+        </translation>
+    </message>
     <message>
         <source>Troubleshooting</source>
         <translation>Fehlerbehebung</translation>
@@ -614,8 +641,20 @@
         <translation>Nicht begrenzen</translation>
     </message>
     <message>
+        <source>UpdateProgress</source>
+        <translation>Fortschritt der Aktualisierung</translation>
+    </message>
+    <message>
         <source>UpdateRetryErrMsg</source>
         <translation>%0 Erneut versuchen?</translation>
+    </message>
+    <message>
+        <source>WindowClose</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>WindowMinimize</source>
+        <translation>Minimieren</translation>
     </message>
 </context>
 </TS>

@@ -68,6 +68,18 @@
         <translation>File download method</translation>
     </message>
     <message>
+        <source>DownloadPause</source>
+        <translation>Pause download</translation>
+    </message>
+    <message>
+        <source>DownloadPaused</source>
+        <translation>Download paused</translation>
+    </message>
+    <message>
+        <source>DownloadResume</source>
+        <translation>Resume download</translation>
+    </message>
+    <message>
         <source>DownloadSpeed</source>
         <translation>Download speed</translation>
     </message>
@@ -126,6 +138,10 @@
     <message>
         <source>ExitWarning</source>
         <translation>Program will exit. Do you want to continue?</translation>
+    </message>
+    <message>
+        <source>GameReady</source>
+        <translation>The game is ready to play</translation>
     </message>
     <message>
         <source>GetPackage</source>
@@ -309,6 +325,10 @@
     <message>
         <source>LinkOK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>LinkOpensInBrowser</source>
+        <translation>Opens in your web browser</translation>
     </message>
     <message>
         <source>LinkPrivacy</source>
@@ -593,6 +613,13 @@
         <source>SizeMB</source>
         <translation>MB</translation>
     </message>
+    <message numerus="yes">
+        <source>TabUnread</source>
+        <translation>
+            <numerusform>%0, %n unread</numerusform>
+            <numerusform>%0, %n unread</numerusform>
+        </translation>
+    </message>
     <message>
         <source>Troubleshooting</source>
         <translation>Troubleshooting</translation>
@@ -614,8 +641,20 @@
         <translation>Do not limit</translation>
     </message>
     <message>
+        <source>UpdateProgress</source>
+        <translation>Update progress</translation>
+    </message>
+    <message>
         <source>UpdateRetryErrMsg</source>
         <translation>%0 Retry?</translation>
+    </message>
+    <message>
+        <source>WindowClose</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>WindowMinimize</source>
+        <translation>Minimize</translation>
     </message>
 </context>
 </TS>

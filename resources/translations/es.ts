@@ -68,6 +68,18 @@
         <translation>Método de descarga</translation>
     </message>
     <message>
+        <source>DownloadPause</source>
+        <translation>Pausar la descarga</translation>
+    </message>
+    <message>
+        <source>DownloadPaused</source>
+        <translation>Descarga en pausa</translation>
+    </message>
+    <message>
+        <source>DownloadResume</source>
+        <translation>Reanudar la descarga</translation>
+    </message>
+    <message>
         <source>DownloadSpeed</source>
         <translation>Velocidad de descarga</translation>
     </message>
@@ -126,6 +138,10 @@
     <message>
         <source>ExitWarning</source>
         <translation>El programa se cerrará. ¿Quieres continuar?</translation>
+    </message>
+    <message>
+        <source>GameReady</source>
+        <translation>El juego está listo para jugar</translation>
     </message>
     <message>
         <source>GetPackage</source>
@@ -309,6 +325,10 @@
     <message>
         <source>LinkOK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>LinkOpensInBrowser</source>
+        <translation>Se abre en el navegador web</translation>
     </message>
     <message>
         <source>LinkPrivacy</source>
@@ -593,6 +613,13 @@
         <source>SizeMB</source>
         <translation>MB</translation>
     </message>
+    <message numerus="yes">
+        <source>TabUnread</source>
+        <translation>
+            <numerusform>%0, %n sin leer</numerusform>
+            <numerusform>%0, %n sin leer</numerusform>
+        </translation>
+    </message>
     <message>
         <source>Troubleshooting</source>
         <translation>Solución de problemas</translation>
@@ -614,8 +641,20 @@
         <translation>Sin límite</translation>
     </message>
     <message>
+        <source>UpdateProgress</source>
+        <translation>Progreso de la actualización</translation>
+    </message>
+    <message>
         <source>UpdateRetryErrMsg</source>
         <translation>%0 ¿Reintentar?</translation>
+    </message>
+    <message>
+        <source>WindowClose</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>WindowMinimize</source>
+        <translation>Minimizar</translation>
     </message>
 </context>
 </TS>

@@ -68,6 +68,18 @@
         <translation>Méthode de téléchargement</translation>
     </message>
     <message>
+        <source>DownloadPause</source>
+        <translation>Mettre le téléchargement en pause</translation>
+    </message>
+    <message>
+        <source>DownloadPaused</source>
+        <translation>Téléchargement en pause</translation>
+    </message>
+    <message>
+        <source>DownloadResume</source>
+        <translation>Reprendre le téléchargement</translation>
+    </message>
+    <message>
         <source>DownloadSpeed</source>
         <translation>Vitesse de téléchargement</translation>
     </message>
@@ -126,6 +138,10 @@
     <message>
         <source>ExitWarning</source>
         <translation>Le programme va se fermer. Voulez-vous continuer ?</translation>
+    </message>
+    <message>
+        <source>GameReady</source>
+        <translation>Le jeu est prêt</translation>
     </message>
     <message>
         <source>GetPackage</source>
@@ -309,6 +325,10 @@
     <message>
         <source>LinkOK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>LinkOpensInBrowser</source>
+        <translation>S&apos;ouvre dans le navigateur web</translation>
     </message>
     <message>
         <source>LinkPrivacy</source>
@@ -593,6 +613,13 @@
         <source>SizeMB</source>
         <translation>Mo</translation>
     </message>
+    <message numerus="yes">
+        <source>TabUnread</source>
+        <translation>
+            <numerusform>%0, %n non lue</numerusform>
+            <numerusform>%0, %n non lues</numerusform>
+        </translation>
+    </message>
     <message>
         <source>Troubleshooting</source>
         <translation>Dépannage</translation>
@@ -614,8 +641,20 @@
         <translation>Sans limite</translation>
     </message>
     <message>
+        <source>UpdateProgress</source>
+        <translation>Progression de la mise à jour</translation>
+    </message>
+    <message>
         <source>UpdateRetryErrMsg</source>
         <translation>%0 Réessayer ?</translation>
+    </message>
+    <message>
+        <source>WindowClose</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>WindowMinimize</source>
+        <translation>Réduire</translation>
     </message>
 </context>
 </TS>

@@ -68,6 +68,18 @@
         <translation>Metode unduhan file</translation>
     </message>
     <message>
+        <source>DownloadPause</source>
+        <translation>Jeda unduhan</translation>
+    </message>
+    <message>
+        <source>DownloadPaused</source>
+        <translation>Unduhan dijeda</translation>
+    </message>
+    <message>
+        <source>DownloadResume</source>
+        <translation>Lanjutkan unduhan</translation>
+    </message>
+    <message>
         <source>DownloadSpeed</source>
         <translation>Kecepatan unduh</translation>
     </message>
@@ -126,6 +138,10 @@
     <message>
         <source>ExitWarning</source>
         <translation>Program akan ditutup. Lanjutkan?</translation>
+    </message>
+    <message>
+        <source>GameReady</source>
+        <translation>Game siap dimainkan</translation>
     </message>
     <message>
         <source>GetPackage</source>
@@ -308,6 +324,10 @@
     <message>
         <source>LinkOK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>LinkOpensInBrowser</source>
+        <translation>Dibuka di peramban web</translation>
     </message>
     <message>
         <source>LinkPrivacy</source>
@@ -591,6 +611,12 @@
         <source>SizeMB</source>
         <translation>MB</translation>
     </message>
+    <message numerus="yes">
+        <source>TabUnread</source>
+        <translation>
+            <numerusform>%0, %n belum dibaca</numerusform>
+        </translation>
+    </message>
     <message>
         <source>Troubleshooting</source>
         <translation>Pemecahan masalah</translation>
@@ -612,8 +638,20 @@
         <translation>Tanpa batas</translation>
     </message>
     <message>
+        <source>UpdateProgress</source>
+        <translation>Kemajuan pembaruan</translation>
+    </message>
+    <message>
         <source>UpdateRetryErrMsg</source>
         <translation>%0 Coba lagi?</translation>
+    </message>
+    <message>
+        <source>WindowClose</source>
+        <translation>Tutup</translation>
+    </message>
+    <message>
+        <source>WindowMinimize</source>
+        <translation>Kecilkan</translation>
     </message>
 </context>
 </TS>

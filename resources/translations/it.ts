@@ -68,6 +68,18 @@
         <translation>Metodo di download</translation>
     </message>
     <message>
+        <source>DownloadPause</source>
+        <translation>Metti in pausa il download</translation>
+    </message>
+    <message>
+        <source>DownloadPaused</source>
+        <translation>Download in pausa</translation>
+    </message>
+    <message>
+        <source>DownloadResume</source>
+        <translation>Riprendi il download</translation>
+    </message>
+    <message>
         <source>DownloadSpeed</source>
         <translation>Velocità di download</translation>
     </message>
@@ -126,6 +138,10 @@
     <message>
         <source>ExitWarning</source>
         <translation>Il programma verrà chiuso. Vuoi continuare?</translation>
+    </message>
+    <message>
+        <source>GameReady</source>
+        <translation>Il gioco è pronto</translation>
     </message>
     <message>
         <source>GetPackage</source>
@@ -309,6 +325,10 @@
     <message>
         <source>LinkOK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>LinkOpensInBrowser</source>
+        <translation>Si apre nel browser web</translation>
     </message>
     <message>
         <source>LinkPrivacy</source>
@@ -593,6 +613,13 @@
         <source>SizeMB</source>
         <translation>MB</translation>
     </message>
+    <message numerus="yes">
+        <source>TabUnread</source>
+        <translation>
+            <numerusform>%0, %n non letta</numerusform>
+            <numerusform>%0, %n non lette</numerusform>
+        </translation>
+    </message>
     <message>
         <source>Troubleshooting</source>
         <translation>Risoluzione dei problemi</translation>
@@ -614,8 +641,20 @@
         <translation>Nessun limite</translation>
     </message>
     <message>
+        <source>UpdateProgress</source>
+        <translation>Avanzamento dell&apos;aggiornamento</translation>
+    </message>
+    <message>
         <source>UpdateRetryErrMsg</source>
         <translation>%0 Riprovare?</translation>
+    </message>
+    <message>
+        <source>WindowClose</source>
+        <translation>Chiudi</translation>
+    </message>
+    <message>
+        <source>WindowMinimize</source>
+        <translation>Riduci a icona</translation>
     </message>
 </context>
 </TS>

@@ -68,6 +68,18 @@
         <translation>ダウンロード方法</translation>
     </message>
     <message>
+        <source>DownloadPause</source>
+        <translation>ダウンロードを一時停止</translation>
+    </message>
+    <message>
+        <source>DownloadPaused</source>
+        <translation>ダウンロードを一時停止しました</translation>
+    </message>
+    <message>
+        <source>DownloadResume</source>
+        <translation>ダウンロードを再開</translation>
+    </message>
+    <message>
         <source>DownloadSpeed</source>
         <translation>ダウンロード速度</translation>
     </message>
@@ -126,6 +138,10 @@
     <message>
         <source>ExitWarning</source>
         <translation>プログラムを終了します。よろしいですか？</translation>
+    </message>
+    <message>
+        <source>GameReady</source>
+        <translation>ゲームをプレイできます</translation>
     </message>
     <message>
         <source>GetPackage</source>
@@ -308,6 +324,10 @@
     <message>
         <source>LinkOK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>LinkOpensInBrowser</source>
+        <translation>Web ブラウザーで開きます</translation>
     </message>
     <message>
         <source>LinkPrivacy</source>
@@ -591,6 +611,12 @@
         <source>SizeMB</source>
         <translation>MB</translation>
     </message>
+    <message numerus="yes">
+        <source>TabUnread</source>
+        <translation>
+            <numerusform>%0、未読 %n 件</numerusform>
+        </translation>
+    </message>
     <message>
         <source>Troubleshooting</source>
         <translation>トラブルシューティング</translation>
@@ -612,8 +638,20 @@
         <translation>制限しない</translation>
     </message>
     <message>
+        <source>UpdateProgress</source>
+        <translation>更新の進行状況</translation>
+    </message>
+    <message>
         <source>UpdateRetryErrMsg</source>
         <translation>%0再試行しますか？</translation>
+    </message>
+    <message>
+        <source>WindowClose</source>
+        <translation>閉じる</translation>
+    </message>
+    <message>
+        <source>WindowMinimize</source>
+        <translation>最小化</translation>
     </message>
 </context>
 </TS>

@@ -68,6 +68,18 @@
         <translation>파일 다운로드 방식</translation>
     </message>
     <message>
+        <source>DownloadPause</source>
+        <translation>다운로드 일시 중지</translation>
+    </message>
+    <message>
+        <source>DownloadPaused</source>
+        <translation>다운로드가 일시 중지됨</translation>
+    </message>
+    <message>
+        <source>DownloadResume</source>
+        <translation>다운로드 재개</translation>
+    </message>
+    <message>
         <source>DownloadSpeed</source>
         <translation>다운로드 속도</translation>
     </message>
@@ -126,6 +138,10 @@
     <message>
         <source>ExitWarning</source>
         <translation>프로그램이 종료됩니다. 계속하시겠습니까?</translation>
+    </message>
+    <message>
+        <source>GameReady</source>
+        <translation>게임을 플레이할 준비가 되었습니다</translation>
     </message>
     <message>
         <source>GetPackage</source>
@@ -308,6 +324,10 @@
     <message>
         <source>LinkOK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>LinkOpensInBrowser</source>
+        <translation>웹 브라우저에서 열립니다</translation>
     </message>
     <message>
         <source>LinkPrivacy</source>
@@ -591,6 +611,12 @@
         <source>SizeMB</source>
         <translation>MB</translation>
     </message>
+    <message numerus="yes">
+        <source>TabUnread</source>
+        <translation>
+            <numerusform>%0, 읽지 않음 %n개</numerusform>
+        </translation>
+    </message>
     <message>
         <source>Troubleshooting</source>
         <translation>문제 해결</translation>
@@ -612,8 +638,20 @@
         <translation>제한 없음</translation>
     </message>
     <message>
+        <source>UpdateProgress</source>
+        <translation>업데이트 진행률</translation>
+    </message>
+    <message>
         <source>UpdateRetryErrMsg</source>
         <translation>%0 다시 시도하시겠습니까?</translation>
+    </message>
+    <message>
+        <source>WindowClose</source>
+        <translation>닫기</translation>
+    </message>
+    <message>
+        <source>WindowMinimize</source>
+        <translation>최소화</translation>
     </message>
 </context>
 </TS>

@@ -68,6 +68,18 @@
         <translation>Downloadmethode</translation>
     </message>
     <message>
+        <source>DownloadPause</source>
+        <translation>Download pauzeren</translation>
+    </message>
+    <message>
+        <source>DownloadPaused</source>
+        <translation>Download gepauzeerd</translation>
+    </message>
+    <message>
+        <source>DownloadResume</source>
+        <translation>Download hervatten</translation>
+    </message>
+    <message>
         <source>DownloadSpeed</source>
         <translation>Downloadsnelheid</translation>
     </message>
@@ -126,6 +138,10 @@
     <message>
         <source>ExitWarning</source>
         <translation>Het programma wordt afgesloten. Wil je doorgaan?</translation>
+    </message>
+    <message>
+        <source>GameReady</source>
+        <translation>Het spel is klaar om te spelen</translation>
     </message>
     <message>
         <source>GetPackage</source>
@@ -309,6 +325,10 @@
     <message>
         <source>LinkOK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>LinkOpensInBrowser</source>
+        <translation>Wordt geopend in de webbrowser</translation>
     </message>
     <message>
         <source>LinkPrivacy</source>
@@ -593,6 +613,13 @@
         <source>SizeMB</source>
         <translation>MB</translation>
     </message>
+    <message numerus="yes">
+        <source>TabUnread</source>
+        <translation>
+            <numerusform>%0, %n ongelezen</numerusform>
+            <numerusform>%0, %n ongelezen</numerusform>
+        </translation>
+    </message>
     <message>
         <source>Troubleshooting</source>
         <translation>Probleemoplossing</translation>
@@ -614,8 +641,20 @@
         <translation>Niet beperken</translation>
     </message>
     <message>
+        <source>UpdateProgress</source>
+        <translation>Voortgang van de update</translation>
+    </message>
+    <message>
         <source>UpdateRetryErrMsg</source>
         <translation>%0 Opnieuw proberen?</translation>
+    </message>
+    <message>
+        <source>WindowClose</source>
+        <translation>Sluiten</translation>
+    </message>
+    <message>
+        <source>WindowMinimize</source>
+        <translation>Minimaliseren</translation>
     </message>
 </context>
 </TS>

@@ -68,6 +68,18 @@
         <translation>Sposób pobierania plików</translation>
     </message>
     <message>
+        <source>DownloadPause</source>
+        <translation>Wstrzymaj pobieranie</translation>
+    </message>
+    <message>
+        <source>DownloadPaused</source>
+        <translation>Pobieranie wstrzymane</translation>
+    </message>
+    <message>
+        <source>DownloadResume</source>
+        <translation>Wznów pobieranie</translation>
+    </message>
+    <message>
         <source>DownloadSpeed</source>
         <translation>Prędkość pobierania</translation>
     </message>
@@ -126,6 +138,10 @@
     <message>
         <source>ExitWarning</source>
         <translation>Program zostanie zamknięty. Czy chcesz kontynuować?</translation>
+    </message>
+    <message>
+        <source>GameReady</source>
+        <translation>Gra jest gotowa</translation>
     </message>
     <message>
         <source>GetPackage</source>
@@ -310,6 +326,10 @@
     <message>
         <source>LinkOK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>LinkOpensInBrowser</source>
+        <translation>Otwiera się w przeglądarce internetowej</translation>
     </message>
     <message>
         <source>LinkPrivacy</source>
@@ -595,6 +615,14 @@
         <source>SizeMB</source>
         <translation>MB</translation>
     </message>
+    <message numerus="yes">
+        <source>TabUnread</source>
+        <translation>
+            <numerusform>%0, %n nieprzeczytana</numerusform>
+            <numerusform>%0, %n nieprzeczytane</numerusform>
+            <numerusform>%0, %n nieprzeczytanych</numerusform>
+        </translation>
+    </message>
     <message>
         <source>Troubleshooting</source>
         <translation>Rozwiązywanie problemów</translation>
@@ -616,8 +644,20 @@
         <translation>Bez limitu</translation>
     </message>
     <message>
+        <source>UpdateProgress</source>
+        <translation>Postęp aktualizacji</translation>
+    </message>
+    <message>
         <source>UpdateRetryErrMsg</source>
         <translation>%0 Spróbować ponownie?</translation>
+    </message>
+    <message>
+        <source>WindowClose</source>
+        <translation>Zamknij</translation>
+    </message>
+    <message>
+        <source>WindowMinimize</source>
+        <translation>Minimalizuj</translation>
     </message>
 </context>
 </TS>

@@ -68,6 +68,18 @@
         <translation>Método de download</translation>
     </message>
     <message>
+        <source>DownloadPause</source>
+        <translation>Pausar download</translation>
+    </message>
+    <message>
+        <source>DownloadPaused</source>
+        <translation>Download pausado</translation>
+    </message>
+    <message>
+        <source>DownloadResume</source>
+        <translation>Retomar download</translation>
+    </message>
+    <message>
         <source>DownloadSpeed</source>
         <translation>Velocidade de download</translation>
     </message>
@@ -126,6 +138,10 @@
     <message>
         <source>ExitWarning</source>
         <translation>O programa será fechado. Deseja continuar?</translation>
+    </message>
+    <message>
+        <source>GameReady</source>
+        <translation>O jogo está pronto para jogar</translation>
     </message>
     <message>
         <source>GetPackage</source>
@@ -309,6 +325,10 @@
     <message>
         <source>LinkOK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>LinkOpensInBrowser</source>
+        <translation>Abre no navegador da web</translation>
     </message>
     <message>
         <source>LinkPrivacy</source>
@@ -593,6 +613,13 @@
         <source>SizeMB</source>
         <translation>MB</translation>
     </message>
+    <message numerus="yes">
+        <source>TabUnread</source>
+        <translation>
+            <numerusform>%0, %n não lida</numerusform>
+            <numerusform>%0, %n não lidas</numerusform>
+        </translation>
+    </message>
     <message>
         <source>Troubleshooting</source>
         <translation>Solução de problemas</translation>
@@ -614,8 +641,20 @@
         <translation>Sem limite</translation>
     </message>
     <message>
+        <source>UpdateProgress</source>
+        <translation>Progresso da atualização</translation>
+    </message>
+    <message>
         <source>UpdateRetryErrMsg</source>
         <translation>%0 Tentar novamente?</translation>
+    </message>
+    <message>
+        <source>WindowClose</source>
+        <translation>Fechar</translation>
+    </message>
+    <message>
+        <source>WindowMinimize</source>
+        <translation>Minimizar</translation>
     </message>
 </context>
 </TS>

@@ -68,6 +68,18 @@
         <translation>Способ загрузки файлов</translation>
     </message>
     <message>
+        <source>DownloadPause</source>
+        <translation>Приостановить загрузку</translation>
+    </message>
+    <message>
+        <source>DownloadPaused</source>
+        <translation>Загрузка приостановлена</translation>
+    </message>
+    <message>
+        <source>DownloadResume</source>
+        <translation>Возобновить загрузку</translation>
+    </message>
+    <message>
         <source>DownloadSpeed</source>
         <translation>Скорость загрузки</translation>
     </message>
@@ -126,6 +138,10 @@
     <message>
         <source>ExitWarning</source>
         <translation>Программа будет закрыта. Продолжить?</translation>
+    </message>
+    <message>
+        <source>GameReady</source>
+        <translation>Игра готова к запуску</translation>
     </message>
     <message>
         <source>GetPackage</source>
@@ -310,6 +326,10 @@
     <message>
         <source>LinkOK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>LinkOpensInBrowser</source>
+        <translation>Откроется в веб-браузере</translation>
     </message>
     <message>
         <source>LinkPrivacy</source>
@@ -595,6 +615,14 @@
         <source>SizeMB</source>
         <translation>МБ</translation>
     </message>
+    <message numerus="yes">
+        <source>TabUnread</source>
+        <translation>
+            <numerusform>%0, %n непрочитанная</numerusform>
+            <numerusform>%0, %n непрочитанные</numerusform>
+            <numerusform>%0, %n непрочитанных</numerusform>
+        </translation>
+    </message>
     <message>
         <source>Troubleshooting</source>
         <translation>Устранение неполадок</translation>
@@ -616,8 +644,20 @@
         <translation>Без ограничений</translation>
     </message>
     <message>
+        <source>UpdateProgress</source>
+        <translation>Ход обновления</translation>
+    </message>
+    <message>
         <source>UpdateRetryErrMsg</source>
         <translation>%0 Повторить?</translation>
+    </message>
+    <message>
+        <source>WindowClose</source>
+        <translation>Закрыть</translation>
+    </message>
+    <message>
+        <source>WindowMinimize</source>
+        <translation>Свернуть</translation>
     </message>
 </context>
 </TS>

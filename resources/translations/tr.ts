@@ -68,6 +68,18 @@
         <translation>Dosya indirme yöntemi</translation>
     </message>
     <message>
+        <source>DownloadPause</source>
+        <translation>İndirmeyi duraklat</translation>
+    </message>
+    <message>
+        <source>DownloadPaused</source>
+        <translation>İndirme duraklatıldı</translation>
+    </message>
+    <message>
+        <source>DownloadResume</source>
+        <translation>İndirmeye devam et</translation>
+    </message>
+    <message>
         <source>DownloadSpeed</source>
         <translation>İndirme hızı</translation>
     </message>
@@ -126,6 +138,10 @@
     <message>
         <source>ExitWarning</source>
         <translation>Program kapanacak. Devam etmek istiyor musunuz?</translation>
+    </message>
+    <message>
+        <source>GameReady</source>
+        <translation>Oyun oynamaya hazır</translation>
     </message>
     <message>
         <source>GetPackage</source>
@@ -308,6 +324,10 @@
     <message>
         <source>LinkOK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>LinkOpensInBrowser</source>
+        <translation>Web tarayıcısında açılır</translation>
     </message>
     <message>
         <source>LinkPrivacy</source>
@@ -591,6 +611,12 @@
         <source>SizeMB</source>
         <translation>MB</translation>
     </message>
+    <message numerus="yes">
+        <source>TabUnread</source>
+        <translation>
+            <numerusform>%0, %n okunmamış</numerusform>
+        </translation>
+    </message>
     <message>
         <source>Troubleshooting</source>
         <translation>Sorun giderme</translation>
@@ -612,8 +638,20 @@
         <translation>Sınırsız</translation>
     </message>
     <message>
+        <source>UpdateProgress</source>
+        <translation>Güncelleme ilerlemesi</translation>
+    </message>
+    <message>
         <source>UpdateRetryErrMsg</source>
         <translation>%0 Yeniden denensin mi?</translation>
+    </message>
+    <message>
+        <source>WindowClose</source>
+        <translation>Kapat</translation>
+    </message>
+    <message>
+        <source>WindowMinimize</source>
+        <translation>Simge durumuna küçült</translation>
     </message>
 </context>
 </TS>

@@ -68,6 +68,18 @@
         <translation>文件下载方式</translation>
     </message>
     <message>
+        <source>DownloadPause</source>
+        <translation>暂停下载</translation>
+    </message>
+    <message>
+        <source>DownloadPaused</source>
+        <translation>下载已暂停</translation>
+    </message>
+    <message>
+        <source>DownloadResume</source>
+        <translation>继续下载</translation>
+    </message>
+    <message>
         <source>DownloadSpeed</source>
         <translation>下载速度</translation>
     </message>
@@ -126,6 +138,10 @@
     <message>
         <source>ExitWarning</source>
         <translation>程序将退出。是否继续？</translation>
+    </message>
+    <message>
+        <source>GameReady</source>
+        <translation>游戏已可开始</translation>
     </message>
     <message>
         <source>GetPackage</source>
@@ -308,6 +324,10 @@
     <message>
         <source>LinkOK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>LinkOpensInBrowser</source>
+        <translation>在网页浏览器中打开</translation>
     </message>
     <message>
         <source>LinkPrivacy</source>
@@ -591,6 +611,12 @@
         <source>SizeMB</source>
         <translation>MB</translation>
     </message>
+    <message numerus="yes">
+        <source>TabUnread</source>
+        <translation>
+            <numerusform>%0，%n 条未读</numerusform>
+        </translation>
+    </message>
     <message>
         <source>Troubleshooting</source>
         <translation>故障排除</translation>
@@ -612,8 +638,20 @@
         <translation>不限速</translation>
     </message>
     <message>
+        <source>UpdateProgress</source>
+        <translation>更新进度</translation>
+    </message>
+    <message>
         <source>UpdateRetryErrMsg</source>
         <translation>%0是否重试？</translation>
+    </message>
+    <message>
+        <source>WindowClose</source>
+        <translation>关闭</translation>
+    </message>
+    <message>
+        <source>WindowMinimize</source>
+        <translation>最小化</translation>
     </message>
 </context>
 </TS>

@@ -68,6 +68,18 @@
         <translation>檔案下載方式</translation>
     </message>
     <message>
+        <source>DownloadPause</source>
+        <translation>暫停下載</translation>
+    </message>
+    <message>
+        <source>DownloadPaused</source>
+        <translation>下載已暫停</translation>
+    </message>
+    <message>
+        <source>DownloadResume</source>
+        <translation>繼續下載</translation>
+    </message>
+    <message>
         <source>DownloadSpeed</source>
         <translation>下載速度</translation>
     </message>
@@ -126,6 +138,10 @@
     <message>
         <source>ExitWarning</source>
         <translation>程式即將結束。要繼續嗎？</translation>
+    </message>
+    <message>
+        <source>GameReady</source>
+        <translation>遊戲已可開始</translation>
     </message>
     <message>
         <source>GetPackage</source>
@@ -308,6 +324,10 @@
     <message>
         <source>LinkOK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>LinkOpensInBrowser</source>
+        <translation>在網頁瀏覽器中開啟</translation>
     </message>
     <message>
         <source>LinkPrivacy</source>
@@ -591,6 +611,12 @@
         <source>SizeMB</source>
         <translation>MB</translation>
     </message>
+    <message numerus="yes">
+        <source>TabUnread</source>
+        <translation>
+            <numerusform>%0，%n 則未讀</numerusform>
+        </translation>
+    </message>
     <message>
         <source>Troubleshooting</source>
         <translation>疑難排解</translation>
@@ -612,8 +638,20 @@
         <translation>不限制</translation>
     </message>
     <message>
+        <source>UpdateProgress</source>
+        <translation>更新進度</translation>
+    </message>
+    <message>
         <source>UpdateRetryErrMsg</source>
         <translation>%0要重試嗎？</translation>
+    </message>
+    <message>
+        <source>WindowClose</source>
+        <translation>關閉</translation>
+    </message>
+    <message>
+        <source>WindowMinimize</source>
+        <translation>最小化</translation>
     </message>
 </context>
 </TS>

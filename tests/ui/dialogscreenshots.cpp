@@ -1,7 +1,8 @@
 // Renders every window of the launcher in its main states with the shipped style sheet and fonts
 // into PNG files named "<language>-<window>.png", so that each language can be looked at: the
 // main window (game tab, download progress, news tab, settings panel), the agreement, the retry
-// prompts with the longest text of each button set, the tool dialogs and their message boxes.
+// prompts with the longest text of each button set, the tool dialogs and their message boxes,
+// and the focus ring on controls of each kind ("focus-..." files).
 // Usage: ui_dialog_screenshots <output folder> [language code [translation .qm]]   (under Xvfb)
 // A .qm file given on the command line previews a translation not yet compiled in: it is put
 // over the English texts, so keys it lacks still read in English.
@@ -19,10 +20,13 @@
 #include "patch/recoverer.h"
 #include "platform/processes.h"
 #include "tests/support/testhttpserver.h"
+#include "ui/accessibleroles.h"
 #include "ui/appearance.h"
 #include "ui/checkdialog.h"
 #include "ui/diagdialog.h"
 #include "ui/euladialog.h"
+#include "ui/feeditem.h"
+#include "ui/focusring.h"
 #include "ui/installdialog.h"
 #include "ui/launcher.h"
 #include "ui/launcherheader.h"
@@ -178,7 +182,13 @@ void shootProxyDialog(JsonSettings *settings)
     dialog.load(false);
     centre(&dialog);
     dialog.show();
+    // Active, as a desktop would make it: the focus (and its ring) only lives in such a window.
+    dialog.activateWindow();
     shootScreen(QStringLiteral("proxy"));
+    dialog.findChild<QLineEdit *>(QStringLiteral("proxy_host"))->setFocus(Qt::TabFocusReason);
+    shootScreen(QStringLiteral("focus-proxy-field"));
+    dialog.findChild<QPushButton *>(QStringLiteral("proxy_cancel"))->setFocus(Qt::TabFocusReason);
+    shootScreen(QStringLiteral("focus-proxy-button"));
     dialog.findChild<QLineEdit *>(QStringLiteral("proxy_host"))->clear();
     dialog.findChild<QPushButton *>(QStringLiteral("proxy_ok"))->click();
     shootScreen(QStringLiteral("proxy-error"));
@@ -228,6 +238,7 @@ void shootLauncher(JsonSettings *settings, const QUrl &manifest)
     Launcher window(settings, false);
     centre(&window);
     window.show();
+    window.activateWindow();
     // The first paint of a window in a CJK language waits for the system's fallback fonts.
     settle(1500);
     shootScreen(QStringLiteral("main-checking"));
@@ -243,15 +254,23 @@ void shootLauncher(JsonSettings *settings, const QUrl &manifest)
     settle(800);
     shootScreen(QStringLiteral("settings-panel"));
     auto *speeds = window.findChild<QComboBox *>(QStringLiteral("download_speed"));
+    speeds->setFocus(Qt::TabFocusReason);
+    shootScreen(QStringLiteral("focus-settings-list"));
     speeds->showPopup();
     shootScreen(QStringLiteral("settings-speeds"));
     speeds->hidePopup();
     header->toggleSettings();
     settle(800);
 
+    window.findChild<Tabs *>()->button(1)->setFocus(Qt::TabFocusReason);
+    shootScreen(QStringLiteral("focus-main-tab"));
     window.findChild<Tabs *>()->button(1)->click();
     settle(1500);
     shootScreen(QStringLiteral("main-news"));
+    if (auto *card = window.findChild<FeedItem *>()) {
+        card->setFocus(Qt::TabFocusReason);
+        shootScreen(QStringLiteral("focus-news-card"));
+    }
     window.findChild<Tabs *>()->button(0)->click();
     settle(800);
 
@@ -315,6 +334,8 @@ int main(int argc, char **argv)
 
     addApplicationFonts();
     app.setStyleSheet(loadStyleSheet());
+    installAccessibleRoles();
+    FocusRing::install();
     launcherProduct = makeLauncherProduct();
     QTranslator preview;
     if (app.arguments().size() > 3) {

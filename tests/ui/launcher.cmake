@@ -28,3 +28,8 @@ target_link_libraries(launcher_screenshots PRIVATE gd7_ui gd7_launchertestkit gd
 # The per-screen factor and the logo on a large screen.
 gd7_add_window_test(tst_launcherscreens SOURCES tst_launcherscreens.cpp
   LIBS gd7_ui gd7_testsupport gd7_resources SCREEN 3840x2160x24 TIMEOUT 120)
+
+# The accessibility tree of every window and dialog, read over AT-SPI by a client process.
+gd7_add_window_test(tst_accessibletree SOURCES tst_accessibletree.cpp
+  LIBS gd7_ui gd7_launchertestkit gd7_resources TIMEOUT 300 ACCESSIBILITY)
+target_compile_definitions(tst_accessibletree PRIVATE ATSPI_TREE="${CMAKE_CURRENT_SOURCE_DIR}/atspi_tree.py")

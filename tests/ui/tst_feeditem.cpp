@@ -147,10 +147,10 @@ void FeedItemTest::openingStoresOnceAndLowersBadgeOnce()
     QCOMPARE(newsgrid::unreadCount(tab.grid), 4);
     QCOMPARE(storedIds().filter(cards[4]->id()).size(), 1);
     // Read cards are greyed by the style sheet; the others keep their colours.
-    QCOMPARE(textColour(date), QColor(0x8e, 0x8e, 0x8e));
-    QCOMPARE(textColour(cards[4]->findChild<NewsHeaderLabel *>()), QColor(0x8e, 0x8e, 0x8e));
+    QCOMPARE(textColour(date), QColor(0xc0, 0xc0, 0xc0));
+    QCOMPARE(textColour(cards[4]->findChild<NewsHeaderLabel *>()), QColor(0xc0, 0xc0, 0xc0));
     QCOMPARE(textColour(cards[3]->findChild<NewsDate *>()), unreadDate);
-    QVERIFY(unreadDate != QColor(0x8e, 0x8e, 0x8e));
+    QVERIFY(unreadDate != QColor(0xc0, 0xc0, 0xc0));
 }
 
 void FeedItemTest::seenCardCountsFromNextStart()

@@ -1,6 +1,8 @@
 #include "app/deploymentconfig.h"
+#include "app/languagemanager.h"
 #include "app/tr.h"
 #include "tests/support/privatesessionbus.h"
+#include "ui/accessibleroles.h"
 #include "ui/counter.h"
 #include "ui/launcherfooter.h"
 #include "ui/launcherheader.h"
@@ -8,6 +10,7 @@
 #include "ui/socialbutton.h"
 #include "ui/tabs.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QDBusConnection>
 #include <QDBusMessage>
@@ -119,6 +122,8 @@ private slots:
     void headerPaintsTheBlurredBackdrop();
     void footerPauseControls();
     void footerShowsStatusAndNewsMode();
+    void footerAnnouncesEachStep();
+    void tabsTellScreenReadersTheirRoleAndCount();
     void footerDrivesTheTaskbar();
 
 private:
@@ -480,6 +485,78 @@ void LauncherBarsTest::footerShowsStatusAndNewsMode()
     QVERIFY(!bar->isVisible() && !status->isVisible() && !detail->isVisible());
     footer.setProgressVisible(true);
     QVERIFY(bar->isVisible() && status->isVisible() && detail->isVisible());
+}
+
+// A screen reader hears each new step of the update once, not each tick of its figures, and
+// hears a pause.
+void LauncherBarsTest::footerAnnouncesEachStep()
+{
+    QVERIFY(LanguageManager::instance().setLanguage(QStringLiteral("en")));
+    installAccessibleRoles();
+    LauncherFooter footer;
+    footer.show();
+    QAccessibleInterface *bar = QAccessible::queryAccessibleInterface(&footer);
+    // Each name the status bar takes is told to screen readers as it changes.
+    QStringList names;
+    auto note = [&] {
+        const QString name = bar->text(QAccessible::Name);
+        if (names.isEmpty() || names.last() != name)
+            names.append(name);
+    };
+    footer.setPauseVisible(true);
+    for (const char *status : {"Connecting", "Downloading 0.0%", "Downloading 0.1%", "Downloading 12.5%",
+                               "Unpacking 3%", "Unpacking 99%", "Installing 100%"}) {
+        footer.setStatus(QString::fromLatin1(status), QStringLiteral("1 MB/2 MB"));
+        note();
+    }
+    footer.setPaused(true);
+    note();
+    footer.setPaused(false);
+    note();
+    footer.announce(TR::tr("GameReady"));
+    note();
+    QCOMPARE(names, (QStringList{"Connecting", "Downloading 0.0%", "Unpacking 3%", "Installing 100%",
+                                 "Download paused", "Installing 100%", "The game is ready to play"}));
+    QCOMPARE(QAccessible::queryAccessibleInterface(&footer)->role(), QAccessible::StatusBar);
+    const QString pauseName =
+        QAccessible::queryAccessibleInterface(footer.findChild<QPushButton *>(QStringLiteral("pause")))
+            ->text(QAccessible::Name);
+    QCOMPARE(pauseName, QStringLiteral("Pause download"));
+    QCOMPARE(
+        QAccessible::queryAccessibleInterface(footer.findChild<QProgressBar *>())->text(QAccessible::Name),
+        QStringLiteral("Update progress"));
+}
+
+// GAME and NEWS are page tabs, the selected one selected; the unread count is in NEWS's name.
+void LauncherBarsTest::tabsTellScreenReadersTheirRoleAndCount()
+{
+    QVERIFY(LanguageManager::instance().setLanguage(QStringLiteral("en")));
+    installAccessibleRoles();
+    Tabs tabs;
+    QAction game(QStringLiteral("GAME")), news(QStringLiteral("NEWS"));
+    game.setCheckable(true);
+    news.setCheckable(true);
+    game.setChecked(true);
+    tabs.addTab(&game);
+    tabs.addTab(&news);
+    tabs.show();
+    QAccessibleInterface *strip = QAccessible::queryAccessibleInterface(&tabs);
+    QCOMPARE(strip->role(), QAccessible::PageTabList);
+    QAccessibleInterface *newsTab = QAccessible::queryAccessibleInterface(tabs.button(1));
+    QCOMPARE(newsTab->role(), QAccessible::PageTab);
+    QCOMPARE(newsTab->text(QAccessible::Name), QStringLiteral("NEWS"));
+    QVERIFY(QAccessible::queryAccessibleInterface(tabs.button(0))->state().selected);
+    QVERIFY(!newsTab->state().selected);
+    tabs.updateCounter(1, 6, QColor(255, 210, 0));
+    QCOMPARE(newsTab->text(QAccessible::Name), QStringLiteral("NEWS, 6 unread"));
+    tabs.updateCounter(1, 1);
+    QCOMPARE(newsTab->text(QAccessible::Name), QStringLiteral("NEWS, 1 unread"));
+    tabs.updateCounter(1, 0);
+    QCOMPARE(newsTab->text(QAccessible::Name), QStringLiteral("NEWS"));
+    QVERIFY(newsTab->actionInterface()->actionNames().contains(QAccessibleActionInterface::pressAction()));
+    newsTab->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    QVERIFY(news.isChecked());
+    QVERIFY(newsTab->state().selected);
 }
 
 // Signals from one connection arrive in the order sent: once a barrier sent after them has

@@ -81,6 +81,7 @@ private slots:
     void cleanup();
 
     void playStartsTheGame();
+    void keyboardOnly();
     void secondStartOnlyWakesTheFirst();
     void refusingTheAgreement_data();
     void refusingTheAgreement();
@@ -215,6 +216,111 @@ void LauncherProcessTest::playStartsTheGame()
              QDir(installFolder() + QStringLiteral("Game")).canonicalPath());
     QCOMPARE(QFileInfo(started.value("program").toString()).canonicalFilePath(),
              QFileInfo(installFolder() + QStringLiteral("Game/gd7_x64")).canonicalFilePath());
+}
+
+// Everything a player does, by the keyboard alone: the agreement, the update, the settings
+// panel and each of its dialogs, the news tab, PLAY. Each dialog gives the focus back to the
+// control that opened it, so the same key opens it again.
+void LauncherProcessTest::keyboardOnly()
+{
+    writeSettings(
+        {{"update_url", m_release.toString()}, {"use_torrents", false}, {"general.ui_language", "en"}});
+    QProcess *launcher = start();
+    const QRect agreement = xdriver::waitForWindow(QStringLiteral("License agreement"), Agreement);
+    QVERIFY2(!agreement.isEmpty(), qPrintable(launcherLog(launcher)));
+    QVERIFY(xdriver::waitForFocus(QStringLiteral("License agreement"), Agreement));
+    // Escape asks before leaving; the question's default answer, No, keeps the agreement.
+    QVERIFY(xdriver::key(QStringLiteral("Escape")));
+    QRect question = xdriver::waitForBoxSmallerThan(Title, Agreement);
+    QVERIFY(!question.isEmpty());
+    QVERIFY(xdriver::waitForFocus(Title, question.size()));
+    QVERIFY(xdriver::key(QStringLiteral("Return")));
+    QVERIFY(xdriver::waitForWindowGone(Title, question.size()));
+    QCOMPARE(xdriver::windows(QStringLiteral("License agreement")).size(), 1);
+    QVERIFY(xdriver::waitForFocus(QStringLiteral("License agreement"), Agreement));
+    // ACCEPT is the agreement's default button.
+    QVERIFY(xdriver::key(QStringLiteral("Return")));
+    QVERIFY2(waitForInstalledGame(), qPrintable(launcherLog(launcher)));
+    const QRect window = xdriver::waitForWindow(Title, MainWindow);
+    QVERIFY(!window.isEmpty());
+    const QPoint play = window.topLeft() + QPoint(MainWindow.width() - 45, MainWindow.height() - 48);
+    const QColor lime(200, 214, 63);
+    QVERIFY(waitUntil([&] { return xdriver::pixel(play) == lime; }, 10000));
+    QVERIFY(xdriver::waitForFocus(Title, MainWindow));
+
+    // Escape on the main window leaves it as it is.
+    QVERIFY(xdriver::key(QStringLiteral("Escape")));
+    QThread::msleep(500);
+    QCOMPARE(launcher->state(), QProcess::Running);
+    QCOMPARE(xdriver::windows(Title).size(), 1);
+
+    // The focus is on PLAY once the game is ready; back past close and minimise is Settings,
+    // which opens the panel with the focus on its Back button.
+    QVERIFY(xdriver::key(QStringLiteral("shift+Tab"), 3));
+    QVERIFY(xdriver::key(QStringLiteral("Return")));
+    // Back, language, download method, speed, file check, diagnostics, proxy.
+    QVERIFY(xdriver::key(QStringLiteral("Tab"), 6));
+    const QSize proxy(450, 300);
+    for (int round = 0; round < 2; ++round) {
+        QVERIFY(xdriver::key(QStringLiteral("Return")));
+        QVERIFY2(!xdriver::waitForWindow(QStringLiteral("Proxy settings"), proxy, 20000).isEmpty(),
+                 qPrintable(launcherLog(launcher)));
+        QVERIFY(xdriver::waitForFocus(QStringLiteral("Proxy settings"), proxy));
+        QVERIFY(xdriver::key(QStringLiteral("Escape")));
+        QVERIFY(xdriver::waitForWindowGone(QStringLiteral("Proxy settings"), proxy));
+        QVERIFY(xdriver::waitForFocus(Title, MainWindow));
+    }
+
+    // Diagnostics, left through its question: Escape asks, Yes is pressed with Space (Enter
+    // always chooses a question's default, No).
+    QVERIFY(xdriver::key(QStringLiteral("shift+Tab")));
+    QVERIFY(xdriver::key(QStringLiteral("Return")));
+    const QSize tool(450, 190);
+    QVERIFY(!xdriver::waitForWindow(QStringLiteral("Diagnostics"), tool, 20000).isEmpty());
+    QVERIFY(xdriver::waitForFocus(QStringLiteral("Diagnostics"), tool));
+    QVERIFY(xdriver::key(QStringLiteral("Escape")));
+    question = xdriver::waitForBoxSmallerThan(Title, MainWindow);
+    QVERIFY(!question.isEmpty());
+    QVERIFY(xdriver::waitForFocus(Title, question.size()));
+    QVERIFY(xdriver::key(QStringLiteral("shift+Tab")));
+    QVERIFY(xdriver::key(QStringLiteral("space")));
+    QVERIFY(xdriver::waitForWindowGone(QStringLiteral("Diagnostics"), tool, 60000));
+    QVERIFY(xdriver::waitForFocus(Title, MainWindow));
+
+    // The file check ends with a message; after its OK the focus is back on the check button.
+    QVERIFY(xdriver::key(QStringLiteral("shift+Tab")));
+    for (int round = 0; round < 2; ++round) {
+        QVERIFY(xdriver::key(QStringLiteral("Return")));
+        QVERIFY2(!xdriver::waitForWindow(QStringLiteral("Checking game files"), tool, 20000).isEmpty(),
+                 qPrintable(launcherLog(launcher)));
+        const QRect message = xdriver::waitForBoxSmallerThan(Title, MainWindow);
+        QVERIFY(!message.isEmpty());
+        QVERIFY(xdriver::waitForFocus(Title, message.size()));
+        QVERIFY(xdriver::key(QStringLiteral("Return")));
+        QVERIFY(xdriver::waitForWindowGone(Title, message.size()));
+        QVERIFY(xdriver::waitForWindowGone(QStringLiteral("Checking game files"), tool));
+        QVERIFY(xdriver::waitForFocus(Title, MainWindow));
+    }
+
+    // Escape closes the panel and gives the focus back to Settings; before it, seven page
+    // buttons, then NEWS, whose page hides PLAY.
+    QVERIFY(xdriver::key(QStringLiteral("Escape")));
+    QVERIFY(xdriver::key(QStringLiteral("shift+Tab"), 8));
+    QVERIFY(xdriver::key(QStringLiteral("Return")));
+    QVERIFY(waitUntil([&] { return xdriver::pixel(play) != lime; }, 10000));
+    QVERIFY(xdriver::key(QStringLiteral("shift+Tab")));
+    QVERIFY(xdriver::key(QStringLiteral("Return")));
+    QVERIFY(waitUntil([&] { return xdriver::pixel(play) == lime; }, 10000));
+
+    // Before GAME, round the end of the order, is PLAY.
+    QVERIFY(xdriver::key(QStringLiteral("shift+Tab")));
+    QVERIFY(xdriver::key(QStringLiteral("Return")));
+    QVERIFY(launcher->waitForFinished(20000));
+    QCOMPARE(launcher->exitCode(), 0);
+    const QString record = m_home->filePath(QStringLiteral("game.json"));
+    QVERIFY(waitUntil([&] { return !readJson(record).isEmpty(); }, 10000));
+    QCOMPARE(readJson(record).value("args").toVariant().toStringList(),
+             (QStringList{"-region", "EN", "-locale", "en"}));
 }
 
 // A second start wakes the first and leaves at once: still one window, still one launcher.

@@ -89,11 +89,60 @@ bool click(const QPoint &screenPosition)
     return tool.waitForFinished(10000) && tool.exitCode() == 0;
 }
 
-bool key(const QString &keyName)
+bool key(const QString &keyName, int times)
+{
+    QStringList arguments{QStringLiteral("key"), QStringLiteral("--delay"), QStringLiteral("60")};
+    for (int i = 0; i < times; ++i)
+        arguments.append(keyName);
+    QProcess tool;
+    tool.start(QStringLiteral("xdotool"), arguments);
+    return tool.waitForFinished(10000) && tool.exitCode() == 0;
+}
+
+QColor pixel(const QPoint &screenPosition)
 {
     QProcess tool;
-    tool.start(QStringLiteral("xdotool"), {"key", keyName});
-    return tool.waitForFinished(10000) && tool.exitCode() == 0;
+    tool.start(QStringLiteral("import"),
+               {"-window", "root", "-crop",
+                QStringLiteral("1x1+%1+%2").arg(screenPosition.x()).arg(screenPosition.y()), "-depth", "8",
+                "rgb:-"});
+    if (!tool.waitForFinished(20000))
+        return QColor();
+    const QByteArray rgb = tool.readAllStandardOutput();
+    return rgb.size() == 3 ? QColor(quint8(rgb[0]), quint8(rgb[1]), quint8(rgb[2])) : QColor();
+}
+
+bool waitForFocus(const QString &name, const QSize &size, int timeoutMs)
+{
+    QElapsedTimer timer;
+    timer.start();
+    do {
+        const QString focused = run({"getwindowfocus"}).trimmed();
+        if (!focused.isEmpty() && run({"getwindowname", focused}).trimmed() == name &&
+            geometry(focused).size() == size)
+            return true;
+        QThread::msleep(100);
+    } while (!timer.hasExpired(timeoutMs));
+    return false;
+}
+
+bool waitForWindowGone(const QString &name, const QSize &size, int timeoutMs)
+{
+    QElapsedTimer timer;
+    timer.start();
+    auto present = [&] {
+        for (const QRect &window : windows(name)) {
+            if (window.size() == size)
+                return true;
+        }
+        return false;
+    };
+    while (present()) {
+        if (timer.hasExpired(timeoutMs))
+            return false;
+        QThread::msleep(100);
+    }
+    return true;
 }
 
 QPoint yesButtonOfQuestion(const QRect &box)
