@@ -2,11 +2,8 @@
 
 #include "app/languagemanager.h"
 #include "app/logger.h"
-#include "app/paths.h"
-#include "app/productinfo.h"
-#include "app/programsettings.h"
 #include "app/tr.h"
-#include "platform/gameexecutable.h"
+#include "control/launchercontroller.h"
 #include "platform/processes.h"
 #include "ui/checkdialog.h"
 #include "ui/diagdialog.h"
@@ -26,10 +23,9 @@
 #include "ui/tabs.h"
 #include "ui/updateprogressview.h"
 #include "ui/updateresultprompt.h"
-#include "update/autoupdate.h"
+#include "update/formatting.h"
 
 #include <QAction>
-#include <QDir>
 #include <QFrame>
 #include <QGridLayout>
 #include <QGuiApplication>
@@ -40,7 +36,6 @@
 #include <QScreen>
 #include <QScrollArea>
 #include <QStackedWidget>
-#include <QThreadPool>
 #include <QTimer>
 #include <QVBoxLayout>
 #include <QWindow>
@@ -49,12 +44,12 @@ namespace {
 
 constexpr int WindowWidth = 1184;
 constexpr int WindowHeight = 720;
-const QString GameProductId = QStringLiteral("gd7");
 
 } // namespace
 
 Launcher::Launcher(IProgramSettings *settings, bool installMode, QWidget *parent)
-    : StyledDialog(parent), m_settings(settings), m_screens(std::make_unique<LauncherScreens>())
+    : StyledDialog(parent), m_settings(settings), m_controller(new LauncherController(settings, this)),
+      m_screens(std::make_unique<LauncherScreens>())
 {
     setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
     m_backdrop = new LauncherBackdrop(this);
@@ -110,8 +105,8 @@ Launcher::Launcher(IProgramSettings *settings, bool installMode, QWidget *parent
     if (installMode) {
         QTimer::singleShot(0, this, &Launcher::_onInstall);
     } else {
-        connectUpdate();
-        if (eulaAccepted())
+        connectController();
+        if (m_controller->agreementAccepted())
             startOnline();
         else
             QTimer::singleShot(0, this, &Launcher::_onAcceptEULA);
@@ -202,7 +197,7 @@ Launcher::~Launcher()
 
 void Launcher::startOnline()
 {
-    startUpdate();
+    m_controller->startUpdate();
     // Nothing goes on the network before the agreement is accepted, the news feed included.
     m_news->startFeedReader(NewsFeed::defaultFeedUrl());
 }
@@ -220,15 +215,14 @@ void Launcher::_updateNewsCounter()
     m_header->tabs()->updateCounter(1, newsgrid::unreadCount(m_newsGrid), QColor(255, 210, 0, 255));
 }
 
-void Launcher::connectUpdate()
+void Launcher::connectController()
 {
-    AutoUpdate *update = AutoUpdate::instance();
-    connect(update, &AutoUpdate::updateStart, this, &Launcher::updateStart, Qt::QueuedConnection);
-    connect(update, &AutoUpdate::updateFinish, this, &Launcher::updateFinish, Qt::QueuedConnection);
-    connect(update, &AutoUpdate::updateProgress, this, &Launcher::updateProgress, Qt::QueuedConnection);
-    connect(update, &AutoUpdate::updateContentInstalled, this, &Launcher::updateContentInstalled,
-            Qt::QueuedConnection);
-    connect(update, &AutoUpdate::exitAppToUpdate, this, &Launcher::exitAppToUpdate, Qt::QueuedConnection);
+    connect(m_controller, &LauncherController::updateStarted, this, &Launcher::updateStart);
+    connect(m_controller, &LauncherController::progressChanged, this, &Launcher::showProgress);
+    connect(m_controller, &LauncherController::updateFinished, this, &Launcher::showResult);
+    connect(m_controller, &LauncherController::installedVersionChanged, this,
+            &Launcher::showInstalledVersion);
+    connect(m_controller, &LauncherController::selfUpdateHandedOver, this, &Launcher::exitAppToUpdate);
 }
 
 float Launcher::backgroundOpacity() const
@@ -256,56 +250,30 @@ void Launcher::showNextBackground()
     m_backdrop->showNextBackground();
 }
 
-bool Launcher::eulaAccepted() const
-{
-    return m_settings->value(SettingsKey::EulaAccepted).toInt() == EulaAcceptedValue;
-}
-
 void Launcher::_onAcceptEULA()
 {
     if (!showEulaDialog(this)) {
         QCoreApplication::exit(1);
         return;
     }
-    m_settings->setValue(SettingsKey::EulaAccepted, EulaAcceptedValue);
-    saveSettings();
-    if (eulaAccepted())
+    if (m_controller->acceptAgreement())
         startOnline();
 }
 
-void Launcher::saveSettings()
-{
-    // A failed write is logged by nobody else and changes nothing the player could act on.
-    if (!m_settings->save(Paths::settingsPath()))
-        Logger::instance().crit(QStringLiteral("Failed to save settings: ") + Paths::settingsPath());
-}
-
-void Launcher::startUpdate()
+void Launcher::updateStart()
 {
     m_footer->setProgressVisible(true);
     m_footer->setTaskbarWindow(windowHandle());
     m_footer->setIndeterminate(true);
     m_footer->setPauseVisible(false);
-
-    QList<QUrl> mirrors;
-    const QUrl url = QUrl(m_settings->value(SettingsKey::UpdateUrl).toString(), QUrl::TolerantMode);
-    // Only a web address may replace the mirrors; anything else would make every check fail.
-    const bool web = url.scheme() == QLatin1String("http") || url.scheme() == QLatin1String("https");
-    if (url.isValid() && web && !url.host().isEmpty())
-        mirrors = {url};
-    const QVariant useTorrents = m_settings->value(SettingsKey::UseTorrents);
-    AutoUpdate *update = AutoUpdate::instance();
-    update->setSettings(m_settings);
-    if (useTorrents.isValid())
-        update->setUseTorrents(useTorrents.toBool());
-    update->check(mirrors, AutoUpdate::Mode::Update);
-    update->startProgressTimer();
+    refreshVersionLabel();
 }
 
-void Launcher::updateStart()
+// The window chooses the words: a step without a percentage is called by its name.
+void Launcher::showProgress(const UpdateProgress &progress)
 {
-    refreshVersionLabel();
-    m_footer->setPauseVisible(false);
+    updateProgress(progressText(progress.action), int(progress.action), progress.fraction, progress.total,
+                   progress.done, progress.rate);
 }
 
 void Launcher::updateProgress(QString message, int action, float progress, qlonglong total, qlonglong current,
@@ -313,8 +281,8 @@ void Launcher::updateProgress(QString message, int action, float progress, qlong
 {
     m_footer->setProgressVisible(true);
     m_footer->setTaskbarWindow(windowHandle());
-    const UpdateProgressView view = updateProgressView(message, action, progress, total, current, rate,
-                                                       AutoUpdate::instance()->hasTorrents());
+    const UpdateProgressView view =
+        updateProgressView(message, action, progress, total, current, rate, m_controller->canPause());
     m_footer->setIndeterminate(view.indeterminate);
     if (!view.indeterminate)
         m_footer->setProgressValue(view.value);
@@ -323,14 +291,18 @@ void Launcher::updateProgress(QString message, int action, float progress, qlong
     m_footer->setPauseVisible(view.pauseVisible);
 }
 
+void Launcher::showResult(const UpdateResult &result)
+{
+    updateFinish(result.number());
+}
+
 void Launcher::updateFinish(int errorCode)
 {
     Logger::instance().debug(QStringLiteral("update finish: ") + QString::number(errorCode));
-    AutoUpdate::instance()->stopProgressTimer();
     m_footer->setProgressVisible(false);
 
     const UpdateResultPrompt prompt = updateResultPrompt(errorCode);
-    if (prompt.kind == UpdateResultPrompt::Ready) {
+    if (prompt.offer == LauncherController::Offer::Play) {
         m_play->setEnabled(true);
         m_settingsPanel->setHasGame(true);
         refreshVersionLabel();
@@ -339,7 +311,7 @@ void Launcher::updateFinish(int errorCode)
             m_play->setFocus(Qt::OtherFocusReason);
         return;
     }
-    switch (retryAnswer(prompt.kind, askRetry(prompt))) {
+    switch (retryAnswer(prompt.offer, askRetry(prompt))) {
     case RetryAnswer::Retry:
         break;
     case RetryAnswer::RunDiagnostics:
@@ -352,12 +324,12 @@ void Launcher::updateFinish(int errorCode)
         exitApp();
         return;
     }
-    startUpdate();
+    m_controller->startUpdate();
 }
 
 int Launcher::askRetry(const UpdateResultPrompt &prompt)
 {
-    if (prompt.kind == UpdateResultPrompt::YesExit) {
+    if (prompt.offer == LauncherController::Offer::RetryOrExit) {
         const bool yes = askYesNo(this, windowTitle(), prompt.text, TR::tr("BtnYes"), TR::tr("BtnExit"));
         return yes ? StyledMessageBox::Yes : StyledMessageBox::No;
     }
@@ -384,7 +356,7 @@ void Launcher::runDiagnosticsDialog()
 // content or ask for a reinstallation.
 void Launcher::runCheckDialog()
 {
-    auto *dialog = new CheckDialog(AutoUpdate::instance()->updateInfo(), this);
+    auto *dialog = new CheckDialog(m_controller->manifest(), this);
     connect(dialog, &CheckDialog::updateContentInstalled, this, &Launcher::updateContentInstalled);
     connect(dialog, &CheckDialog::reinstallGame, this, &Launcher::reinstallGame);
     dialog->exec();
@@ -398,10 +370,8 @@ int Launcher::runInstallDialog()
     constexpr qint64 DefaultGameSize = 9163421575;
     auto *dialog = new InstallDialog(this);
     dialog->setPath(InstallDialog::defaultFolder());
-    ProductUpdateInfo game;
-    dialog->setRequiredSize(AutoUpdate::instance()->gameProductInfo(game) ? game.size() : DefaultGameSize);
-    connect(AutoUpdate::instance(), &AutoUpdate::updateFinish, dialog, &InstallDialog::updateCheckFinished,
-            Qt::QueuedConnection);
+    dialog->setRequiredSize(m_controller->gameSize(DefaultGameSize));
+    connect(m_controller, &LauncherController::updateFinished, dialog, &InstallDialog::updateCheckFinished);
     const int result = dialog->exec();
     dialog->deleteLater();
     return result;
@@ -418,56 +388,39 @@ void Launcher::_onInstall()
 
 void Launcher::_onUpdatePause()
 {
-    AutoUpdate::instance()->pauseTorrents();
+    m_controller->pauseDownload();
     m_footer->setPaused(true);
 }
 
 void Launcher::_onUpdateResume()
 {
-    AutoUpdate::instance()->resumeTorrents();
+    m_controller->resumeDownload();
     m_footer->setPaused(false);
 }
 
 void Launcher::_onPlay()
 {
-    const QString program =
-        Paths::joinPath(QDir(Paths::gameFolder()).absolutePath(), platform::gameExecutableName());
-    QString locale = LanguageManager::instance().currentLanguage();
-    locale.replace(QLatin1Char('_'), QLatin1Char('-'));
-    const QStringList arguments{QStringLiteral("-region"), QStringLiteral("EN"), QStringLiteral("-locale"),
-                                locale};
-    if (platform::startGame(program, arguments)) {
+    if (m_controller->startGame()) {
         exitApp();
         return;
     }
-    Logger::instance().crit(QStringLiteral("Failed to start game file: ") + program);
     showMessage(this, windowTitle(), TR::tr("ErrGameStartFail"));
 }
 
 void Launcher::updateContentInstalled(QString productId, QString contentId)
 {
-    ProductUpdateInfo product;
-    if (productId != GameProductId || !AutoUpdate::instance()->gameProductInfo(product))
-        return;
-    for (const UpdateContent &content : product.contents()) {
-        if (content.id() != contentId)
-            continue;
-        gameProduct.version = content.versionTo();
-        m_settings->setValue(installedVersionKey(GameProductId), formatVersion(gameProduct.version));
-        saveSettings();
-        closeSettingsPanel();
-        refreshVersionLabel();
-        return;
-    }
+    m_controller->recordInstalled(productId, contentId);
 }
 
 void Launcher::reinstallGame()
 {
-    m_settings->setValue(installedVersionKey(GameProductId), QString());
-    saveSettings();
-    gameProduct = makeGameProduct(m_settings);
+    m_controller->reinstallGame();
+}
+
+void Launcher::showInstalledVersion()
+{
     closeSettingsPanel();
-    startUpdate();
+    refreshVersionLabel();
 }
 
 void Launcher::closeSettingsPanel()
@@ -478,8 +431,7 @@ void Launcher::closeSettingsPanel()
 
 void Launcher::refreshVersionLabel()
 {
-    ProductUpdateInfo product;
-    const Version version = AutoUpdate::instance()->gameProductInfo(product) ? product.version() : Version();
+    const Version version = m_controller->offeredVersion();
     if (!version.isValid()) {
         m_version->clear();
         return;
@@ -490,21 +442,20 @@ void Launcher::refreshVersionLabel()
 void Launcher::exitApp()
 {
     Logger::instance().debug(QStringLiteral("exitApp"));
-    QThreadPool::globalInstance()->clear();
-    AutoUpdate::destroyInstance();
+    m_controller->shutDown();
     QCoreApplication::exit(0);
     platform::exitApp(0);
 }
 
 void Launcher::exitAppToUpdate()
 {
-    AutoUpdate::destroyInstance();
+    m_controller->shutDown();
     QCoreApplication::exit(0);
 }
 
 bool Launcher::needsCloseConfirmation(QString &)
 {
-    return AutoUpdate::instance()->isRunning();
+    return m_controller->isUpdating();
 }
 
 void Launcher::closeAction()

@@ -7,6 +7,7 @@
 
 class IProgramSettings;
 class LauncherBackdrop;
+class LauncherController;
 class LauncherFooter;
 class LauncherHeader;
 class LauncherScreens;
@@ -18,12 +19,13 @@ class QScreen;
 class QStackedWidget;
 class SettingsPanel;
 class StyledButton;
+struct UpdateProgress;
+struct UpdateResult;
 struct UpdateResultPrompt;
 
-// The launcher's main window and the controller of what the player sees: the end-user
-// agreement, the game's update with its progress, the retry prompts, PLAY, and the news tab.
-// In install mode it only runs the installer and quits. The update itself lives in the
-// process-wide AutoUpdate; the window talks to it through its operations and queued signals.
+// The launcher's main window: draws what its LauncherController decides (the end-user
+// agreement, the game's update with its progress, the retry prompts, PLAY) and hosts the news
+// tab. In install mode it only runs the installer and quits.
 class Launcher : public StyledDialog
 {
     Q_OBJECT
@@ -64,6 +66,9 @@ protected:
     void closeAction() override;
 
 private slots:
+    void showProgress(const UpdateProgress &progress);
+    void showResult(const UpdateResult &result);
+    void showInstalledVersion();
     void _onAcceptEULA();
     void _onInstall();
     void _onUpdatePause();
@@ -77,14 +82,11 @@ private slots:
 private:
     QWidget *createGamePage();
     QWidget *createNewsPage();
-    void connectUpdate();
-    bool eulaAccepted() const;
+    void connectController();
     // What runs once the agreement gate has passed: the update and the news feed.
     void startOnline();
-    void startUpdate();
     int askRetry(const UpdateResultPrompt &prompt);
     void refreshVersionLabel();
-    void saveSettings();
     void closeSettingsPanel();
 
     // The dialogs the retry prompt and the install mode open.
@@ -100,6 +102,7 @@ private:
     void refreshLogo();
 
     IProgramSettings *m_settings;
+    LauncherController *m_controller;
     LauncherBackdrop *m_backdrop;
     LauncherHeader *m_header;
     QStackedWidget *m_pages;

@@ -3,49 +3,30 @@
 #include "app/tr.h"
 #include "ui/styledmessagebox.h"
 #include "update/autoupdate.h"
-#include "update/updateresult.h"
+
+using Offer = LauncherController::Offer;
 
 UpdateResultPrompt updateResultPrompt(int errorCode)
 {
     UpdateResultPrompt prompt;
-    using Code = UpdateResult::Code;
-    // Compared unsigned, so a negative code counts as a failure and not as "updated".
-    if (unsigned(errorCode) <= unsigned(Code::UpToDate))
+    prompt.offer = LauncherController::offerFor(errorCode);
+    if (prompt.offer == Offer::Play)
         return prompt;
     prompt.text = TR::tr("UpdateRetryErrMsg").arg(AutoUpdate::errorText(errorCode));
-    prompt.kind = UpdateResultPrompt::YesExit;
-    if (errorCode > int(Code::Unknown))
-        return prompt;
-    switch (Code(errorCode)) {
-    case Code::InfoQueryFailed:
-    case Code::InfoNotValid:
-    case Code::InfoNotFound:
-    case Code::ContentNotFound:
-    case Code::DownloadFailed:
-    case Code::Unknown:
-        prompt.kind = UpdateResultPrompt::YesExitDiagnostics;
+    if (prompt.offer == Offer::RetryExitOrDiagnostics)
         prompt.thirdButton = TR::tr("RunDiagnostics");
-        break;
-    case Code::PatchFailed:
-        prompt.kind = UpdateResultPrompt::YesExitCheckFiles;
+    else if (prompt.offer == Offer::RetryExitOrCheckFiles)
         prompt.thirdButton = TR::tr("CheckGameFiles") + QStringLiteral("...");
-        break;
-    case Code::UnpackFailed:
-    case Code::FailedToStart:
-    case Code::Updated:
-    case Code::UpToDate:
-        break;
-    }
     return prompt;
 }
 
-RetryAnswer retryAnswer(UpdateResultPrompt::Kind kind, int boxResult)
+RetryAnswer retryAnswer(Offer offer, int boxResult)
 {
     if (boxResult == StyledMessageBox::Yes)
         return RetryAnswer::Retry;
-    if (boxResult == StyledMessageBox::Ok && kind == UpdateResultPrompt::YesExitDiagnostics)
+    if (boxResult == StyledMessageBox::Ok && offer == Offer::RetryExitOrDiagnostics)
         return RetryAnswer::RunDiagnostics;
-    if (boxResult == StyledMessageBox::Ok && kind == UpdateResultPrompt::YesExitCheckFiles)
+    if (boxResult == StyledMessageBox::Ok && offer == Offer::RetryExitOrCheckFiles)
         return RetryAnswer::CheckFiles;
     return RetryAnswer::Exit;
 }

@@ -128,9 +128,11 @@ bool AutoUpdate::check(const QList<QUrl> &mirrors, Mode mode)
     emit updateStart();
     const QList<QUrl> urls = mirrors.isEmpty() ? defaultUpdateMirrors() : mirrors;
     const ManifestTrust trust = manifestTrust();
+    // The caller's thread owns the game's record: the job works from a copy taken now.
+    const ProductInfo game = gameProduct;
     waitForJob();
-    m_job = TaskWrapper::launch([this, urls, mode, trust] {
-        const UpdateResult result = runGuardedJob(urls, mode, trust);
+    m_job = TaskWrapper::launch([this, urls, mode, trust, game] {
+        const UpdateResult result = runGuardedJob(urls, mode, trust, game);
         m_running = 0;
         emit updateEnded(result);
         emit updateFinish(result.number());
@@ -176,12 +178,13 @@ void AutoUpdate::acceptSerial(qint64 serial)
         Qt::QueuedConnection);
 }
 
-UpdateResult AutoUpdate::runGuardedJob(const QList<QUrl> &mirrors, Mode mode, const ManifestTrust &trust)
+UpdateResult AutoUpdate::runGuardedJob(const QList<QUrl> &mirrors, Mode mode, const ManifestTrust &trust,
+                                       const ProductInfo &game)
 {
     // The window shows "updating" until updateFinish arrives and refuses every later check
     // meanwhile, so the job must end with it whatever happens inside.
     try {
-        return runJob(mirrors, mode, trust);
+        return runJob(mirrors, mode, trust, game);
     } catch (const std::exception &e) {
         Logger::instance().crit(QStringLiteral("update job ended by an exception: ") +
                                 QString::fromLocal8Bit(e.what()));
@@ -191,7 +194,8 @@ UpdateResult AutoUpdate::runGuardedJob(const QList<QUrl> &mirrors, Mode mode, co
     return Code::Unknown;
 }
 
-UpdateResult AutoUpdate::runJob(const QList<QUrl> &mirrors, Mode mode, const ManifestTrust &trust)
+UpdateResult AutoUpdate::runJob(const QList<QUrl> &mirrors, Mode mode, const ManifestTrust &trust,
+                                const ProductInfo &game)
 {
     UpdateInfo info;
     UpdateResult result = fetchUpdateInfo(mirrors, &info, &m_stopping, trust);
@@ -202,13 +206,13 @@ UpdateResult AutoUpdate::runJob(const QList<QUrl> &mirrors, Mode mode, const Man
         m_updateInfo = info;
     }
     if (mode == Mode::Update && result.code == Code::Updated)
-        result = runUpdates(info);
+        result = runUpdates(info, game);
     if (result.code == Code::UpToDate)
         cleanup();
     return result;
 }
 
-UpdateResult AutoUpdate::runUpdates(const UpdateInfo &info)
+UpdateResult AutoUpdate::runUpdates(const UpdateInfo &info, const ProductInfo &installedGame)
 {
     ProductUpdateInfo launcher;
     if (!info.product(launcherId, launcher)) {
@@ -225,20 +229,19 @@ UpdateResult AutoUpdate::runUpdates(const UpdateInfo &info)
     UpdateResult result = Code::InfoNotFound;
     ProductUpdateInfo game;
     if (info.product(gameId, game)) {
-        const Version installed = gameProduct.version;
+        const Version installed = installedGame.version;
         Logger::instance().debug(QStringLiteral("Game version: ") + formatVersion(installed));
         Logger::instance().debug(QStringLiteral("Game update: ") + formatVersion(game.version()));
-        result = installed < game.version() ? updateGame(game) : Code::UpToDate;
+        result = installed < game.version() ? updateGame(game, installedGame) : Code::UpToDate;
     }
     Logger::instance().debug(numberedLine("Game update result: ", result));
     return result;
 }
 
-UpdateResult AutoUpdate::updateGame(const ProductUpdateInfo &game)
+UpdateResult AutoUpdate::updateGame(const ProductUpdateInfo &game, ProductInfo record)
 {
     // The job's own record of the game follows every installed content, so that a chain goes on
     // from the version just installed whenever the window gets to store it.
-    ProductInfo record = gameProduct;
     QList<UpdateContent> selected;
     if (!selectContents(record.version, game, selected)) {
         cleanup();
@@ -587,17 +590,13 @@ void AutoUpdate::timerEvent(QTimerEvent *event)
         progress.rate = m_rate;
     }
     progress.fraction = progress.total < 1 ? 0.0f : float(progress.done) / float(progress.total);
-    static const char *const keys[] = {"ProgressUpdateCheck", "ProgressCheckingFiles", "ProgressDownloading",
-                                       "ProgressUnpacking", "ProgressInstalling"};
-    const int action = int(progress.action);
-    const QString message = action >= 1 && action <= 5 ? TR::tr(keys[action - 1]) : QString();
-    report(message, progress);
+    report(progress);
 }
 
-void AutoUpdate::report(const QString &message, const UpdateProgress &progress)
+void AutoUpdate::report(const UpdateProgress &progress)
 {
-    emit updateProgress(message, int(progress.action), progress.fraction, progress.total, progress.done,
-                        progress.rate);
+    emit updateProgress(progressText(progress.action), int(progress.action), progress.fraction,
+                        progress.total, progress.done, progress.rate);
     emit progressReported(progress);
 }
 
@@ -624,7 +623,7 @@ bool AutoUpdate::reportTorrentProgress()
         progress.total = status.wantedBytes;
         progress.done = status.wantedBytesDone;
         progress.rate = status.downloadRate;
-        report(TR::tr(downloading ? "ProgressDownloading" : "ProgressCheckingFiles"), progress);
+        report(progress);
     }
     return true;
 }

@@ -49,7 +49,8 @@ public:
     // and written on the GUI thread; the owner saves the store. Without one it lives in memory.
     void setSettings(IProgramSettings *settings) { m_settings = settings; }
     bool isRunning() const { return m_running.load() > 0; }
-    // Starts a job unless one is under way; a refused check is logged and changes nothing.
+    // Starts a job unless one is under way; a refused check is logged and changes nothing. The job
+    // works from the game record (gameProduct) as it is at this call.
     bool check(const QList<QUrl> &mirrors, Mode mode);
     // Returns once the running job (if any) has ended.
     void waitForJob();
@@ -115,12 +116,14 @@ private:
     AutoUpdate();
 
     // Never throws: an exception ends the job with Unknown.
-    UpdateResult runGuardedJob(const QList<QUrl> &mirrors, Mode mode, const ManifestTrust &trust);
-    UpdateResult runJob(const QList<QUrl> &mirrors, Mode mode, const ManifestTrust &trust);
+    UpdateResult runGuardedJob(const QList<QUrl> &mirrors, Mode mode, const ManifestTrust &trust,
+                               const ProductInfo &game);
+    UpdateResult runJob(const QList<QUrl> &mirrors, Mode mode, const ManifestTrust &trust,
+                        const ProductInfo &game);
     ManifestTrust manifestTrust() const;
     void acceptSerial(qint64 serial);
-    UpdateResult runUpdates(const UpdateInfo &info);
-    UpdateResult updateGame(const ProductUpdateInfo &game);
+    UpdateResult runUpdates(const UpdateInfo &info, const ProductInfo &installedGame);
+    UpdateResult updateGame(const ProductUpdateInfo &game, ProductInfo record);
     UpdateResult installContent(const UpdateContent &content, ProductInfo &game);
     // genuine() is asked before anything unpacked reaches the game.
     UpdateResult unpackAndApply(const UpdateContent &content, ProductInfo &game, const QString &archive,
@@ -142,7 +145,7 @@ private:
     void setProgress(UpdateProgress::Action action, qint64 total, qint64 done);
     // False when a stop came during the pause.
     bool pauseBeforeStep(UpdateProgress::Action action);
-    void report(const QString &message, const UpdateProgress &progress);
+    void report(const UpdateProgress &progress);
     bool reportTorrentProgress();
     void sampleRate();
 

@@ -43,3 +43,22 @@ QString formatRate(qint64 bytesPerSecond)
 {
     return format(bytesPerSecond, {"RateGB", "RateMB", "RateKB", "RateB"});
 }
+
+QString progressText(UpdateProgress::Action action)
+{
+    switch (action) {
+    case UpdateProgress::Action::CheckingUpdates:
+        return TR::tr("ProgressUpdateCheck");
+    case UpdateProgress::Action::CheckingFiles:
+        return TR::tr("ProgressCheckingFiles");
+    case UpdateProgress::Action::Downloading:
+        return TR::tr("ProgressDownloading");
+    case UpdateProgress::Action::Unpacking:
+        return TR::tr("ProgressUnpacking");
+    case UpdateProgress::Action::Installing:
+        return TR::tr("ProgressInstalling");
+    case UpdateProgress::Action::None:
+        break;
+    }
+    return QString();
+}

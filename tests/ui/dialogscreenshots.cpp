@@ -207,16 +207,17 @@ void shootAgreement()
 // For each set of buttons a failed update offers, the error whose prompt is the longest.
 QList<int> longestRetryPrompts()
 {
-    QHash<int, int> longest;
+    using Offer = LauncherController::Offer;
+    QMap<Offer, int> longest;
     for (int code = int(UpdateResult::Code::InfoQueryFailed); code <= int(UpdateResult::Code::Unknown);
          ++code) {
         const UpdateResultPrompt prompt = updateResultPrompt(code);
-        const int current = longest.value(prompt.kind, -1);
+        const int current = longest.value(prompt.offer, -1);
         if (current < 0 || updateResultPrompt(current).text.size() < prompt.text.size())
-            longest.insert(prompt.kind, code);
+            longest.insert(prompt.offer, code);
     }
-    return {longest.value(UpdateResultPrompt::YesExitDiagnostics),
-            longest.value(UpdateResultPrompt::YesExitCheckFiles), longest.value(UpdateResultPrompt::YesExit)};
+    return {longest.value(Offer::RetryExitOrDiagnostics), longest.value(Offer::RetryExitOrCheckFiles),
+            longest.value(Offer::RetryOrExit)};
 }
 
 // The prompt the window puts up for a failed update, answered with Yes (try again) once shot.

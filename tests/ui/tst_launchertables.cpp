@@ -11,7 +11,6 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-Q_DECLARE_METATYPE(UpdateResultPrompt::Kind)
 Q_DECLARE_METATYPE(RetryAnswer)
 
 // The main window's decisions over plain values: what the footer shows for a progress report,
@@ -126,32 +125,32 @@ void LauncherTablesTest::progressView()
 void LauncherTablesTest::resultPrompt_data()
 {
     QTest::addColumn<int>("code");
-    QTest::addColumn<UpdateResultPrompt::Kind>("kind");
+    QTest::addColumn<LauncherController::Offer>("offer");
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("thirdButton");
 
     const QString diagnostics = QStringLiteral("Diagnostics...");
-    QTest::newRow("0 updated") << 0 << UpdateResultPrompt::Ready << ""
+    QTest::newRow("0 updated") << 0 << LauncherController::Offer::Play << ""
                                << "";
-    QTest::newRow("1 up to date") << 1 << UpdateResultPrompt::Ready << ""
+    QTest::newRow("1 up to date") << 1 << LauncherController::Offer::Play << ""
                                   << "";
     for (int code : {2, 3, 4, 5, 6, 10}) {
         QTest::addRow("%d offers diagnostics", code)
-            << code << UpdateResultPrompt::YesExitDiagnostics
+            << code << LauncherController::Offer::RetryExitOrDiagnostics
             << AutoUpdate::errorText(code) + QStringLiteral(" Retry?") << diagnostics;
     }
-    QTest::newRow("7 unpack: yes or exit")
-        << 7 << UpdateResultPrompt::YesExit << AutoUpdate::errorText(7) + QStringLiteral(" Retry?") << "";
-    QTest::newRow("8 start: yes or exit")
-        << 8 << UpdateResultPrompt::YesExit << AutoUpdate::errorText(8) + QStringLiteral(" Retry?") << "";
+    QTest::newRow("7 unpack: yes or exit") << 7 << LauncherController::Offer::RetryOrExit
+                                           << AutoUpdate::errorText(7) + QStringLiteral(" Retry?") << "";
+    QTest::newRow("8 start: yes or exit") << 8 << LauncherController::Offer::RetryOrExit
+                                          << AutoUpdate::errorText(8) + QStringLiteral(" Retry?") << "";
     QTest::newRow("9 patch offers the file check")
-        << 9 << UpdateResultPrompt::YesExitCheckFiles << AutoUpdate::errorText(9) + QStringLiteral(" Retry?")
-        << "Checking game files...";
-    QTest::newRow("negative is a failure") << -1 << UpdateResultPrompt::YesExit << " Retry?"
+        << 9 << LauncherController::Offer::RetryExitOrCheckFiles
+        << AutoUpdate::errorText(9) + QStringLiteral(" Retry?") << "Checking game files...";
+    QTest::newRow("negative is a failure") << -1 << LauncherController::Offer::RetryOrExit << " Retry?"
                                            << "";
-    QTest::newRow("large negative") << int(0x80000000) << UpdateResultPrompt::YesExit << " Retry?"
+    QTest::newRow("large negative") << int(0x80000000) << LauncherController::Offer::RetryOrExit << " Retry?"
                                     << "";
-    QTest::newRow("11 out of range") << 11 << UpdateResultPrompt::YesExit << " Retry?"
+    QTest::newRow("11 out of range") << 11 << LauncherController::Offer::RetryOrExit << " Retry?"
                                      << "";
 }
 
@@ -159,37 +158,37 @@ void LauncherTablesTest::resultPrompt()
 {
     QFETCH(int, code);
     const UpdateResultPrompt prompt = updateResultPrompt(code);
-    QTEST(prompt.kind, "kind");
+    QTEST(prompt.offer, "offer");
     QTEST(prompt.text, "text");
     QTEST(prompt.thirdButton, "thirdButton");
 }
 
 void LauncherTablesTest::retryAnswers_data()
 {
-    QTest::addColumn<UpdateResultPrompt::Kind>("kind");
+    QTest::addColumn<LauncherController::Offer>("offer");
     QTest::addColumn<int>("boxResult");
     QTest::addColumn<RetryAnswer>("answer");
 
-    using P = UpdateResultPrompt;
+    using P = LauncherController::Offer;
     const int yes = StyledMessageBox::Yes, no = StyledMessageBox::No, ok = StyledMessageBox::Ok;
-    QTest::newRow("diagnostics box: yes") << P::YesExitDiagnostics << yes << RetryAnswer::Retry;
-    QTest::newRow("diagnostics box: ok") << P::YesExitDiagnostics << ok << RetryAnswer::RunDiagnostics;
-    QTest::newRow("diagnostics box: exit") << P::YesExitDiagnostics << no << RetryAnswer::Exit;
-    QTest::newRow("diagnostics box: closed") << P::YesExitDiagnostics << 0 << RetryAnswer::Exit;
-    QTest::newRow("check box: yes") << P::YesExitCheckFiles << yes << RetryAnswer::Retry;
-    QTest::newRow("check box: ok") << P::YesExitCheckFiles << ok << RetryAnswer::CheckFiles;
-    QTest::newRow("check box: exit") << P::YesExitCheckFiles << no << RetryAnswer::Exit;
-    QTest::newRow("check box: closed") << P::YesExitCheckFiles << 0 << RetryAnswer::Exit;
-    QTest::newRow("question: yes") << P::YesExit << yes << RetryAnswer::Retry;
-    QTest::newRow("question: no") << P::YesExit << no << RetryAnswer::Exit;
-    QTest::newRow("question: no ok button there") << P::YesExit << ok << RetryAnswer::Exit;
+    QTest::newRow("diagnostics box: yes") << P::RetryExitOrDiagnostics << yes << RetryAnswer::Retry;
+    QTest::newRow("diagnostics box: ok") << P::RetryExitOrDiagnostics << ok << RetryAnswer::RunDiagnostics;
+    QTest::newRow("diagnostics box: exit") << P::RetryExitOrDiagnostics << no << RetryAnswer::Exit;
+    QTest::newRow("diagnostics box: closed") << P::RetryExitOrDiagnostics << 0 << RetryAnswer::Exit;
+    QTest::newRow("check box: yes") << P::RetryExitOrCheckFiles << yes << RetryAnswer::Retry;
+    QTest::newRow("check box: ok") << P::RetryExitOrCheckFiles << ok << RetryAnswer::CheckFiles;
+    QTest::newRow("check box: exit") << P::RetryExitOrCheckFiles << no << RetryAnswer::Exit;
+    QTest::newRow("check box: closed") << P::RetryExitOrCheckFiles << 0 << RetryAnswer::Exit;
+    QTest::newRow("question: yes") << P::RetryOrExit << yes << RetryAnswer::Retry;
+    QTest::newRow("question: no") << P::RetryOrExit << no << RetryAnswer::Exit;
+    QTest::newRow("question: no ok button there") << P::RetryOrExit << ok << RetryAnswer::Exit;
 }
 
 void LauncherTablesTest::retryAnswers()
 {
-    QFETCH(UpdateResultPrompt::Kind, kind);
+    QFETCH(LauncherController::Offer, offer);
     QFETCH(int, boxResult);
-    QTEST(retryAnswer(kind, boxResult), "answer");
+    QTEST(retryAnswer(offer, boxResult), "answer");
 }
 
 void LauncherTablesTest::backdropPlacement_data()
