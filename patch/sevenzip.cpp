@@ -1,8 +1,8 @@
 #include "patch/sevenzip.h"
 
+#include "patch/archivenames.h"
 #include "patch/sevenzipextractor.h"
 #include "patch/sevenzippacker.h"
-#include "patch/utf8ctype.h"
 
 bool sevenZipExtract(const QString &archivePath, const QString &destination, ISevenZipCallback *callback,
                      FailureReason *why)

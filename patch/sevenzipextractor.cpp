@@ -2,10 +2,10 @@
 
 #include "app/logger.h"
 #include "app/saturating.h"
+#include "patch/archivenames.h"
 #include "patch/safepath.h"
 #include "patch/sevenzipfolders.h"
 #include "patch/sevenzipreader.h"
-#include "patch/utf8ctype.h"
 
 #include <QDir>
 #include <QFile>
@@ -45,17 +45,12 @@ DiskWriter openDiskWriter()
     return disk;
 }
 
-QString itemName(archive_entry *entry)
-{
-    return QString::fromUtf8(archive_entry_pathname_utf8(entry));
-}
-
 // Some 7z writers store a file's permission bits without its type bits; other unpackers take such
 // an item for a plain file, and so do we when nothing marks it as a link or a folder.
 void completeFileType(archive_entry *entry)
 {
     if (archive_entry_filetype(entry) == 0 && !archive_entry_hardlink(entry) &&
-        !archive_entry_symlink(entry) && !itemName(entry).endsWith(QLatin1Char('/')))
+        !archive_entry_symlink(entry) && !archiveEntryName(entry).endsWith(QLatin1Char('/')))
         archive_entry_set_filetype(entry, AE_IFREG);
 }
 
@@ -105,7 +100,7 @@ bool SevenZipExtractor::survey()
 // Only plain files and folders whose names stay inside the destination.
 bool SevenZipExtractor::admits(archive_entry *entry)
 {
-    const QString name = itemName(entry);
+    const QString name = archiveEntryName(entry);
     if (!staysInside(name))
         return failArchive(name, QStringLiteral("the name leads out of the destination"));
     completeFileType(entry);
@@ -221,7 +216,7 @@ bool SevenZipExtractor::extractSpan(const Span &span, Lane &lane)
         if (m_abandoned.load())
             return false;
         if (stopRequested(lane))
-            return failStopped(itemName(entry));
+            return failStopped(archiveEntryName(entry));
         if (!extractItem(reader, disk.get(), entry, lane))
             return false;
     }
@@ -237,15 +232,15 @@ bool SevenZipExtractor::extractSpan(const Span &span, Lane &lane)
 
 bool SevenZipExtractor::extractItem(SevenZipReader &reader, archive *disk, archive_entry *entry, Lane &lane)
 {
-    const QString name = itemName(entry);
+    const QString name = archiveEntryName(entry);
     if (!admits(entry))
         return false;
-    const QByteArray path = (m_destination + QLatin1Char('/') + name).toUtf8();
-    if (!archive_entry_update_pathname_utf8(entry, path.constData()))
+    const QString path = m_destination + QLatin1Char('/') + name;
+    if (!setArchiveEntryName(entry, path))
         return failArchive(name, QStringLiteral("the name cannot be written here"));
     const bool file = archive_entry_filetype(entry) == AE_IFREG;
     if (file)
-        lane.openItem = QString::fromUtf8(path);
+        lane.openItem = path;
     if (archive_write_header(disk, entry) != ARCHIVE_OK)
         return failDisk(name, disk);
     if (file && !copyData(reader, disk, name, lane))

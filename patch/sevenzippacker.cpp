@@ -1,6 +1,7 @@
 #include "patch/sevenzippacker.h"
 
 #include "app/logger.h"
+#include "patch/archivenames.h"
 #include "patch/replacefile.h"
 
 #include <QDateTime>
@@ -98,7 +99,8 @@ bool SevenZipPacker::writeItem(archive *writer, const QFileInfo &item)
     }
     const Entry entry(archive_entry_new(), &archive_entry_free);
     const QString name = QDir(m_sourceFolder).relativeFilePath(item.filePath());
-    archive_entry_update_pathname_utf8(entry.get(), name.toUtf8().constData());
+    if (!setArchiveEntryName(entry.get(), name))
+        return fail(name + QStringLiteral(": the name cannot be stored"));
     archive_entry_set_filetype(entry.get(), item.isDir() ? AE_IFDIR : AE_IFREG);
     archive_entry_set_perm(entry.get(), item.isDir() ? 0755 : 0644);
     archive_entry_set_size(entry.get(), item.isDir() ? 0 : item.size());

@@ -31,6 +31,13 @@ target_compile_definitions(tst_windowsintegration PRIVATE WINDOWS_DEPLOY_FOLDER=
 foreach(test tst_jdiff tst_jdiffencoder)
   gd7_add_test(${test} SOURCES patch/${test}.cpp LIBS gd7_patch)
 endforeach()
+# Unicode item names from an archive that the host's 7-Zip makes at build time.
+set(names_archive ${CMAKE_CURRENT_BINARY_DIR}/names.7z)
+add_custom_command(OUTPUT ${names_archive}
+  COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/patch/make-names-archive ${names_archive}
+  DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/patch/make-names-archive)
+gd7_add_test(tst_windowsarchives SOURCES patch/tst_windowsarchives.cpp ${names_archive} LIBS gd7_patch)
+target_compile_definitions(tst_windowsarchives PRIVATE NAMES_ARCHIVE="${names_archive}")
 
 gd7_add_test(tst_formatting SOURCES update/tst_formatting.cpp LIBS gd7_update gd7_resources)
 gd7_add_test(tst_updatemanifest SOURCES update/tst_updatemanifest.cpp LIBS gd7_update gd7_testsupport gd7_resources)

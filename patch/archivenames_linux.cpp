@@ -1,5 +1,6 @@
-#include "patch/utf8ctype.h"
+#include "patch/archivenames.h"
 
+#include <archive_entry.h>
 #include <langinfo.h>
 #include <locale.h>
 
@@ -26,4 +27,14 @@ Utf8Ctype::~Utf8Ctype()
         return;
     uselocale(m_switch->previous);
     freelocale(m_switch->utf8);
+}
+
+QString archiveEntryName(archive_entry *entry)
+{
+    return QString::fromUtf8(archive_entry_pathname_utf8(entry));
+}
+
+bool setArchiveEntryName(archive_entry *entry, const QString &name)
+{
+    return archive_entry_update_pathname_utf8(entry, name.toUtf8().constData()) != 0;
 }
