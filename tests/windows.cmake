@@ -45,13 +45,8 @@ gd7_add_test(tst_updatemanifest SOURCES update/tst_updatemanifest.cpp LIBS gd7_u
 # The installer against the shell: links, the uninstall entry, the removal of both.
 gd7_add_test(tst_windowsinstall SOURCES install/tst_windowsinstall.cpp platform/shellreader_win.h
   LIBS gd7_install gd7_resources TIMEOUT 180)
-# The self-update copier and the uninstall hand-over between real processes.
-add_executable(launcher_probe install/launcher_probe.cpp)
-target_link_libraries(launcher_probe PRIVATE gd7_install gd7_resources)
-gd7_add_test(tst_handover SOURCES install/tst_handover.cpp install/testhome.cpp install/testhome.h
-  LIBS gd7_install gd7_resources TIMEOUT 180)
-target_compile_definitions(tst_handover PRIVATE LAUNCHER_PROBE="$<TARGET_FILE:launcher_probe>")
-add_dependencies(tst_handover launcher_probe)
+# The hand-overs between real processes (self-update copier, uninstall's temporary copy) are
+# tested on the real GD7Launcher.exe and its DLLs by scripts/test-windows.
 
 # A headless launcher running one update check, for scripts/test-windows: it updates a game from
 # releases that gd7-publish made and nginx serves on the Linux side.
