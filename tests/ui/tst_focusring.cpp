@@ -1,5 +1,7 @@
+#include "app/jsonsettings.h"
 #include "ui/appearance.h"
 #include "ui/basebutton.h"
+#include "ui/feeditem.h"
 #include "ui/focusring.h"
 #include "ui/linklabel.h"
 #include "ui/settingscombobox.h"
@@ -61,16 +63,17 @@ void FocusRingTest::ringSurroundsTheKeyboardFocus_data()
 {
     QTest::addColumn<QString>("kind");
     for (const char *kind :
-         {"outlined button", "list", "field", "document link", "page link", "window button"})
+         {"outlined button", "list", "field", "document link", "page link", "window button", "news card"})
         QTest::newRow(kind) << QString::fromLatin1(kind);
 }
 
 void FocusRingTest::ringSurroundsTheKeyboardFocus()
 {
     QFETCH(QString, kind);
+    JsonSettings settings;
     StyledDialog dialog;
     dialog.setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
-    dialog.resize(420, 260);
+    dialog.resize(420, 560);
     auto *layout = new QVBoxLayout(&dialog);
     layout->setContentsMargins(40, 40, 40, 40);
     auto *first = new SettingsEdit(&dialog);
@@ -92,6 +95,11 @@ void FocusRingTest::ringSurroundsTheKeyboardFocus()
     } else if (kind == QLatin1String("page link")) {
         target = new SocialButton(&dialog);
         target->setObjectName(QStringLiteral("home"));
+    } else if (kind == QLatin1String("news card")) {
+        target = new FeedItem(NewsRecord{QDateTime::currentDateTimeUtc(),
+                                         QUrl(QStringLiteral("http://127.0.0.1/1")),
+                                         QStringLiteral("Patch 1.3"), QStringLiteral("New depths."), QUrl()},
+                              &settings, &dialog);
     } else {
         target = dialog.foldButton();
     }
@@ -110,8 +118,11 @@ void FocusRingTest::ringSurroundsTheKeyboardFocus()
     FocusRing *ring = FocusRing::instance();
     QTRY_COMPARE(ring->target(), target);
     QCOMPARE(ring->parentWidget(), &dialog);
-    const QRect around = QRect(target->mapTo(&dialog, QPoint(0, 0)), target->size())
-                             .adjusted(-Outset, -Outset, Outset, Outset);
+    // A card's style sheet margin only spaces the cards: the ring goes round the card itself.
+    const QRect shown = kind == QLatin1String("news card") ? target->contentsRect() : target->rect();
+    QVERIFY(shown != target->rect() || kind != QLatin1String("news card"));
+    const QRect around =
+        shown.translated(target->mapTo(&dialog, QPoint(0, 0))).adjusted(-Outset, -Outset, Outset, Outset);
     QTRY_COMPARE(ring->geometry(), around);
     QCOMPARE(target->geometry(), before);
 
