@@ -4,12 +4,10 @@
 #include "net/downloadrandomtask.h"
 #include "net/downloadvalidator.h"
 #include "net/httpconnection.h"
+#include "net/mirrorlist.h"
 
 #include <QFile>
 #include <QSaveFile>
-
-#include <algorithm>
-#include <random>
 
 Downloader::Downloader(QObject *parent) : TaskManager(parent), m_connection(net::HttpConnection::create(true))
 {}
@@ -25,21 +23,13 @@ bool Downloader::download(const QList<QUrl> &urls, QByteArray *out, const QStrin
 {
     if (useSavedCopy(out, savePath, force, validator))
         return true;
-    if (urls.isEmpty())
+    if (urls.isEmpty() || !allowNetwork)
         return false;
-    QList<QUrl> mirrors = urls;
-    if (!allowNetwork)
-        return false;
-    for (;;) {
-        if (mirrors.size() > 1) {
-            std::mt19937 generator{std::random_device{}()};
-            std::shuffle(mirrors.begin(), mirrors.end(), generator);
-        }
-        const bool ok = downloadFrom(mirrors.first(), out, savePath, validator);
-        if (ok || mirrors.size() == 1)
-            return ok;
-        mirrors.removeFirst();
+    for (const MirrorList::Attempt &attempt : MirrorList(urls, MirrorPolicy::randomOnce())) {
+        if (downloadFrom(attempt.url, out, savePath, validator))
+            return true;
     }
+    return false;
 }
 
 int Downloader::downloadRandom(const QList<QUrl> &urls, const QString &savePath, bool force,

@@ -18,8 +18,8 @@ class HttpConnection;
 }
 
 // Fetches one small file from a list of equivalent mirrors, trying them in a random order, each
-// at most once, optionally keeping a copy on disk that later calls are served from. Blocking
-// (download) for code already on a worker thread, or as a task on its own pool
+// at most once (MirrorPolicy::randomOnce), optionally keeping a copy on disk that later calls are served
+// from. Blocking (download) for code already on a worker thread, or as a task on its own pool
 // (downloadRandom) whose bytes the owner collects with takeResult once the task has ended.
 class Downloader : public TaskManager, public net::IHttpProgress
 {

@@ -11,6 +11,7 @@ add_library(gd7_net STATIC
   httptransfer.cpp httptransfer.h
   ihttpprogress.h
   jsondecode.cpp jsondecode.h
+  mirrorlist.cpp mirrorlist.h
   partialdownload.cpp partialdownload.h
   proxysettings.cpp proxysettings.h
   ratepacer.cpp ratepacer.h

@@ -6,6 +6,7 @@
 #include "net/partialdownload.h"
 #include "update/contentdigest.h"
 #include "update/manifestsignature.h"
+#include "update/updatemirrors.h"
 
 #include <QDir>
 #include <QFile>
@@ -13,9 +14,6 @@
 #include <QTextStream>
 
 namespace {
-
-const int manifestTimeouts[] = {2500, 15000};
-const int contentTimeout = 2500;
 
 QString numbered(int index, const char *text, const QString &detail)
 {
@@ -65,39 +63,38 @@ UpdateResult fetchUpdateInfo(const QList<QUrl> &mirrors, UpdateInfo *info, const
                              const ManifestTrust &trust)
 {
     UpdateResult result(UpdateResult::Code::Unknown);
-    for (int timeout : manifestTimeouts) {
-        for (int j = 0; j < mirrors.size(); ++j) {
-            if (stop && stop->load())
-                return {UpdateResult::Code::InfoQueryFailed, FailureReason::cancelled()};
-            const QUrl &url = mirrors[j];
-            std::shared_ptr<net::HttpConnection> connection = net::HttpConnection::create(false);
-            connection->setTransferTimeout(timeout);
-            connection->setCancelFlag(stop);
-            Logger::instance().info(numbered(j, "download update info: ", url.host(QUrl::FullyDecoded)));
-            QByteArray body;
-            if (!connection->get(url, &body)) {
-                Logger::instance().crit(numbered(j, "download update info fail: ", url.toString()));
-                result = {UpdateResult::Code::InfoQueryFailed, connection->failure()};
-                continue;
-            }
-            Logger::instance().info(numbered(j, "download update info success.", QString()));
-            QJsonObject document;
-            UpdateInfo parsed;
-            if (!decodeJsonObject(body, &document) || !parsed.setJson(document)) {
-                Logger::instance().crit(numbered(j, "parsing update info fail: ", url.toString()));
-                result = {UpdateResult::Code::InfoNotValid,
-                          FailureReason::atUrl(FailureReason::Kind::ManifestInvalid, url)};
-                continue;
-            }
-            const FailureReason refused = distrust(j, url, body, parsed, *connection, trust);
-            if (refused.isFailure()) {
-                result = {UpdateResult::Code::InfoNotValid, refused};
-                continue;
-            }
-            Logger::instance().info(numbered(j, "parsing update info success.", QString()));
-            *info = parsed;
-            return UpdateResult::Code::Updated;
+    for (const MirrorList::Attempt &attempt : MirrorList(mirrors, metadataMirrorPolicy())) {
+        if (stop && stop->load())
+            return {UpdateResult::Code::InfoQueryFailed, FailureReason::cancelled()};
+        const int j = attempt.index;
+        const QUrl &url = attempt.url;
+        std::shared_ptr<net::HttpConnection> connection = net::HttpConnection::create(false);
+        connection->setTransferTimeout(attempt.timeoutMs);
+        connection->setCancelFlag(stop);
+        Logger::instance().info(numbered(j, "download update info: ", url.host(QUrl::FullyDecoded)));
+        QByteArray body;
+        if (!connection->get(url, &body)) {
+            Logger::instance().crit(numbered(j, "download update info fail: ", url.toString()));
+            result = {UpdateResult::Code::InfoQueryFailed, connection->failure()};
+            continue;
         }
+        Logger::instance().info(numbered(j, "download update info success.", QString()));
+        QJsonObject document;
+        UpdateInfo parsed;
+        if (!decodeJsonObject(body, &document) || !parsed.setJson(document)) {
+            Logger::instance().crit(numbered(j, "parsing update info fail: ", url.toString()));
+            result = {UpdateResult::Code::InfoNotValid,
+                      FailureReason::atUrl(FailureReason::Kind::ManifestInvalid, url)};
+            continue;
+        }
+        const FailureReason refused = distrust(j, url, body, parsed, *connection, trust);
+        if (refused.isFailure()) {
+            result = {UpdateResult::Code::InfoNotValid, refused};
+            continue;
+        }
+        Logger::instance().info(numbered(j, "parsing update info success.", QString()));
+        *info = parsed;
+        return UpdateResult::Code::Updated;
     }
     return result;
 }
@@ -106,14 +103,15 @@ namespace {
 
 // One location's attempt: the archive whole and as the content promises it, or false with nothing
 // but a partial download left for the next attempt, and the reason in why.
-bool downloadFrom(int j, const QUrl &url, const UpdateContent &content, const QString &target,
+bool downloadFrom(const MirrorList::Attempt &attempt, const UpdateContent &content, const QString &target,
                   net::IHttpProgress *progress, const std::atomic<bool> *stop, FailureReason &why)
 {
     const QString name = content.name();
+    const int j = attempt.index;
     std::shared_ptr<net::HttpConnection> connection = net::HttpConnection::create(true);
     connection->setProgressListener(progress);
     connection->setCancelFlag(stop);
-    connection->setTransferTimeout(contentTimeout);
+    connection->setTransferTimeout(attempt.timeoutMs);
     connection->setSpeedLimited(true);
     // With a digest the size is exact: a longer body is not the archive, however long it runs.
     if (!content.sha256().isEmpty()) {
@@ -124,7 +122,7 @@ bool downloadFrom(int j, const QUrl &url, const UpdateContent &content, const QS
     // the result does not match, the archive is fetched once more from its start.
     for (bool resumed = net::PartialDownload(target).resumeOffset() > 0;; resumed = false) {
         Logger::instance().info(numbered(j, "http started: ", name));
-        if (!connection->resumeDownload(url, target)) {
+        if (!connection->resumeDownload(attempt.url, target)) {
             Logger::instance().info(numbered(j, "http failed: ", name));
             why = connection->failure();
             return false;
@@ -157,13 +155,12 @@ bool downloadHttpContent(const UpdateContent &content, const QString &folder, ne
         return false;
     }
     const QString target = QDir(folder).filePath(name);
-    const QList<QUrl> urls = content.http();
-    for (int j = 0; j < urls.size(); ++j) {
+    for (const MirrorList::Attempt &attempt : MirrorList(content.http(), contentMirrorPolicy())) {
         if (stop && stop->load()) {
             failure = FailureReason::cancelled();
             break;
         }
-        if (downloadFrom(j, urls[j], content, target, progress, stop, failure)) {
+        if (downloadFrom(attempt, content, target, progress, stop, failure)) {
             *archivePath = target;
             return true;
         }

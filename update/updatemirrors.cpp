@@ -9,3 +9,13 @@ QList<QUrl> defaultUpdateMirrors()
         mirrors.append(QUrl(mirror, QUrl::TolerantMode));
     return mirrors;
 }
+
+MirrorPolicy metadataMirrorPolicy()
+{
+    return MirrorPolicy::twoPasses(2500, 15000);
+}
+
+MirrorPolicy contentMirrorPolicy()
+{
+    return MirrorPolicy::onePass(2500);
+}

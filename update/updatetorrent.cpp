@@ -5,6 +5,7 @@
 #include "net/alertwaiter.h"
 #include "net/httpconnection.h"
 #include "net/torrentalerts.h"
+#include "update/updatemirrors.h"
 
 #include <QCoreApplication>
 #include <QCryptographicHash>
@@ -14,7 +15,6 @@
 
 namespace {
 
-const int fetchTimeouts[] = {2500, 15000};
 // The finished and error alerts wake the wait at once; the poll is the safety net for a state that no
 // alert announces, and keeps a stop from waiting long.
 const unsigned long statusPollMs = 100;
@@ -91,57 +91,62 @@ bool UpdateTorrent::ensureSession(bool useTorrents)
 
 bool UpdateTorrent::startTorrent(const UpdateContent &content, const QString &folder)
 {
-    const QList<QUrl> urls = content.torrents();
     const QString expectedHash = content.string(QStringLiteral("torrent")).trimmed().toLower();
     m_foreignTorrent = false;
-    for (int timeout : fetchTimeouts) {
-        for (int j = 0; j < urls.size(); ++j) {
-            QString line;
-            QTextStream(&line) << "[" << j << "] downloading torrent file... "
-                               << urls[j].host(QUrl::FullyDecoded);
-            Logger::instance().info(line);
-            if (m_stopping.load())
-                return fail(FailureReason::cancelled());
-            // Always from the server: a cached copy of a .torrent the mirror has since corrected
-            // would otherwise keep failing the check below until it expires.
-            std::shared_ptr<net::HttpConnection> connection = net::HttpConnection::create(false);
-            connection->setTransferTimeout(timeout);
-            connection->setCancelFlag(&m_stopping);
-            QByteArray bytes;
-            if (!connection->get(urls[j], &bytes)) {
-                line.clear();
-                QTextStream(&line) << "[" << j << "] failed to download torrent file: " << urls[j].toString();
-                Logger::instance().crit(line);
-                m_failure = connection->failure();
-                continue;
-            }
+    for (const MirrorList::Attempt &attempt : MirrorList(content.torrents(), metadataMirrorPolicy())) {
+        const int j = attempt.index;
+        QString line;
+        QTextStream(&line) << "[" << j << "] downloading torrent file... "
+                           << attempt.url.host(QUrl::FullyDecoded);
+        Logger::instance().info(line);
+        if (m_stopping.load())
+            return fail(FailureReason::cancelled());
+        QByteArray bytes;
+        if (!fetchTorrentFile(attempt, &bytes))
+            continue;
+        // One without a v1 info-hash is not foreign but unusable: adding it fails and says why.
+        const QString hash = TorrentSession::infoHashHex(bytes);
+        if (!hash.isEmpty() && hash != expectedHash) {
             line.clear();
-            QTextStream(&line) << "[" << j << "] downloading torrent file success. size: " << bytes.size()
-                               << "; hash: "
-                               << QCryptographicHash::hash(bytes, QCryptographicHash::Sha1).toHex();
-            Logger::instance().info(line);
-            // One without a v1 info-hash is not foreign but unusable: adding it fails and says why.
-            const QString hash = TorrentSession::infoHashHex(bytes);
-            if (!hash.isEmpty() && hash != expectedHash) {
-                line.clear();
-                QTextStream(&line) << "[" << j
-                                   << "] torrent file is not the content's: " << urls[j].toString()
-                                   << " info-hash: " << hash << " expected: " << expectedHash;
-                Logger::instance().crit(line);
-                m_foreignTorrent = true;
-                m_failure = FailureReason::atUrl(FailureReason::Kind::TorrentRefused, urls[j]);
-                continue;
-            }
-            m_foreignTorrent = false;
-            m_torrentFailed = false;
-            const TorrentSession::THash id = session()->addTorrent(folder, bytes, content.http());
-            if (id.empty())
-                return fail(FailureReason::atUrl(FailureReason::Kind::TorrentRefused, urls[j]));
-            setCurrent(id);
-            return true;
+            QTextStream(&line) << "[" << j
+                               << "] torrent file is not the content's: " << attempt.url.toString()
+                               << " info-hash: " << hash << " expected: " << expectedHash;
+            Logger::instance().crit(line);
+            m_foreignTorrent = true;
+            m_failure = FailureReason::atUrl(FailureReason::Kind::TorrentRefused, attempt.url);
+            continue;
         }
+        m_foreignTorrent = false;
+        m_torrentFailed = false;
+        const TorrentSession::THash id = session()->addTorrent(folder, bytes, content.http());
+        if (id.empty())
+            return fail(FailureReason::atUrl(FailureReason::Kind::TorrentRefused, attempt.url));
+        setCurrent(id);
+        return true;
     }
     return false;
+}
+
+bool UpdateTorrent::fetchTorrentFile(const MirrorList::Attempt &attempt, QByteArray *bytes)
+{
+    // Always from the server: a cached copy of a .torrent the mirror has since corrected would
+    // otherwise keep failing the info-hash check until it expires.
+    std::shared_ptr<net::HttpConnection> connection = net::HttpConnection::create(false);
+    connection->setTransferTimeout(attempt.timeoutMs);
+    connection->setCancelFlag(&m_stopping);
+    QString line;
+    if (!connection->get(attempt.url, bytes)) {
+        QTextStream(&line) << "[" << attempt.index
+                           << "] failed to download torrent file: " << attempt.url.toString();
+        Logger::instance().crit(line);
+        m_failure = connection->failure();
+        return false;
+    }
+    QTextStream(&line) << "[" << attempt.index
+                       << "] downloading torrent file success. size: " << bytes->size()
+                       << "; hash: " << QCryptographicHash::hash(*bytes, QCryptographicHash::Sha1).toHex();
+    Logger::instance().info(line);
+    return true;
 }
 
 bool UpdateTorrent::waitForTorrent(const QString &name)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/failurereason.h"
+#include "net/mirrorlist.h"
 #include "net/torrentsession.h"
 #include "update/updatecontent.h"
 
@@ -59,6 +60,7 @@ public:
 private:
     bool ensureSession(bool useTorrents);
     bool startTorrent(const UpdateContent &content, const QString &folder);
+    bool fetchTorrentFile(const MirrorList::Attempt &attempt, QByteArray *bytes);
     bool waitForTorrent(const QString &name);
     // Keeps the reason; false.
     bool fail(const FailureReason &reason);
